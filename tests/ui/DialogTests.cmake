@@ -1,0 +1,1 @@
+# Tests of the feed dialog, the About box and the help viewer.
