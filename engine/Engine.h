@@ -1,9 +1,29 @@
+// The equilibrium engine: plain C++, no Qt.
 #pragma once
 
 #include "FloatingPointError.h"
 #include "ProcessData.h"
+#include "RandomSource.h"
+#include "SolverWorkspace.h"
 
 namespace quorvel {
+
+// The product gas of the point being stored, on the basis the view asks for.
+struct PointComposition {
+    double CH4;
+    double CO;
+    double CO2;
+    double H2;
+    double N2;
+    double Total; // dry total or wet total, as the basis demands
+};
+
+// What the exact-root refinement carries from one point of a run to the next.
+struct RefinementState {
+    bool HavePrevious; // false at a run's first point and after a point without a root
+    double PreviousX;
+    double PreviousY;
+};
 
 // All state of the equilibrium engine, one instance of each record. The program
 // creates one Engine at start-up and keeps it for its whole run; tests create fresh
@@ -12,10 +32,19 @@ struct Engine {
     FeedComposition feedComposition{};
     FeedTotals feedTotals{};
     ProcessConditions processConditions{};
-    double InputRatio = 0;        // mol steam per mol feed gas, as entered
-    double InputTemperature = 0;  // degrees Celsius, as entered
+    double InputRatio = 0;       // mol steam per mol feed gas, as entered
+    double InputTemperature = 0; // degrees Celsius, as entered
     ResultSeries resultSeries{};
-    // The solver's own state follows (workspace, point composition, random source).
+    // exactRoot[i]: point i stores the converged root of the equilibrium equations; false
+    // where no root exists and the solver's own answer was stored instead.
+    bool exactRoot[ResultCapacity]{};
+
+    // The solver's own state.
+    SolverWorkspace workspace{};
+    PointComposition pointComposition{};
+    RefinementState refinement{};
+    RandomSource random{};
+    LoopLimitHits loopLimitHits{}; // reset by every run
 };
 
 // Sets the feed to pure methane and derives the feed totals.
@@ -29,4 +58,4 @@ void PreparationVar(Engine& engine);
 // YAxisMode (0 dry, 1 and 2 wet) into resultSeries. Throws FloatingPointError.
 void RunSweep(Engine& engine, int XAxisMode, int YAxisMode);
 
-}  // namespace quorvel
+} // namespace quorvel

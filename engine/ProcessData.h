@@ -14,7 +14,7 @@ struct FeedComposition {
     double C2H6;
     double C3H8;
     double C4H10;
-    double N2;  // nitrogen and other inert gases
+    double N2; // nitrogen and other inert gases
     double CO;
     double CO2;
     double H2;
@@ -28,22 +28,22 @@ struct FeedComposition {
 // Moles per mole of feed gas, heavier hydrocarbons counted as methane. The model
 // reads only these.
 struct FeedTotals {
-    double C;    // hydrocarbon carbon counted as methane
+    double C; // hydrocarbon carbon counted as methane
     double CO;
     double CO2;
-    double H2;   // hydrogen less what the heavier hydrocarbons take; may be negative
+    double H2; // hydrogen less what the heavier hydrocarbons take; may be negative
     double N2;
     double H2O;
 };
 
 struct ProcessConditions {
-    double InputPressure;  // atm, as entered (after clamping)
-    double K1;             // reforming constant, atm^2
-    double K2;             // shift constant
-    double Tolerance;      // handed to the solver
-    double Ratio;          // working steam ratio, mol steam per mol feed gas
-    double Temperature;    // working temperature, K
-    double Pressure;       // working pressure, atm
+    double InputPressure; // atm, as entered (after clamping)
+    double K1;            // reforming constant, atm^2
+    double K2;            // shift constant
+    double Tolerance;     // handed to the solver
+    double Ratio;         // working steam ratio, mol steam per mol feed gas
+    double Temperature;   // working temperature, K
+    double Pressure;      // working pressure, atm
 };
 
 inline constexpr int ResultCapacity = 101;
@@ -62,4 +62,4 @@ struct ResultSeries {
     int LastIndex;
 };
 
-}  // namespace quorvel
+} // namespace quorvel

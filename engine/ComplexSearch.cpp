@@ -1,0 +1,280 @@
+#include "engine/ComplexSearch.h"
+
+#include "engine/EquilibriumModel.h"
+#include "engine/FloatingPointGuard.h"
+#include "engine/SolverSettings.h"
+
+#include <cmath>
+
+namespace quorvel {
+namespace complex_search {
+
+double SumOfSquares(Engine& engine, ComplexState& state, const double* point) {
+    SolverWorkspace& ws = engine.workspace;
+    double copy[SolverCapacity];
+    for (int i = 0; i < state.n; ++i) {
+        copy[i] = point[i];
+    }
+    EvaluateResiduals(engine, ReformingMode, ws.Residuals, copy, ws.Success);
+    ThrowOnFloatingPointFault();
+    double value = 0.0;
+    for (int i = 0; i < ws.EquationCount; ++i) {
+        value += ws.Residuals[i] * ws.Residuals[i];
+    }
+    ++ws.EvaluationCount;
+    *state.objective = value;
+    return value;
+}
+
+void CheckConstraints(Engine& engine, ComplexState& state, const double* point) {
+    SolverWorkspace& ws = engine.workspace;
+    const int m = ws.ConstraintCount;
+    if (m == 0) {
+        state.constraintFlag = 0;
+        return;
+    }
+    EvaluateConstraint(engine, m, point, ws.ConstraintValues);
+    for (int l = 0; l < m; ++l) {
+        if (ws.ConstraintValues[l] > 0) {
+            state.constraintFlag = 1;
+        }
+    }
+}
+
+void CheckPoint(Engine& engine, ComplexState& state, const double* point) {
+    const SolverWorkspace& ws = engine.workspace;
+    const int n = state.n;
+    for (int i = 0; i < 2 * n; ++i) {
+        state.markers[i] = false;
+    }
+    state.boundFlag = 0;
+    state.constraintFlag = 0;
+    for (int i = 0; i < n; ++i) {
+        // "Not at or above" so that a coordinate that is not a number counts as below.
+        if (!(point[i] >= ws.LowerBounds[i])) {
+            state.markers[i] = true;
+            state.boundFlag = 1;
+        }
+        if (point[i] > ws.UpperBounds[i]) {
+            state.markers[n + i] = true;
+            state.boundFlag = 1;
+        }
+    }
+    if (ws.ConstraintCount > 0) {
+        CheckConstraints(engine, state, point);
+    }
+}
+
+void ReplaceNearBound(Engine& engine, ComplexState& state, double* x) {
+    const SolverWorkspace& ws = engine.workspace;
+    RandomSource& random = engine.random;
+    random.Reseed();
+    for (int i = 0; i < state.n; ++i) {
+        const double range = ws.UpperBounds[i] - ws.LowerBounds[i];
+        if (state.markers[i]) {
+            state.T[i] = ws.LowerBounds[i] + ComplexSettings::BoundBand * random.Uniform() * range;
+        }
+        if (state.markers[state.n + i]) {
+            state.T[i] = ws.UpperBounds[i] - ComplexSettings::BoundBand * random.Uniform() * range;
+        }
+        x[i] = state.T[i];
+    }
+}
+
+void BuildInitialComplex(Engine& engine, ComplexState& state, std::uint8_t startMode, double* x) {
+    const SolverWorkspace& ws = engine.workspace;
+    RandomSource& random = engine.random;
+    const int n = state.n;
+    for (int j = 0; j < state.k; ++j) {
+        for (int i = 0; i < n; ++i) {
+            // Redraw while the constraint is violated; the other coordinates may make
+            // that hopeless, hence the limit.
+            for (int draws = 0;; ++draws) {
+                if (draws == LoopRepetitionLimit) {
+                    ++engine.loopLimitHits.InitialRedraw;
+                    break;
+                }
+                const double r = random.Uniform();
+                const double v =
+                    startMode != 0
+                        ? ws.LowerBounds[i] + r * (ws.UpperBounds[i] - ws.LowerBounds[i])
+                        : (ComplexSettings::ScatterLow + ComplexSettings::ScatterWidth * r) *
+                              state.B[i];
+                state.points[j][i] = v;
+                x[i] = v;
+                CheckPoint(engine, state, x);
+                if (state.constraintFlag == 0) {
+                    break;
+                }
+            }
+        }
+        for (int i = 0; i < n; ++i) {
+            state.C[i] = (j * state.C[i] + state.points[j][i]) / (j + 1);
+        }
+        state.values[j] = SumOfSquares(engine, state, x);
+    }
+}
+
+void SortComplex(ComplexState& state) {
+    for (int a = 0; a < state.k - 1; ++a) {
+        for (int b = a + 1; b < state.k; ++b) {
+            if (state.values[a] > state.values[b]) {
+                const double value = state.values[a];
+                state.values[a] = state.values[b];
+                state.values[b] = value;
+                for (int i = 0; i < state.n; ++i) {
+                    const double coordinate = state.points[a][i];
+                    state.points[a][i] = state.points[b][i];
+                    state.points[b][i] = coordinate;
+                }
+            }
+        }
+    }
+}
+
+void CentroidWithoutWorst(ComplexState& state) {
+    const int k = state.k;
+    for (int i = 0; i < state.n; ++i) {
+        state.W[i] = state.points[k - 1][i];
+        state.Cw[i] = (k * state.C[i] - state.W[i]) / (k - 1);
+    }
+}
+
+void ReflectWorst(ComplexState& state, double* x) {
+    constexpr double alpha = ComplexSettings::ReflectionFactor;
+    for (int i = 0; i < state.n; ++i) {
+        state.T[i] = (1 + alpha) * state.Cw[i] - alpha * state.W[i];
+        x[i] = state.T[i];
+    }
+}
+
+void MoveHalfway(ComplexState& state, double* x) {
+    for (int i = 0; i < state.n; ++i) {
+        if (state.T[i] == state.Cw[i]) {
+            state.T[i] = (state.T[i] + state.points[0][i]) / 2;
+        } else {
+            state.T[i] = (state.T[i] + state.Cw[i]) / 2;
+        }
+        x[i] = state.T[i];
+    }
+}
+
+void ReplaceWorst(ComplexState& state, double f) {
+    const int k = state.k;
+    state.values[k - 1] = f;
+    for (int i = 0; i < state.n; ++i) {
+        state.C[i] = (k * state.C[i] - state.points[k - 1][i] + state.T[i]) / k;
+        state.points[k - 1][i] = state.T[i];
+    }
+}
+
+void CorrectTrialPoint(Engine& engine, ComplexState& state, double* x) {
+    // Feasibility: re-place coordinates outside their bounds, pull an infeasible point
+    // toward the centroid, until one check finds nothing to correct.
+    for (int corrections = 0;; ++corrections) {
+        if (corrections == LoopRepetitionLimit) {
+            ++engine.loopLimitHits.FeasibilityCorrection;
+            break;
+        }
+        CheckPoint(engine, state, state.T);
+        const int boundFlag = state.boundFlag;
+        const int constraintFlag = state.constraintFlag;
+        if (boundFlag) {
+            ReplaceNearBound(engine, state, x);
+        }
+        if (constraintFlag) {
+            MoveHalfway(state, x);
+        }
+        if (!boundFlag && !constraintFlag) {
+            break;
+        }
+    }
+
+    // Improvement: halve toward the centroid until better than the worst point. Near a
+    // centroid that is itself worse the halving can cycle between two values for ever.
+    double f = SumOfSquares(engine, state, state.T);
+    for (int halvings = 0; f >= state.values[state.k - 1]; ++halvings) {
+        if (halvings == LoopRepetitionLimit) {
+            ++engine.loopLimitHits.Halving;
+            break;
+        }
+        MoveHalfway(state, x);
+        f = SumOfSquares(engine, state, state.T);
+    }
+    ReplaceWorst(state, f);
+}
+
+double ObjectiveVariance(const ComplexState& state) {
+    double sum = 0.0;
+    double sumOfSquares = 0.0;
+    for (int j = 0; j < state.k; ++j) {
+        sum += state.values[j];
+        sumOfSquares += state.values[j] * state.values[j];
+    }
+    return (sumOfSquares - sum * sum / state.k) / state.k;
+}
+
+double LargestDistance(const ComplexState& state) {
+    double largest = 0;
+    for (int a = 0; a < state.k - 1; ++a) {
+        for (int b = a + 1; b < state.k; ++b) {
+            double sum = 0.0;
+            for (int i = 0; i < state.n; ++i) {
+                const double d = state.points[a][i] - state.points[b][i];
+                sum += d * d;
+            }
+            const double distance = std::sqrt(sum);
+            if (distance > largest) {
+                largest = distance;
+            }
+        }
+    }
+    return largest;
+}
+
+} // namespace complex_search
+
+void ComplexSearch(Engine& engine, int n, double* x, double& objective, std::uint8_t startMode) {
+    using namespace complex_search;
+    SolverWorkspace& ws = engine.workspace;
+    ComplexState state;
+    state.n = n;
+    state.k = 2 * n;
+    state.objective = &objective;
+    for (int i = 0; i < n; ++i) {
+        state.C[i] = 0;
+    }
+
+    ws.EvaluationCount = 0;
+    double V = ComplexSettings::MeasureStart;
+    double D = ComplexSettings::MeasureStart;
+    engine.random.Reseed();
+    for (int i = 0; i < n; ++i) {
+        state.B[i] = x[i];
+    }
+
+    BuildInitialComplex(engine, state, startMode, x);
+    SortComplex(state);
+    const int budget = ComplexSettings::BudgetPerSquare * n * n + ComplexSettings::BudgetBase;
+    for (;;) {
+        if (V <= ComplexSettings::VarianceLimit || D <= ComplexSettings::DistanceLimit) {
+            break;
+        }
+        V = ObjectiveVariance(state);
+        D = LargestDistance(state);
+        CentroidWithoutWorst(state);
+        ReflectWorst(state, x);
+        CorrectTrialPoint(engine, state, x);
+        SortComplex(state);
+        if (ws.EvaluationCount > budget) {
+            break;
+        }
+    }
+
+    for (int i = 0; i < n; ++i) {
+        x[i] = state.points[0][i];
+    }
+    SumOfSquares(engine, state, x);
+}
+
+} // namespace quorvel

@@ -1,0 +1,235 @@
+#include "engine/SolveEquations.h"
+
+#include "engine/ComplexSearch.h"
+#include "engine/EquilibriumModel.h"
+#include "engine/FloatingPointGuard.h"
+#include "engine/SolverSettings.h"
+
+#include <cmath>
+
+namespace quorvel {
+namespace newton {
+
+void KeepBestPoint(BestPoint& best, int n, const double* residuals, const double* x) {
+    double sum = 0.0;
+    for (int i = 0; i < n; ++i) {
+        sum += residuals[i] * residuals[i];
+    }
+    if (sum < best.sumOfSquares) {
+        best.sumOfSquares = sum;
+        for (int i = 0; i < n; ++i) {
+            best.point[i] = x[i];
+        }
+    }
+}
+
+int EliminationStep(Matrix& J, int n, int k, std::uint8_t& success) {
+    int exchanged = k;
+    if (J[k][k] == 0) {
+        exchanged = -1;
+        for (int i = k; i < n; ++i) {
+            if (J[i][k] != 0) {
+                exchanged = i;
+                break;
+            }
+        }
+        if (exchanged < 0) {
+            success = 0;
+            return -1;
+        }
+        for (int j = 0; j < n; ++j) {
+            const double kept = J[k][j];
+            J[k][j] = J[exchanged][j];
+            J[exchanged][j] = kept;
+        }
+    }
+
+    const double piv = J[k][k];
+    double column[SolverCapacity];
+    double row[SolverCapacity];
+    for (int i = 0; i < n; ++i) {
+        column[i] = J[i][k];
+        row[i] = J[k][i];
+    }
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) {
+            if (i == k && j == k) {
+                J[i][j] = 1 / piv;
+            } else if (i == k) {
+                J[i][j] = -J[i][j] / piv;
+            } else if (j == k) {
+                J[i][j] = J[i][j] / piv;
+            } else {
+                J[i][j] = J[i][j] - column[i] * row[j] / piv;
+            }
+        }
+    }
+    return exchanged;
+}
+
+void InvertMatrix(Matrix& J, int n, std::uint8_t& success) {
+    int exchangedWith[SolverCapacity];
+    for (int k = 0; k < n; ++k) {
+        exchangedWith[k] = EliminationStep(J, n, k, success);
+    }
+    // A row exchange before step k turns into a column exchange of the inverse.
+    for (int k = n - 1; k >= 0; --k) {
+        const int p = exchangedWith[k];
+        if (p < 0 || p == k) {
+            continue;
+        }
+        for (int i = 0; i < n; ++i) {
+            const double kept = J[i][k];
+            J[i][k] = J[i][p];
+            J[i][p] = kept;
+        }
+    }
+}
+
+void ReturnIntoBounds(Engine& engine, int n, double* x, double tolerance) {
+    const SolverWorkspace& ws = engine.workspace;
+    RandomSource& random = engine.random;
+    random.Reseed();
+    for (int i = 0; i < n; ++i) {
+        // "Not at or above" so that an unknown that is not a number is returned too.
+        if (!(x[i] >= ws.LowerBounds[i])) {
+            x[i] =
+                ws.LowerBounds[i] + (random.Digit() + NewtonSettings::ReturnOffsetMin) * tolerance;
+        }
+        if (x[i] > ws.UpperBounds[i]) {
+            x[i] =
+                ws.UpperBounds[i] - (random.Digit() + NewtonSettings::ReturnOffsetMin) * tolerance;
+        }
+    }
+}
+
+void RepairConstraints(Engine& engine, int n, double* x, const double* step, double tolerance) {
+    SolverWorkspace& ws = engine.workspace;
+    const int m = ws.ConstraintCount;
+    if (m == 0) {
+        return;
+    }
+    EvaluateConstraint(engine, m, x, ws.ConstraintValues);
+    for (int l = 0; l < m; ++l) {
+        int repetitions = 0;
+        while (ws.ConstraintValues[l] > 0) {
+            // A back-off that does not reduce the violation would repeat for ever.
+            if (repetitions == LoopRepetitionLimit) {
+                ++engine.loopLimitHits.ConstraintBackOff;
+                break;
+            }
+            ++repetitions;
+            for (int i = 0; i < n; ++i) {
+                x[i] = x[i] - step[i] * NewtonSettings::BackOffFraction;
+            }
+            ReturnIntoBounds(engine, n, x, tolerance);
+            EvaluateConstraint(engine, m, x, ws.ConstraintValues);
+        }
+    }
+}
+
+} // namespace newton
+
+namespace {
+
+bool IsSearchPass(int pass) {
+    for (const int searchPass : NewtonSettings::SearchPasses) {
+        if (pass == searchPass) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void SolveEquations(Engine& engine, int mode, int n, double* residuals, std::uint8_t& success,
+                    double* x, double tolerance) {
+    using namespace newton;
+    BestPoint best{};
+    best.sumOfSquares = NewtonSettings::InitialBest;
+    int pass = 0;
+    double DifferenceFactor = NewtonSettings::DifferenceOverTolerance * tolerance;
+    double f0[SolverCapacity];
+    Matrix J;
+    double s[SolverCapacity];
+
+    // Evaluates the residuals at x; false means the model refused and the solve ends.
+    const auto evaluate = [&] {
+        EvaluateResiduals(engine, mode, residuals, x, success);
+        ThrowOnFloatingPointFault();
+        return success != 0;
+    };
+
+    for (;;) {
+        if (!evaluate()) {
+            return;
+        }
+        KeepBestPoint(best, n, residuals, x);
+        for (int i = 0; i < n; ++i) {
+            f0[i] = -residuals[i];
+        }
+
+        for (int j = 0; j < n; ++j) {
+            const double xj = x[j];
+            // A zero unknown would give a zero step and 0/0 quotients: step by the factor.
+            const double h = xj == 0 ? DifferenceFactor : std::fabs(xj) * DifferenceFactor;
+            x[j] = xj + h;
+            if (!evaluate()) {
+                return;
+            }
+            KeepBestPoint(best, n, residuals, x);
+            for (int i = 0; i < n; ++i) {
+                J[i][j] = (residuals[i] + f0[i]) / h;
+            }
+            x[j] = xj;
+        }
+
+        ++pass;
+        if (IsSearchPass(pass)) {
+            for (int i = 0; i < n; ++i) {
+                x[i] = best.point[i];
+            }
+            DifferenceFactor *= NewtonSettings::Damping;
+            ComplexSearch(engine, n, x, engine.workspace.ObjectiveValue,
+                          engine.workspace.ComplexStartMode);
+            KeepBestPoint(best, n, residuals, x);
+            continue;
+        }
+        if (pass == NewtonSettings::PassLimit + 1) {
+            success = 0;
+            return;
+        }
+
+        InvertMatrix(J, n, success);
+        for (int i = 0; i < n; ++i) {
+            double sum = 0.0;
+            for (int k = 0; k < n; ++k) {
+                sum += J[i][k] * f0[k];
+            }
+            s[i] = NewtonSettings::Damping * sum;
+            x[i] = x[i] + s[i];
+        }
+
+        int unconverged = 0;
+        for (int i = 0; i < n; ++i) {
+            // An unknown that lands on 0 has no relative step: judge the absolute one.
+            const double change = x[i] == 0 ? std::fabs(s[i]) : std::fabs(s[i] / x[i]);
+            if (change > tolerance) {
+                ++unconverged;
+            }
+        }
+        if (unconverged == 0) {
+            for (int i = 0; i < n; ++i) {
+                x[i] = best.point[i];
+            }
+            success = 1;
+            return;
+        }
+
+        ReturnIntoBounds(engine, n, x, tolerance);
+        RepairConstraints(engine, n, x, s, tolerance);
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,110 @@
+#include "engine/Engine.h"
+#include "engine/EquilibriumModel.h"
+#include "engine/FloatingPointGuard.h"
+#include "engine/RootRefinement.h"
+#include "engine/SolveEquations.h"
+#include "engine/SolverSettings.h"
+
+namespace quorvel {
+
+namespace {
+
+// Solves the point at the current conditions and stores it at index i. LastIndex moves
+// only after all nine arrays hold the point and no floating-point fault was raised.
+void SolveAndStorePoint(Engine& engine, int i, double xValue, int YAxisMode) {
+    SolverWorkspace& ws = engine.workspace;
+    SolveEquations(engine, ReformingMode, 2, ws.Residuals, ws.Success, ws.Unknowns,
+                   engine.processConditions.Tolerance);
+    ThrowOnFloatingPointFault();
+
+    // The solver's chain in Unknowns goes on untouched; the point stores the exact root.
+    const RefinedRoot root = RefineRoot(engine, ws.Unknowns[0], ws.Unknowns[1]);
+    // The refinement judges its own arithmetic; what it leaves in the flags is not a
+    // fault of the run.
+    ClearFloatingPointFaults();
+
+    const double volumeChange = ComputeComposition(engine, root.x, root.y, YAxisMode == 0);
+    const PointComposition& pc = engine.pointComposition;
+    ResultSeries& rs = engine.resultSeries;
+    rs.CH4[i] = pc.CH4;
+    rs.CO[i] = pc.CO;
+    rs.CO2[i] = pc.CO2;
+    rs.H2[i] = pc.H2;
+    rs.N2[i] = pc.N2;
+    rs.VolumeChange[i] = volumeChange;
+    rs.H2toCO[i] = pc.H2 / pc.CO;
+    rs.CO2toCO[i] = pc.CO2 / pc.CO;
+    rs.XValue[i] = xValue;
+    engine.exactRoot[i] = root.exact;
+    ThrowOnFloatingPointFault();
+    rs.LastIndex = i;
+}
+
+void SweepRatio(Engine& engine, int YAxisMode) {
+    ProcessConditions& pc = engine.processConditions;
+    pc.Temperature = engine.InputTemperature + SweepSettings::CelsiusToKelvin;
+    pc.Pressure = pc.InputPressure;
+    ComputeConstants(engine, pc.Temperature);
+    pc.Ratio = SweepSettings::RatioFirst;
+    // Repeated addition, as the range's last value 3.999999999999994 depends on it.
+    for (int i = 0; !(pc.Ratio > SweepSettings::RatioLast); ++i) {
+        SolveAndStorePoint(engine, i, pc.Ratio, YAxisMode);
+        pc.Ratio += SweepSettings::RatioStep;
+    }
+}
+
+void SweepTemperature(Engine& engine, int YAxisMode) {
+    ProcessConditions& pc = engine.processConditions;
+    pc.Pressure = pc.InputPressure;
+    pc.Ratio = engine.InputRatio;
+    pc.Temperature = SweepSettings::TemperatureFirst;
+    for (int i = 0; !(pc.Temperature > SweepSettings::TemperatureLast); ++i) {
+        ComputeConstants(engine, pc.Temperature);
+        SolveAndStorePoint(engine, i, pc.Temperature - SweepSettings::CelsiusToKelvin, YAxisMode);
+        pc.Temperature += SweepSettings::TemperatureStep;
+    }
+}
+
+void SweepPressure(Engine& engine, int YAxisMode) {
+    ProcessConditions& pc = engine.processConditions;
+    pc.Temperature = engine.InputTemperature + SweepSettings::CelsiusToKelvin;
+    pc.Ratio = engine.InputRatio;
+    ComputeConstants(engine, pc.Temperature);
+    pc.Pressure = SweepSettings::PressureFirst;
+    for (int i = 0; !(pc.Pressure > SweepSettings::PressureLast); ++i) {
+        SolveAndStorePoint(engine, i, pc.Pressure, YAxisMode);
+        pc.Pressure += SweepSettings::PressureStep;
+    }
+}
+
+} // namespace
+
+void RunSweep(Engine& engine, int XAxisMode, int YAxisMode) {
+    ClearFloatingPointFaults();
+    engine.loopLimitHits = {};
+    engine.refinement.HavePrevious = false;
+
+    SolverWorkspace& ws = engine.workspace;
+    ws.EquationCount = 2;
+    ws.ConstraintCount = 1;
+    engine.processConditions.Tolerance = SweepSettings::Tolerance;
+    ws.Success = 1;
+    ws.ComplexStartMode = 0;
+    SetVariableBounds(engine, ws.LowerBounds, ws.UpperBounds);
+    ws.Unknowns[0] = SweepSettings::StartX;
+    ws.Unknowns[1] = SweepSettings::StartY;
+
+    switch (XAxisMode) {
+    case 0:
+        SweepRatio(engine, YAxisMode);
+        break;
+    case 1:
+        SweepTemperature(engine, YAxisMode);
+        break;
+    default:
+        SweepPressure(engine, YAxisMode);
+        break;
+    }
+}
+
+} // namespace quorvel
