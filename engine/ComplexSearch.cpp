@@ -16,7 +16,7 @@ double SumOfSquares(Engine& engine, ComplexState& state, const double* point) {
         copy[i] = point[i];
     }
     EvaluateResiduals(engine, ReformingMode, ws.Residuals, copy, ws.Success);
-    ThrowOnFloatingPointFault();
+    ThrowOnArithmeticFault();
     double value = 0.0;
     for (int i = 0; i < ws.EquationCount; ++i) {
         value += ws.Residuals[i] * ws.Residuals[i];
@@ -215,6 +215,8 @@ double ObjectiveVariance(const ComplexState& state) {
 }
 
 double LargestDistance(const ComplexState& state) {
+    // The square root rises monotonically, so the largest distance is the root of the
+    // largest sum of squares: one root instead of one per pair.
     double largest = 0;
     for (int a = 0; a < state.k - 1; ++a) {
         for (int b = a + 1; b < state.k; ++b) {
@@ -223,13 +225,12 @@ double LargestDistance(const ComplexState& state) {
                 const double d = state.points[a][i] - state.points[b][i];
                 sum += d * d;
             }
-            const double distance = std::sqrt(sum);
-            if (distance > largest) {
-                largest = distance;
+            if (sum > largest) {
+                largest = sum;
             }
         }
     }
-    return largest;
+    return std::sqrt(largest);
 }
 
 } // namespace complex_search

@@ -157,7 +157,7 @@ void SolveEquations(Engine& engine, int mode, int n, double* residuals, std::uin
     // Evaluates the residuals at x; false means the model refused and the solve ends.
     const auto evaluate = [&] {
         EvaluateResiduals(engine, mode, residuals, x, success);
-        ThrowOnFloatingPointFault();
+        ThrowOnArithmeticFault();
         return success != 0;
     };
 
