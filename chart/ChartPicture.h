@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include "chart/ReformingChartView.h"
+
+namespace quorvel {
+
+// Draws the chart of one sweep off-screen exactly as the main window shows it and
+// saves it as PNG; false and a message naming the file on failure.
+bool SaveChartPicture(const QString& fileName, QSize size, int YAxisMode, int XAxisMode,
+                      const CurveData& data, QString* errorMessage);
+
+} // namespace quorvel

@@ -1,0 +1,37 @@
+#pragma once
+
+class QString;
+
+namespace quorvel {
+
+class TChart;     // chart/TChart.h, a QWidget
+class ChartModel; // chart/ChartModel.h, the chart without its widget
+
+// The sweep's arrays, entries 0..LastIndex.
+struct CurveData {
+    const double* XValue;
+    const double* CH4;
+    const double* CO;
+    const double* CO2;
+    const double* H2;
+    const double* H2toCO;
+    const double* CO2toCO;
+    int LastIndex;
+};
+
+// The main window's chart configuration: title, footer, axes, legend, back wall
+// and the four series Series1..Series4 with their titles and colours.
+void ConfigureReformingChart(TChart& chart);
+// Chart side of the recalculation cycle's first step: title lines (repainted at
+// once), left-axis title, series titles, legend flags for YAxisMode, bottom-axis
+// title for XAxisMode; out-of-range modes leave things as they are.
+void ConstructionChart(TChart& chart, int YAxisMode, int XAxisMode);
+// Empties the four series and reloads them for YAxisMode.
+void ChartDisplay(TChart& chart, int YAxisMode, const CurveData& data);
+
+// The same three on a chart without a widget (used for off-screen pictures).
+void ConfigureReformingChart(ChartModel& model);
+void ConstructionChart(ChartModel& model, int YAxisMode, int XAxisMode);
+void ChartDisplay(ChartModel& model, int YAxisMode, const CurveData& data);
+
+} // namespace quorvel
