@@ -1,0 +1,135 @@
+#include "report/TableFile.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace quorvel {
+
+namespace {
+
+const char* const FileCodePage = "WINDOWS-1251";
+
+// Owns one conversion descriptor from UTF-8 to the file's code page.
+class Cp1251Encoder {
+public:
+    Cp1251Encoder() : descriptor_(iconv_open(FileCodePage, "UTF-8")) {}
+    ~Cp1251Encoder() {
+        if (isOpen())
+            iconv_close(descriptor_);
+    }
+    Cp1251Encoder(const Cp1251Encoder&) = delete;
+    Cp1251Encoder& operator=(const Cp1251Encoder&) = delete;
+
+    bool isOpen() const { return descriptor_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Appends the encoded text to out. On a character that the code page lacks,
+    // returns false and sets badOffset to its byte offset in utf8.
+    bool append(const QByteArray& utf8, QByteArray* out, qsizetype* badOffset) {
+        char* in = const_cast<char*>(utf8.constData());
+        std::size_t inLeft = static_cast<std::size_t>(utf8.size());
+        // windows-1251 uses one byte per character, never more than UTF-8 does.
+        QByteArray encoded(utf8.size(), '\0');
+        char* outPtr = encoded.data();
+        std::size_t outLeft = static_cast<std::size_t>(encoded.size());
+        iconv(descriptor_, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(descriptor_, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+            *badOffset = in - utf8.constData();
+            return false;
+        }
+        out->append(encoded.constData(), outPtr - encoded.constData());
+        return true;
+    }
+
+private:
+    iconv_t descriptor_;
+};
+
+QString ShownName(const QString& fileName) {
+    return QDir::toNativeSeparators(fileName);
+}
+
+void SetMessage(QString* errorMessage, const QString& text) {
+    if (errorMessage)
+        *errorMessage = text;
+}
+
+// The file's bytes. On a character that cannot be encoded returns false with that
+// character and its 1-based line; badLine 0 means the code page is not available.
+bool EncodeTableText(const QStringList& lines, QByteArray* bytes, QString* badCharacter,
+                     int* badLine) {
+    Cp1251Encoder encoder;
+    if (!encoder.isOpen()) {
+        *badCharacter = QString();
+        *badLine = 0;
+        return false;
+    }
+    bytes->clear();
+    for (int lineIndex = 0; lineIndex < lines.size(); ++lineIndex) {
+        QString line = lines[lineIndex];
+        line.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        line.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        const QStringList pieces = line.split(QLatin1Char('\n'));
+        for (const QString& piece : pieces) {
+            const QByteArray utf8 = piece.toUtf8();
+            qsizetype badOffset = 0;
+            if (!encoder.append(utf8, bytes, &badOffset)) {
+                const QString rest = QString::fromUtf8(utf8.mid(badOffset));
+                *badCharacter =
+                    rest.isEmpty() ? QString() : rest.left(rest.at(0).isHighSurrogate() ? 2 : 1);
+                *badLine = lineIndex + 1;
+                return false;
+            }
+            bytes->append("\r\n");
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool SaveTableFile(const QString& fileName, const QStringList& lines, QString* errorMessage) {
+    QByteArray bytes;
+    QString badCharacter;
+    int badLine = 0;
+    if (!EncodeTableText(lines, &bytes, &badCharacter, &badLine)) {
+        if (badLine == 0) {
+            SetMessage(errorMessage,
+                       QStringLiteral("Файл «%1» не сохранён: перекодировка в windows-1251 "
+                                      "недоступна в этой системе.")
+                           .arg(ShownName(fileName)));
+        } else {
+            SetMessage(errorMessage,
+                       QStringLiteral("Файл «%1» не сохранён: символ «%2» в строке %3 нельзя "
+                                      "записать в кодировке windows-1251. Удалите или замените "
+                                      "его и сохраните снова.")
+                           .arg(ShownName(fileName), badCharacter, QString::number(badLine)));
+        }
+        return false;
+    }
+
+    // QSaveFile writes beside the target and renames over it only on commit. Its
+    // commit does not notice a write that failed while flushing its buffer (a full
+    // disk), so the file is opened unbuffered and every byte is checked before commit.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        SetMessage(errorMessage, QStringLiteral("Не удалось создать файл «%1»: %2.")
+                                     .arg(ShownName(fileName), file.errorString()));
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        SetMessage(errorMessage,
+                   QStringLiteral("Не удалось записать файл «%1»: %2. Прежний файл, если он "
+                                  "был, не изменён.")
+                       .arg(ShownName(fileName), reason));
+        return false;
+    }
+    return true;
+}
+
+} // namespace quorvel
