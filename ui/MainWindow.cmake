@@ -1,1 +1,16 @@
 # Sources of the main window: list(APPEND QUORVEL_UI_SOURCES ...), list(APPEND QUORVEL_UI_LIBRARIES ...).
+list(APPEND QUORVEL_UI_SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/ActivationTracker.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ActivationTracker.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinter.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinter.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/TMainForm.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/TMainForm.h
+)
+list(APPEND QUORVEL_UI_LIBRARIES quorvel_report quorvel_chart quorvel_engine)

@@ -1,0 +1,34 @@
+// The calculator's entry: creates the main window, then the About box, then the feed
+// dialog, and runs the message loop until the main window closes. No argument, file or
+// setting is read; nothing is saved at the end.
+
+#include <QApplication>
+
+#include <memory>
+
+#include "chart/FontSubstitutes.h"
+#include "engine/Engine.h"
+#include "ui/TAboutBox.h"
+#include "ui/TDataForm.h"
+#include "ui/TMainForm.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    quorvel::InstallFontSubstitutes();
+
+    // The engine's state lives as long as the program.
+    auto engine = std::make_unique<quorvel::Engine>();
+
+    // The main window's creation sets the feed to pure methane, so the feed dialog,
+    // created after it, shows that feed.
+    TMainForm mainForm(*engine);
+    TAboutBox aboutBox(&mainForm);
+    TDataForm dataForm(*engine, &mainForm);
+    mainForm.AttachDialogs(&aboutBox, &dataForm);
+
+    // Closing the main window ends the program, whatever other window is still open.
+    QObject::connect(&mainForm, &TMainForm::Closed, &application, &QApplication::quit,
+                     Qt::QueuedConnection);
+    mainForm.show();
+    return application.exec();
+}

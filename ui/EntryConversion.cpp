@@ -1,0 +1,121 @@
+#include "ui/EntryConversion.h"
+
+#include <charconv>
+#include <string>
+#include <system_error>
+
+namespace quorvel {
+
+namespace {
+
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+bool IsAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+std::optional<double> ParseEntryNumber(const QString& text, const QLocale& locale) {
+    const QString separator = locale.decimalPoint();
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsBlank(text[end - 1])) {
+        --end;
+    }
+
+    // Build the plain "C" form of the number while checking its shape, so that the
+    // actual conversion never depends on the process's C locale.
+    std::string plain;
+    qsizetype pos = begin;
+    if (pos < end && (text[pos] == u'+' || text[pos] == u'-')) {
+        if (text[pos] == u'-') {
+            plain += '-';
+        }
+        ++pos;
+    }
+    int mantissaDigits = 0;
+    bool separatorSeen = false;
+    while (pos < end) {
+        if (IsAsciiDigit(text[pos])) {
+            plain += static_cast<char>(text[pos].unicode());
+            ++mantissaDigits;
+            ++pos;
+        } else if (!separatorSeen && !separator.isEmpty() &&
+                   QStringView(text).sliced(pos, end - pos).startsWith(separator)) {
+            plain += '.';
+            separatorSeen = true;
+            pos += separator.size();
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0) {
+        return std::nullopt;
+    }
+    if (pos < end && (text[pos] == u'e' || text[pos] == u'E')) {
+        plain += 'e';
+        ++pos;
+        if (pos < end && (text[pos] == u'+' || text[pos] == u'-')) {
+            plain += static_cast<char>(text[pos].unicode());
+            ++pos;
+        }
+        int exponentDigits = 0;
+        while (pos < end && IsAsciiDigit(text[pos])) {
+            plain += static_cast<char>(text[pos].unicode());
+            ++exponentDigits;
+            ++pos;
+        }
+        if (exponentDigits == 0) {
+            return std::nullopt;
+        }
+    }
+    if (pos != end) {
+        return std::nullopt;
+    }
+
+    double value = 0;
+    const char* first = plain.data();
+    const char* last = plain.data() + plain.size();
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last) {
+        return std::nullopt; // out of the range of double, or malformed
+    }
+    return value;
+}
+
+QString WithDecimalSeparator(const QString& commaText, const QLocale& locale) {
+    QString text = commaText;
+    return text.replace(u',', locale.decimalPoint());
+}
+
+EntryBounds RatioBounds() {
+    return {5.0, QStringLiteral("5"), 0.2, QStringLiteral("0,2")};
+}
+
+EntryBounds TemperatureBounds() {
+    return {980.0, QStringLiteral("980"), 300.0, QStringLiteral("300")};
+}
+
+EntryBounds PressureBounds() {
+    return {30.0, QStringLiteral("30"), 1.0, QStringLiteral("1")};
+}
+
+ClampResult ClampEntryValue(double value, const EntryBounds& bounds, const QLocale& locale) {
+    ClampResult result{value, std::nullopt};
+    if (result.value > bounds.upper) {
+        result.value = bounds.upper;
+        result.replacementText = WithDecimalSeparator(bounds.upperText, locale);
+    }
+    if (result.value < bounds.lower) {
+        result.value = bounds.lower;
+        result.replacementText = WithDecimalSeparator(bounds.lowerText, locale);
+    }
+    return result;
+}
+
+} // namespace quorvel

@@ -1,0 +1,187 @@
+#pragma once
+
+#include <QLocale>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "engine/Engine.h"
+#include "ui/ActivationTracker.h"
+#include "ui/EntryConversion.h"
+
+class QAction;
+class QComboBox;
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPrinter;
+class QWindow;
+class HelpViewer;
+class RadioGroup;
+class TAboutBox;
+class TDataForm;
+
+namespace quorvel {
+class TChart;
+}
+
+// The calculator's main window: the results table on the left, the chart on the right,
+// and below them the three parameter entries and the two radio groups that choose the
+// view and the swept parameter. Every result comes from one recalculation cycle,
+// FormActivate: read and clamp the entries, set the chart texts, run the sweep, write
+// the table, reload the curves.
+//
+// A cycle runs at the window's first display, when the window becomes active again
+// coming from another non-modal window of the program (the feed dialog), when a radio
+// group item is chosen, when an item is chosen from an entry's list, when an idle
+// entry's text is changed without the keyboard, and on Enter in an entry.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Shows a modal error message; tests replace it to record messages.
+    using MessageHook = std::function<void(const QString& caption, const QString& text)>;
+
+    static constexpr int DesignClientWidth = 668;
+    static constexpr int DesignClientHeight = 388;
+
+    // The engine must outlive the window. The locale gives the decimal separator of the
+    // entries and of the table (the desktop's unless a test passes another).
+    explicit TMainForm(quorvel::Engine& engine, const QLocale& locale = QLocale::system(),
+                       QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Connects the Edit and Help menus to the dialogs created after this window.
+    void AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm);
+    // Replaces how error messages are shown; an empty hook restores the message box.
+    void SetMessageHook(MessageHook hook);
+
+    // The recalculation cycle and its steps.
+    void FormActivate();
+    void ConstructionChart();
+    // Reads, converts and clamps the entries; false after a conversion error.
+    bool ComboBoxChange();
+    void SaveToMemo();
+    void ChartDisplay();
+    void FormResize();
+
+    // The editing protocol of the entries.
+    void ComboBoxRatioClick(QComboBox* entry);
+    // Returns true when the key has been dealt with and must not reach the entry.
+    bool ComboBoxRatioKeyDown(QComboBox* entry, int key);
+
+    // Menu commands.
+    void SaveAs();
+    void Print();
+    void FilePrintSetup();
+    void FileExit();
+    void EditStructureConvertibleGasItemClick();
+    void HelpContents();
+    void HelpHowToUse();
+    void HelpAbout();
+
+    // The work behind Save As and Print, without their dialogs.
+    bool SaveMemoToFile(const QString& fileName);
+    bool PrintMemo(QPrinter& printer);
+    // The memo's lines as saving and printing take them (a trailing empty line is not
+    // a line of its own).
+    QStringList MemoLines() const;
+
+    int XAxisMode() const;
+    int YAxisMode() const;
+
+    // State of the editing protocol and of the cycles, for tests and diagnostics.
+    int EntryTag(const QComboBox* entry) const;
+    bool EntryChangeBound(const QComboBox* entry) const;
+    const QString& SavedEntryText() const { return savedEntryText_; }
+    int CycleCount() const { return cycleCount_; }
+
+    QPrinter& Printer() { return *printer_; }
+    QFileDialog* SaveDialog() const { return saveDialog_; }
+
+    // The Qt file-dialog filters of Save As, text files first.
+    static QStringList SaveFilters();
+
+signals:
+    // The window has been closed; the program ends.
+    void Closed();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    struct Entry {
+        QComboBox* box = nullptr;
+        QLabel* label = nullptr;
+        double* value = nullptr;
+        quorvel::EntryBounds bounds;
+        int Tag = 0;             // 0 idle, 1 being edited
+        bool changeBound = true; // the change event leads to a cycle
+    };
+
+    void FormCreate();
+    void CreateControls();
+    void CreateMenu();
+    QComboBox* CreateEntry(QWidget* parent, const QString& name, const QStringList& commaItems,
+                           const QString& commaText, int top);
+    Entry* FindEntry(const QObject* object);
+    const Entry* FindEntry(const QObject* object) const;
+    void EntryChanged(Entry& entry);
+    void SetEntryTextFromProgram(Entry& entry, const QString& text);
+    void FocusWindowChanged(QWindow* window);
+    void ShowError(const QString& caption, const QString& text);
+
+    quorvel::Engine& engine_;
+    QLocale locale_;
+    MessageHook messageHook_;
+    quorvel::ActivationTracker activation_;
+    bool firstCycleDone_ = false;
+    bool inCycle_ = false;
+    int cycleCount_ = 0;
+    QString savedEntryText_;
+    std::array<Entry, 3> entries_; // ratio, temperature, pressure
+
+    QWidget* client_ = nullptr;
+    QPlainTextEdit* Memo = nullptr;
+    quorvel::TChart* Chart = nullptr;
+    QFrame* Panel = nullptr;
+    QFrame* PanelReaction = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* StaticText1 = nullptr;
+    QLabel* LabelRatio = nullptr;
+    QLabel* LabelTemperature = nullptr;
+    QLabel* LabelPressure = nullptr;
+    QComboBox* ComboBoxRatio = nullptr;
+    QComboBox* ComboBoxTemperature = nullptr;
+    QComboBox* ComboBoxPressure = nullptr;
+    RadioGroup* RadioGroupAxisY = nullptr;
+    RadioGroup* RadioGroupAxisX = nullptr;
+
+    QMenu* FileMenu = nullptr;
+    QMenu* EditMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* FileSaveAsItem = nullptr;
+    QAction* FilePrintItem = nullptr;
+    QAction* FilePrintSetupItem = nullptr;
+    QAction* FileExitItem = nullptr;
+    QAction* EditStructureConvertibleGasItem = nullptr;
+    QAction* HelpContentsItem = nullptr;
+    QAction* HelpHowToUseItem = nullptr;
+    QAction* HelpAboutItem = nullptr;
+
+    QFileDialog* saveDialog_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    TAboutBox* aboutBox_ = nullptr;
+    TDataForm* dataForm_ = nullptr;
+    HelpViewer* helpViewer_ = nullptr;
+};
