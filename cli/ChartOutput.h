@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include "cli/SweepOptions.h"
+#include "engine/Engine.h"
+
+namespace quorvel {
+
+// Draws the chart of the engine's last sweep for the chosen modes and saves it as the
+// PNG file of --chart at --size. False and a message naming the file on failure.
+bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QString* errorMessage);
+
+} // namespace quorvel

@@ -1,0 +1,185 @@
+#include "cli/SweepOptions.h"
+
+#include <functional>
+#include <map>
+#include <string_view>
+
+#include "cli/NumberArgument.h"
+
+namespace quorvel {
+
+namespace {
+
+const std::string HelpHint = " (список параметров: quorvel-sweep --help)";
+
+// Picks the index of `value` in `names`, or reports the allowed names.
+std::optional<int> ModeIndex(std::string_view value, const std::vector<std::string_view>& names) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (value == names[i])
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+std::string NumberError(const std::string& option, std::string_view text, NumberStatus status) {
+    if (status == NumberStatus::OutOfRange)
+        return "значение «" + std::string(text) + "» параметра " + option +
+               " выходит за пределы чисел двойной точности";
+    return "значение «" + std::string(text) + "» параметра " + option +
+           " не является числом (дробную часть отделяйте точкой: 2.5)";
+}
+
+// Reads one number option into `target`; returns an error line or an empty string.
+std::string ReadNumber(const std::string& option, std::string_view text, double& target) {
+    const ParsedNumber parsed = ParseNumberArgument(text);
+    if (parsed.status != NumberStatus::Ok)
+        return NumberError(option, text, parsed.status);
+    target = parsed.value;
+    return {};
+}
+
+std::string ReadFeed(std::string_view text, SweepOptions& options) {
+    const auto parts = SplitAtCommas(text);
+    if (parts.size() != 9)
+        return "параметр --feed ждёт девять чисел через запятую "
+               "(CH4,C2H6,C3H8,C4H10,N2,CO,CO2,H2,H2O), получено " +
+               std::to_string(parts.size());
+    std::array<double, 9> feed{};
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const ParsedNumber parsed = ParseNumberArgument(parts[i]);
+        if (parsed.status != NumberStatus::Ok)
+            return NumberError("--feed", parts[i], parsed.status);
+        feed[i] = parsed.value;
+    }
+    options.feed = feed;
+    return {};
+}
+
+std::string ReadSize(std::string_view text, SweepOptions& options) {
+    const auto size = ParsePictureSize(text);
+    const auto fits = [](int side) {
+        return side >= SmallestPictureSide && side <= LargestPictureSide;
+    };
+    if (!size || !fits(size->width) || !fits(size->height))
+        return "параметр --size ждёт размер вида ШИРИНАxВЫСОТА в пикселях, каждая сторона от " +
+               std::to_string(SmallestPictureSide) + " до " + std::to_string(LargestPictureSide) +
+               ", например 438x269; получено «" + std::string(text) + "»";
+    options.chartWidth = size->width;
+    options.chartHeight = size->height;
+    return {};
+}
+
+using ValueReader = std::function<std::string(std::string_view, SweepOptions&)>;
+
+const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
+    static const std::map<std::string, ValueReader, std::less<>> readers = {
+        {"--sweep",
+         [](std::string_view v, SweepOptions& o) -> std::string {
+             const auto mode = ModeIndex(v, {"ratio", "temperature", "pressure"});
+             if (!mode)
+                 return "параметр --sweep принимает ratio, temperature или pressure, получено «" +
+                        std::string(v) + "»";
+             o.XAxisMode = *mode;
+             return {};
+         }},
+        {"--view",
+         [](std::string_view v, SweepOptions& o) -> std::string {
+             const auto mode = ModeIndex(v, {"dry", "wet", "ratios"});
+             if (!mode)
+                 return "параметр --view принимает dry, wet или ratios, получено «" +
+                        std::string(v) + "»";
+             o.YAxisMode = *mode;
+             return {};
+         }},
+        {"--ratio",
+         [](std::string_view v, SweepOptions& o) {
+             o.ratioGiven = true;
+             return ReadNumber("--ratio", v, o.ratio);
+         }},
+        {"--temperature",
+         [](std::string_view v, SweepOptions& o) {
+             o.temperatureGiven = true;
+             return ReadNumber("--temperature", v, o.temperature);
+         }},
+        {"--pressure",
+         [](std::string_view v, SweepOptions& o) {
+             o.pressureGiven = true;
+             return ReadNumber("--pressure", v, o.pressure);
+         }},
+        {"--feed", ReadFeed},
+        {"--decimal-separator",
+         [](std::string_view v, SweepOptions& o) -> std::string {
+             if (v != "," && v != ".")
+                 return "параметр --decimal-separator принимает «,» или «.», получено «" +
+                        std::string(v) + "»";
+             o.decimalSeparator = v.front();
+             return {};
+         }},
+        {"--format",
+         [](std::string_view v, SweepOptions& o) -> std::string {
+             const auto format = ModeIndex(v, {"table", "csv"});
+             if (!format)
+                 return "параметр --format принимает table или csv, получено «" + std::string(v) +
+                        "»";
+             o.format = *format == 0 ? OutputFormat::Table : OutputFormat::Csv;
+             return {};
+         }},
+        {"--output",
+         [](std::string_view v, SweepOptions& o) -> std::string {
+             if (v.empty())
+                 return "у параметра --output пустое имя файла";
+             o.outputFile = std::string(v);
+             return {};
+         }},
+        {"--chart",
+         [](std::string_view v, SweepOptions& o) -> std::string {
+             if (v.empty())
+                 return "у параметра --chart пустое имя файла";
+             o.chartFile = std::string(v);
+             return {};
+         }},
+        {"--size", ReadSize},
+    };
+    return readers;
+}
+
+} // namespace
+
+ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
+    ParsedOptions result;
+    bool sizeGiven = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            result.options.help = true;
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        const auto reader = ValueOptions().find(name);
+        if (reader == ValueOptions().end() || !argument.starts_with("--")) {
+            result.error =
+                (argument.starts_with("-") ? "неизвестный параметр «" : "лишний аргумент «") +
+                argument + "»" + HelpHint;
+            return result;
+        }
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            result.error = "у параметра " + name + " нет значения" + HelpHint;
+            return result;
+        }
+        sizeGiven = sizeGiven || name == "--size";
+        result.error = reader->second(value, result.options);
+        if (!result.error.empty())
+            return result;
+    }
+    if (sizeGiven && !result.options.chartFile && !result.options.help)
+        result.error = "параметр --size задаёт размер рисунка и действует только вместе с --chart";
+    return result;
+}
+
+} // namespace quorvel

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+enum class OutputFormat { Table, Csv };
+
+// Everything the command line can choose. The defaults are the main window's at
+// start-up: ratio sweep, dry gas, ratio 2.5, 860 degrees C, 25 atm, pure methane.
+struct SweepOptions {
+    int XAxisMode = 0; // 0 ratio, 1 temperature, 2 pressure
+    int YAxisMode = 0; // 0 dry, 1 wet, 2 product ratios
+    double ratio = 2.5;
+    double temperature = 860;
+    double pressure = 25;
+    bool ratioGiven = false;
+    bool temperatureGiven = false;
+    bool pressureGiven = false;
+    std::optional<std::array<double, 9>> feed; // per cent by volume, dialog order
+    std::optional<char> decimalSeparator;      // the locale's when not given
+    OutputFormat format = OutputFormat::Table;
+    std::optional<std::string> outputFile; // as given, in the local 8-bit encoding
+    std::optional<std::string> chartFile;
+    int chartWidth = 438; // the chart's size in the window at its design size
+    int chartHeight = 269;
+    bool help = false;
+};
+
+// Smallest and largest side of a chart picture, in pixels.
+inline constexpr int SmallestPictureSide = 50;
+inline constexpr int LargestPictureSide = 10000;
+
+struct ParsedOptions {
+    SweepOptions options;
+    std::string error; // one line, empty when the command line is sound
+};
+
+// Reads the arguments after the program name. Options take their value as the next
+// argument or after "=" (--ratio 3 or --ratio=3); a repeated option keeps its last
+// value.
+ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments);
+
+} // namespace quorvel

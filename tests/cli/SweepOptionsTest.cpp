@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "cli/EntryClamps.h"
+#include "cli/NumberArgument.h"
+#include "cli/SweepOptions.h"
+
+using namespace quorvel;
+
+namespace {
+
+ParsedOptions Parse(std::vector<std::string> arguments) {
+    return ParseSweepOptions(arguments);
+}
+
+TEST(NumberArgument, AcceptsWholeNumbersWithAPointOnly) {
+    EXPECT_EQ(ParseNumberArgument("2.5").value, 2.5);
+    EXPECT_EQ(ParseNumberArgument("+7").value, 7);
+    EXPECT_EQ(ParseNumberArgument("-1e3").value, -1000);
+    EXPECT_EQ(ParseNumberArgument(".5").value, 0.5);
+    for (const char* bad : {"", "2,5", "3x", " 3", "3 ", "+-5", "inf", "nan", "0x10", "e5", "--1"})
+        EXPECT_EQ(ParseNumberArgument(bad).status, NumberStatus::NotANumber) << bad;
+    EXPECT_EQ(ParseNumberArgument("1e400").status, NumberStatus::OutOfRange);
+    EXPECT_EQ(ParseNumberArgument("-1e400").status, NumberStatus::OutOfRange);
+}
+
+TEST(NumberArgument, PictureSizeNeedsTwoWholeNumbers) {
+    const auto size = ParsePictureSize("800x600");
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->width, 800);
+    EXPECT_EQ(size->height, 600);
+    for (const char* bad : {"800", "800x", "x600", "800x600x2", "8.5x600", "800X600", "a x b"})
+        EXPECT_FALSE(ParsePictureSize(bad)) << bad;
+}
+
+TEST(EntryClamps, KeepValuesWithinTheEntriesLimitsWithBoundsPassing) {
+    EXPECT_EQ(ClampEntry(0.1, RatioLimits), 0.2);
+    EXPECT_EQ(ClampEntry(7, RatioLimits), 5);
+    EXPECT_EQ(ClampEntry(0.2, RatioLimits), 0.2);
+    EXPECT_EQ(ClampEntry(5, RatioLimits), 5);
+    EXPECT_EQ(ClampEntry(250, TemperatureLimits), 300);
+    EXPECT_EQ(ClampEntry(1200, TemperatureLimits), 980);
+    EXPECT_EQ(ClampEntry(0.5, PressureLimits), 1);
+    EXPECT_EQ(ClampEntry(40, PressureLimits), 30);
+    EXPECT_EQ(ClampEntry(-1e300, PressureLimits), 1);
+    EXPECT_EQ(ClampEntry(17.25, PressureLimits), 17.25);
+}
+
+TEST(SweepOptions, DefaultsAreTheWindowsStartUpView) {
+    const ParsedOptions parsed = Parse({});
+    ASSERT_EQ(parsed.error, "");
+    const SweepOptions& o = parsed.options;
+    EXPECT_EQ(o.XAxisMode, 0);
+    EXPECT_EQ(o.YAxisMode, 0);
+    EXPECT_EQ(o.ratio, 2.5);
+    EXPECT_EQ(o.temperature, 860);
+    EXPECT_EQ(o.pressure, 25);
+    EXPECT_FALSE(o.feed);
+    EXPECT_FALSE(o.decimalSeparator);
+    EXPECT_EQ(o.format, OutputFormat::Table);
+    EXPECT_EQ(o.chartWidth, 438);
+    EXPECT_EQ(o.chartHeight, 269);
+}
+
+TEST(SweepOptions, ReadsEveryOptionInBothSpellings) {
+    const ParsedOptions parsed =
+        Parse({"--sweep", "pressure", "--view=ratios", "--ratio", "3.5", "--temperature=900",
+               "--pressure", "-4", "--feed", "90,5,0,0,5,0,0,0,0", "--decimal-separator=,",
+               "--format", "csv", "--output", "out.txt", "--chart=c.png", "--size", "800x600"});
+    ASSERT_EQ(parsed.error, "");
+    const SweepOptions& o = parsed.options;
+    EXPECT_EQ(o.XAxisMode, 2);
+    EXPECT_EQ(o.YAxisMode, 2);
+    EXPECT_EQ(o.ratio, 3.5);
+    EXPECT_EQ(o.temperature, 900);
+    EXPECT_EQ(o.pressure, -4);
+    EXPECT_TRUE(o.ratioGiven && o.temperatureGiven && o.pressureGiven);
+    ASSERT_TRUE(o.feed);
+    EXPECT_EQ((*o.feed)[0], 90);
+    EXPECT_EQ((*o.feed)[1], 5);
+    EXPECT_EQ((*o.feed)[4], 5);
+    EXPECT_EQ(o.decimalSeparator, ',');
+    EXPECT_EQ(o.format, OutputFormat::Csv);
+    EXPECT_EQ(o.outputFile, "out.txt");
+    EXPECT_EQ(o.chartFile, "c.png");
+    EXPECT_EQ(o.chartWidth, 800);
+    EXPECT_EQ(o.chartHeight, 600);
+
+    EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.XAxisMode, 1);
+    EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.YAxisMode, 1);
+    EXPECT_EQ(Parse({"--ratio", "1", "--ratio", "2"}).options.ratio, 2);
+    EXPECT_TRUE(Parse({"-h"}).options.help);
+}
+
+TEST(SweepOptions, RefusesBadCommandLinesWithOneLineSayingWhy) {
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* mentioned; // a part of the message that names the fault
+    };
+    const Case cases[] = {
+        {{"--colour", "red"}, "--colour"},
+        {{"extra"}, "extra"},
+        {{"-x"}, "-x"},
+        {{"--ratio"}, "--ratio"},
+        {{"--ratio", "2,5"}, "2,5"},
+        {{"--temperature", "900C"}, "900C"},
+        {{"--pressure="}, "--pressure"},
+        {{"--pressure", "1e999"}, "1e999"},
+        {{"--sweep", "time"}, "time"},
+        {{"--view", "DRY"}, "DRY"},
+        {{"--format", "json"}, "json"},
+        {{"--decimal-separator", ";"}, ";"},
+        {{"--feed", "100,0,0,0,0,0,0,0"}, "получено 8"},
+        {{"--feed", "100,0,0,0,0,0,0,0,0,0"}, "получено 10"},
+        {{"--feed", "100,0,0,0,0,0,0,0,x"}, "«x»"},
+        {{"--feed", "100,0,0,0,,0,0,0,0"}, "«»"},
+        {{"--output", ""}, "--output"},
+        {{"--chart", "c.png", "--size", "10x10"}, "10x10"},
+        {{"--chart", "c.png", "--size", "438*269"}, "438*269"},
+        {{"--size", "800x600"}, "--chart"},
+    };
+    for (const Case& c : cases) {
+        const ParsedOptions parsed = ParseSweepOptions(c.arguments);
+        EXPECT_NE(parsed.error.find(c.mentioned), std::string::npos)
+            << c.arguments.front() << ": " << parsed.error;
+        EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
+    }
+}
+
+} // namespace

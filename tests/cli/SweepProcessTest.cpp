@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+struct SweepRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    // The printed lines, each of which ends with a line break.
+    QStringList outLines() const {
+        QStringList lines = out.split('\n');
+        if (lines.last().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+    QStringList errLines() const { return err.split('\n', Qt::SkipEmptyParts); }
+};
+
+// Runs quorvel-sweep with the given arguments and C locale unless `locale` says else.
+SweepRun Sweep(const QStringList& arguments, const QString& locale = QStringLiteral("C")) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", locale);
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUORVEL_SWEEP_PROGRAM), arguments);
+    SweepRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+double ToDouble(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    double value = std::nan("");
+    std::from_chars(bytes.constData(), bytes.constData() + bytes.size(), value);
+    return value;
+}
+
+TEST(SweepProgram, DefaultsPrintTheStartUpTableWithTheLocalesSeparator) {
+    const SweepRun russian = Sweep({}, QStringLiteral("ru_RU.UTF-8"));
+    ASSERT_EQ(russian.exitCode, 0) << russian.err.toStdString();
+    EXPECT_EQ(russian.err, QString());
+    const QStringList lines = russian.out.split('\n');
+    ASSERT_EQ(lines.size(), 5 + 77 + 1); // the last line ends with a line break too
+    EXPECT_EQ(lines[0], QStringLiteral("Температура, град. С: 860"));
+    EXPECT_EQ(lines[1], QStringLiteral("Давление, атм       : 25"));
+    EXPECT_EQ(lines[2], QString());
+    EXPECT_EQ(lines[3], QStringLiteral("Состав сухого синтез-газа, мол. д."));
+    EXPECT_TRUE(lines[5].startsWith(QStringLiteral("    0,20   0,")));
+    EXPECT_TRUE(lines[81].startsWith(QStringLiteral("    4,00   0,")));
+    for (int i = 5; i <= 81; ++i)
+        EXPECT_EQ(lines[i].size(), 57) << lines[i].toStdString();
+
+    const SweepRun c = Sweep({});
+    EXPECT_TRUE(c.outLines().at(5).startsWith(QStringLiteral("    0.20   0.")));
+    // The option overrides the locale, and only the separator differs.
+    const SweepRun forced = Sweep({"--decimal-separator", ","});
+    EXPECT_EQ(forced.out, russian.out);
+    EXPECT_EQ(c.outLines().mid(5).join('\n').replace('.', ','), lines.mid(5, 77).join('\n'));
+}
+
+TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
+    const struct {
+        const char* sweep;
+        int points;
+        double first;
+        double last;
+    } sweeps[] = {{"ratio", 77, 0.2, 3.999999999999994},
+                  {"temperature", 26, 750, 1000},
+                  {"pressure", 31, 15, 30}};
+    for (const auto& s : sweeps) {
+        const SweepRun csv = Sweep({"--sweep", s.sweep, "--format", "csv", "--view", "wet"});
+        ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+        const QStringList rows = csv.outLines();
+        ASSERT_EQ(rows.size(), 1 + s.points) << s.sweep;
+        EXPECT_TRUE(rows[0].endsWith(",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root"));
+        EXPECT_EQ(ToDouble(rows[1].section(',', 0, 0)), s.first);
+        EXPECT_EQ(ToDouble(rows.last().section(',', 0, 0)), s.last);
+
+        // Every figure of the table is the CSV value rounded to the table's decimals.
+        const SweepRun table = Sweep({"--sweep", s.sweep, "--view", "wet"});
+        const QStringList tableLines = table.outLines();
+        ASSERT_EQ(tableLines.size(), 5 + s.points);
+        for (int i = 0; i < s.points; ++i) {
+            const QStringList fields = rows[i + 1].split(',');
+            ASSERT_EQ(fields.size(), 10);
+            EXPECT_EQ(fields[9], QStringLiteral("1")) << "no exact root at point " << i;
+            const QStringList printed = tableLines[5 + i].split(' ', Qt::SkipEmptyParts);
+            ASSERT_EQ(printed.size(), 7);
+            EXPECT_EQ(printed[0], QString::number(ToDouble(fields[0]), 'f', 2));
+            for (int column = 1; column <= 6; ++column)
+                EXPECT_EQ(printed[column], QString::number(ToDouble(fields[column]), 'f', 4))
+                    << s.sweep << " point " << i << " column " << column;
+        }
+    }
+}
+
+TEST(SweepProgram, OutputFileIsWindows1251WithCrLfAndNothingOnStdout) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("table.txt");
+    const SweepRun run = Sweep({"--output", name, "--decimal-separator", ","});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString());
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // "Температура" in windows-1251.
+    EXPECT_TRUE(bytes.startsWith("\xD2\xE5\xEC\xEF\xE5\xF0\xE0\xF2\xF3\xF0\xE0, "));
+    EXPECT_TRUE(bytes.endsWith(
+        "    4,00" + Sweep({"--decimal-separator", ","}).outLines().last().mid(8).toLatin1() +
+        "\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 5 + 77);
+    EXPECT_EQ(bytes.count('\n'), 5 + 77);
+}
+
+TEST(SweepProgram, AnUnwritableOutputFailsWithoutLeavingAFile) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("missing/table.txt");
+    const SweepRun run = Sweep({"--output", name});
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.errLines().size(), 1);
+    EXPECT_TRUE(run.err.contains(name)) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(name));
+}
+
+TEST(SweepProgram, FeedIsAcceptedOnlyWhenItAddsUpTo100) {
+    const SweepRun rejected = Sweep({"--feed", "50,0,0,0,0,0,0,0,0"});
+    EXPECT_EQ(rejected.exitCode, 2);
+    EXPECT_EQ(rejected.out, QString());
+    ASSERT_EQ(rejected.errLines().size(), 1);
+    EXPECT_TRUE(
+        rejected.err.contains(QStringLiteral("Проверьте исходные данные. Сумма не равна 100%")));
+
+    // Decimal shares whose binary total misses 100 by rounding only are accepted.
+    EXPECT_EQ(Sweep({"--feed", "1.36,31.85,66.79,0,0,0,0,0,0"}).exitCode, 0);
+    EXPECT_EQ(Sweep({"--feed", "99.999999,0,0,0,0,0,0,0,0"}).exitCode, 2);
+
+    // The feed reaches the calculation: nitrogen shows in its column.
+    const SweepRun natural = Sweep({"--feed", "90,5,0,0,5,0,0,0,0", "--format", "csv"});
+    ASSERT_EQ(natural.exitCode, 0) << natural.err.toStdString();
+    const double nitrogen = ToDouble(natural.outLines().at(1).section(',', 5, 5));
+    EXPECT_GT(nitrogen, 0.01);
+    const SweepRun methane = Sweep({"--format", "csv"});
+    EXPECT_EQ(ToDouble(methane.outLines().at(1).section(',', 5, 5)), 0);
+}
+
+TEST(SweepProgram, AFloatingPointFaultEndsTheRunWithItsMessageAndStatus1) {
+    // A feed of steam alone holds no carbon; its run ends in a division by zero.
+    const SweepRun run = Sweep({"--feed", "0,0,0,0,0,0,0,0,100"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, QString());
+    EXPECT_EQ(run.err, QStringLiteral("quorvel-sweep: Floating point division by zero\n"));
+}
+
+TEST(SweepProgram, EnteredValuesAreClampedAsTheEntriesDo) {
+    const SweepRun clamped =
+        Sweep({"--sweep", "pressure", "--ratio", "7", "--temperature", "1200", "--pressure", "40"});
+    ASSERT_EQ(clamped.exitCode, 0);
+    EXPECT_EQ(clamped.outLines().at(0), QStringLiteral("Соотношение пар/метан, мол.д.: 5"));
+    EXPECT_EQ(clamped.outLines().at(1), QStringLiteral("Температура, град. С         : 980"));
+    EXPECT_EQ(clamped.errLines().size(), 3) << clamped.err.toStdString();
+    EXPECT_EQ(clamped.out,
+              Sweep({"--sweep", "pressure", "--ratio", "5", "--temperature", "980"}).out);
+
+    const SweepRun low = Sweep({"--sweep", "temperature", "--ratio", "0.1", "--pressure", "0.5"});
+    EXPECT_EQ(low.outLines().at(0), QStringLiteral("Соотношение пар/метан, мол.д.: 0.2"));
+    EXPECT_EQ(low.outLines().at(1), QStringLiteral("Давление, атм                : 1"));
+
+    // The bounds themselves pass without a word.
+    const SweepRun bounds = Sweep({"--ratio", "0.2", "--temperature", "300", "--pressure", "30"});
+    EXPECT_EQ(bounds.exitCode, 0);
+    EXPECT_EQ(bounds.err, QString());
+    EXPECT_EQ(bounds.outLines().at(0), QStringLiteral("Температура, град. С: 300"));
+}
+
+TEST(SweepProgram, BadCommandLinesExitWithStatus2AndOneLine) {
+    const QList<QStringList> commandLines = {
+        {"--bogus"},           {"--ratio"},
+        {"--ratio", "2,5"},    {"--pressure", "1e400"},
+        {"--feed", "100,0,0"}, {"--decimal-separator", "x"},
+        {"--sweep", "speed"},  {"stray"},
+    };
+    for (const QStringList& arguments : commandLines) {
+        const SweepRun run = Sweep(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.errLines().size(), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith("quorvel-sweep: "));
+        EXPECT_EQ(run.out, QString());
+    }
+}
+
+TEST(SweepProgram, HelpNamesEveryOption) {
+    const SweepRun help = Sweep({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* option :
+         {"--sweep", "--view", "--ratio", "--temperature", "--pressure", "--feed",
+          "--decimal-separator", "--format", "--output", "--chart", "--size", "--help"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
+}
+
+TEST(SweepProgram, ChartPictureHasTheRequestedSize) {
+    QTemporaryDir dir;
+    const QString standard = dir.filePath("standard.png");
+    const SweepRun run = Sweep({"--chart", standard, "--view", "ratios"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QImage(standard).size(), QSize(438, 269));
+    EXPECT_EQ(run.outLines().size(), 5 + 77); // the table is printed as well
+
+    const QString large = dir.filePath("large.png");
+    ASSERT_EQ(Sweep({"--chart", large, "--size", "800x600", "--sweep", "temperature"}).exitCode, 0);
+    EXPECT_EQ(QImage(large).size(), QSize(800, 600));
+
+    const QString nowhere = dir.filePath("missing/chart.png");
+    const SweepRun failed = Sweep({"--chart", nowhere});
+    EXPECT_NE(failed.exitCode, 0);
+    EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+} // namespace
