@@ -30,6 +30,10 @@ public:
     // The browser, for tests: its document holds what the window shows.
     QTextBrowser* Browser() const { return browser_; }
 
+protected:
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ShowPage();
 
