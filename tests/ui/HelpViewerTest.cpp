@@ -1,0 +1,79 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+#include "ui/HelpViewer.h"
+
+namespace {
+
+// Changes the current directory for one test and puts it back afterwards.
+struct CurrentDirectory {
+    QString saved = QDir::currentPath();
+    explicit CurrentDirectory(const QString& path) { QDir::setCurrent(path); }
+    ~CurrentDirectory() { QDir::setCurrent(saved); }
+};
+
+void WriteHelp(const QString& folder, const QString& body) {
+    QDir(folder).mkpath("Help");
+    QFile file(folder + "/Help/Help.html");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        ("<html><head><meta charset=\"utf-8\"></head><body>" + body + "</body></html>").toUtf8());
+}
+
+} // namespace
+
+TEST(HelpViewer, HelpPathFollowsTheCurrentDirectory) {
+    QTemporaryDir first, second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    CurrentDirectory guard(first.path());
+    EXPECT_EQ(HelpFilePath(), QDir::currentPath() + "/Help/Help.html");
+    EXPECT_TRUE(HelpFilePath().startsWith(QDir(first.path()).canonicalPath()));
+    QDir::setCurrent(second.path());
+    EXPECT_TRUE(HelpFilePath().startsWith(QDir(second.path()).canonicalPath()));
+}
+
+TEST(HelpViewer, ShowsTheFileTheMissingFileMessageAndItsOwnInstructions) {
+    QTemporaryDir withHelp, withoutHelp;
+    ASSERT_TRUE(withHelp.isValid() && withoutHelp.isValid());
+    WriteHelp(withHelp.path(), "<h1>Равновесие</h1>");
+    HelpViewer viewer;
+
+    viewer.ShowContents(withHelp.path() + "/Help/Help.html");
+    EXPECT_TRUE(viewer.isVisible());
+    EXPECT_TRUE(viewer.Browser()->toPlainText().contains("Равновесие"));
+
+    viewer.ShowHowToUse();
+    const QString instructions = viewer.Browser()->toPlainText();
+    EXPECT_TRUE(instructions.contains("Как пользоваться справкой"));
+    EXPECT_FALSE(instructions.contains("Равновесие"));
+
+    // The same file again after another page: shown anew, not left as it was.
+    viewer.ShowContents(withHelp.path() + "/Help/Help.html");
+    EXPECT_TRUE(viewer.Browser()->toPlainText().contains("Равновесие"));
+
+    const QString missing = withoutHelp.path() + "/Help/Help.html";
+    viewer.ShowContents(missing);
+    const QString report = viewer.Browser()->toPlainText();
+    EXPECT_TRUE(report.contains("Файл справки не найден"));
+    EXPECT_TRUE(report.contains(missing));
+    EXPECT_FALSE(report.contains("Равновесие"));
+
+    // And back to the file after the report.
+    viewer.ShowContents(withHelp.path() + "/Help/Help.html");
+    EXPECT_TRUE(viewer.Browser()->toPlainText().contains("Равновесие"));
+}
+
+TEST(HelpViewer, ProjectHelpFileIsARussianGuideQuotingTheMessages) {
+    QFile file(QStringLiteral(QUORVEL_SOURCE_DIR "/Help/Help.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    for (const char* text :
+         {"Проверьте исходные данные. Сумма не равна 100%",
+          "Ошибка преобразования строк (Ошибка ввода числа)", "Structure of convertible gas",
+          "Состав сухого синтез-газа", "Состав мокрого синтез-газа", "Соотношение продуктов"})
+        EXPECT_TRUE(html.contains(QString::fromUtf8(text))) << text;
+}
