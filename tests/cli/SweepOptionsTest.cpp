@@ -45,22 +45,6 @@ TEST(EntryClamps, KeepValuesWithinTheEntriesLimitsWithBoundsPassing) {
     EXPECT_EQ(ClampEntry(17.25, PressureLimits), 17.25);
 }
 
-TEST(SweepOptions, DefaultsAreTheWindowsStartUpView) {
-    const ParsedOptions parsed = Parse({});
-    ASSERT_EQ(parsed.error, "");
-    const SweepOptions& o = parsed.options;
-    EXPECT_EQ(o.XAxisMode, 0);
-    EXPECT_EQ(o.YAxisMode, 0);
-    EXPECT_EQ(o.ratio, 2.5);
-    EXPECT_EQ(o.temperature, 860);
-    EXPECT_EQ(o.pressure, 25);
-    EXPECT_FALSE(o.feed);
-    EXPECT_FALSE(o.decimalSeparator);
-    EXPECT_EQ(o.format, OutputFormat::Table);
-    EXPECT_EQ(o.chartWidth, 438);
-    EXPECT_EQ(o.chartHeight, 269);
-}
-
 TEST(SweepOptions, ReadsEveryOptionInBothSpellings) {
     const ParsedOptions parsed =
         Parse({"--sweep", "pressure", "--view=ratios", "--ratio", "3.5", "--temperature=900",

@@ -89,19 +89,6 @@ TEST(ResultsTable, WetViewOfThePressureSweepWithAPoint) {
               QStringLiteral("   15.50   0.1234  0.0568  0.0890  0.7000  0.0000  2.5000"));
 }
 
-TEST(ResultsTable, TheViewDecidesWhichArraysArePrinted) {
-    // The same results under the three views: the composition views print the
-    // fractions and volume change, the ratio view only the two ratios.
-    const auto engine = HandFilledEngine(1);
-    const QString dry = ResultsTableLines(*engine, 0, 0, Point).at(5);
-    const QString wet = ResultsTableLines(*engine, 0, 1, Point).at(5);
-    const QString ratios = ResultsTableLines(*engine, 0, 2, Point).at(5);
-    EXPECT_EQ(dry, wet);
-    EXPECT_EQ(ratios, QStringLiteral("    0.20  12.3456  1.5000"));
-    EXPECT_NE(ResultsTableLines(*engine, 0, 0, Point).at(3),
-              ResultsTableLines(*engine, 0, 1, Point).at(3));
-}
-
 TEST(ResultsTable, OversizedAndNegativeValuesPushTheLineRightWithoutCutting) {
     auto engine = HandFilledEngine(1);
     engine->resultSeries.CH4[0] = 1000;
