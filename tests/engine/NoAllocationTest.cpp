@@ -1,0 +1,47 @@
+// A run allocates nothing: global operator new is replaced here to count allocations.
+
+#include "EngineTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+int allocations = 0;
+}
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace quorvel {
+namespace {
+
+TEST(NoAllocation, SweepsOfEveryModeAllocateNothing) {
+    auto engine = testing::DefaultEngine();
+    engine->random.clock = &TimeOfDayMilliseconds;
+    const int before = allocations;
+    auto counted = std::make_unique<int>(0); // the counter itself works
+    EXPECT_EQ(allocations, before + 1);
+    for (int x = 0; x < 3; ++x) {
+        for (int y = 0; y < 3; ++y) {
+            const int start = allocations;
+            RunSweep(*engine, x, y);
+            EXPECT_EQ(allocations, start) << x << " " << y;
+        }
+    }
+}
+
+} // namespace
+} // namespace quorvel

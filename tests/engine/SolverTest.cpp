@@ -1,0 +1,252 @@
+// The Newton solver's steps, the complex search and the limits on their loops.
+
+#include "EngineTestSupport.h"
+#include "engine/ComplexSearch.h"
+#include "engine/EquilibriumModel.h"
+#include "engine/FloatingPointGuard.h"
+#include "engine/SolveEquations.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+using testing::DefaultEngine;
+
+// The workspace as a run sets it up, at the default point (pure methane, 2.5, 1133 K,
+// 25 atm), whose root is (0.514176, 0.238491).
+std::unique_ptr<Engine> EngineReadyToSolve() {
+    auto engine = DefaultEngine();
+    SolverWorkspace& ws = engine->workspace;
+    ws.EquationCount = 2;
+    ws.ConstraintCount = 1;
+    ws.Success = 1;
+    SetVariableBounds(*engine, ws.LowerBounds, ws.UpperBounds);
+    ProcessConditions& pc = engine->processConditions;
+    pc.Ratio = 2.5;
+    pc.Pressure = 25;
+    ComputeConstants(*engine, 1133);
+    ClearFloatingPointFaults();
+    return engine;
+}
+
+void ExpectInverse(const double (&A)[3][3], const newton::Matrix& inverse) {
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            double sum = 0;
+            for (int k = 0; k < 3; ++k) {
+                sum += A[i][k] * inverse[k][j];
+            }
+            EXPECT_NEAR(sum, i == j ? 1 : 0, 1e-14) << i << "," << j;
+        }
+    }
+}
+
+TEST(NewtonSolver, InvertsWithAndWithoutRowExchanges) {
+    // Zeros on the diagonal force exchanges at the first and at the second pivot.
+    const double cases[2][3][3] = {{{0, 2, 1}, {0, 1, 3}, {4, 1, 1}},
+                                   {{2, 1, 1}, {4, 2, 5}, {1, 3, 2}}};
+    for (const auto& A : cases) {
+        newton::Matrix J{};
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j) {
+                J[i][j] = A[i][j];
+            }
+        }
+        std::uint8_t success = 1;
+        newton::InvertMatrix(J, 3, success);
+        EXPECT_EQ(success, 1);
+        ExpectInverse(A, J);
+    }
+
+    // A column that is zero from the diagonal down is skipped and reported.
+    newton::Matrix singular{};
+    singular[0][0] = 1;
+    singular[1][0] = 2;
+    std::uint8_t success = 1;
+    EXPECT_EQ(newton::EliminationStep(singular, 2, 1, success), -1);
+    EXPECT_EQ(success, 0);
+}
+
+TEST(NewtonSolver, ReturnsUnknownsJustInsideTheCrossedBound) {
+    auto engine = EngineReadyToSolve();
+    const double tolerance = 1e-9;
+    for (int trial = 0; trial < 200; ++trial) {
+        engine->random.clock = +[]() -> std::uint32_t {
+            static std::uint32_t tick = 0;
+            return ++tick;
+        };
+        double x[2] = {-0.5, 1.5};
+        newton::ReturnIntoBounds(*engine, 2, x, tolerance);
+        EXPECT_GE(x[0], 3 * tolerance);
+        EXPECT_LE(x[0], 12 * tolerance * (1 + 1e-12));
+        EXPECT_GE(x[1], 1 - 12 * tolerance);
+        EXPECT_LE(x[1], 1 - 3 * tolerance);
+    }
+    double inside[2] = {0, 1}; // on the bounds is inside
+    newton::ReturnIntoBounds(*engine, 2, inside, tolerance);
+    EXPECT_EQ(inside[0], 0);
+    EXPECT_EQ(inside[1], 1);
+}
+
+TEST(NewtonSolver, ConstraintBackOffIsBounded) {
+    auto engine = EngineReadyToSolve();
+    // Infeasible and a zero step: halving it never helps.
+    double x[2] = {0.7, 0.7};
+    const double zeroStep[2] = {0, 0};
+    newton::RepairConstraints(*engine, 2, x, zeroStep, 1e-9);
+    EXPECT_EQ(engine->loopLimitHits.ConstraintBackOff, 1);
+    EXPECT_EQ(x[0], 0.7);
+
+    // A real step backs off by halves until feasible, without touching the limit.
+    double y[2] = {0.6, 0.6};
+    const double step[2] = {0.1, 0.1};
+    newton::RepairConstraints(*engine, 2, y, step, 1e-9);
+    EXPECT_DOUBLE_EQ(y[0], 0.5);
+    EXPECT_EQ(engine->loopLimitHits.ConstraintBackOff, 1);
+
+    // Without constraints nothing is evaluated.
+    engine->workspace.ConstraintCount = 0;
+    engine->workspace.ConstraintValues[0] = 42;
+    newton::RepairConstraints(*engine, 2, x, zeroStep, 1e-9);
+    EXPECT_EQ(engine->workspace.ConstraintValues[0], 42);
+}
+
+TEST(NewtonSolver, SolvesTheDefaultPointAndSurvivesAZeroUnknown) {
+    auto engine = EngineReadyToSolve();
+    SolverWorkspace& ws = engine->workspace;
+    // Tight tolerance: the pass limit ends the solve near the root.
+    double x[2] = {0.3, 0.1};
+    SolveEquations(*engine, 1, 2, ws.Residuals, ws.Success, x, 1e-9);
+    EXPECT_NEAR(x[0], 0.514176, 0.02);
+    EXPECT_NEAR(x[1], 0.238491, 0.02);
+
+    // A start with x exactly 0 would make the difference step 0 and its quotients 0/0.
+    double fromZero[2] = {0, 0.1};
+    EXPECT_NO_THROW(SolveEquations(*engine, 1, 2, ws.Residuals, ws.Success, fromZero, 1e-9));
+    EXPECT_NEAR(fromZero[0], 0.514176, 0.02);
+    EXPECT_FALSE(FloatingPointFaultPending());
+
+    // A loose tolerance converges and returns an evaluated point close to the root.
+    double loose[2] = {0.5, 0.25};
+    SolveEquations(*engine, 1, 2, ws.Residuals, ws.Success, loose, 1e-3);
+    EXPECT_EQ(ws.Success, 1);
+    EXPECT_NEAR(loose[0], 0.514176, 2e-3);
+
+    // A mode the model does not serve, with the flag already 0, returns at once.
+    double untouched[2] = {0.3, 0.1};
+    ws.Success = 0;
+    SolveEquations(*engine, 2, 2, ws.Residuals, ws.Success, untouched, 1e-9);
+    EXPECT_EQ(untouched[0], 0.3);
+    EXPECT_EQ(untouched[1], 0.1);
+}
+
+TEST(ComplexSearch, ImprovesOnItsStartAndReportsItsAnswer) {
+    auto engine = EngineReadyToSolve();
+    SolverWorkspace& ws = engine->workspace;
+    double x[2] = {0.3, 0.1};
+    double startResiduals[2];
+    EvaluateResiduals(*engine, 1, startResiduals, x, ws.Success);
+    const double startObjective =
+        startResiduals[0] * startResiduals[0] + startResiduals[1] * startResiduals[1];
+
+    double objective = 0;
+    ComplexSearch(*engine, 2, x, objective, 0);
+    EXPECT_LT(objective, startObjective);
+    EXPECT_LE(ws.EvaluationCount, 45 + 1 + 1000); // the budget, the final, one halving run
+    // The objective and the residuals left behind belong to the returned point.
+    double check[2];
+    EvaluateResiduals(*engine, 1, check, x, ws.Success);
+    EXPECT_EQ(check[0], ws.Residuals[0]);
+    EXPECT_EQ(check[1], ws.Residuals[1]);
+    EXPECT_EQ(objective, check[0] * check[0] + check[1] * check[1]);
+
+    // The same millisecond gives the same draws, hence the same answer.
+    double again[2] = {0.3, 0.1};
+    double objectiveAgain = 0;
+    ComplexSearch(*engine, 2, again, objectiveAgain, 0);
+    EXPECT_EQ(again[0], x[0]);
+    EXPECT_EQ(again[1], x[1]);
+
+    // Uniform start mode keeps every point within the bounds and the constraint.
+    double uniform[2] = {0.3, 0.1};
+    ComplexSearch(*engine, 2, uniform, objective, 1);
+    EXPECT_GE(uniform[0], 0);
+    EXPECT_LE(uniform[0] + uniform[1], 1);
+}
+
+TEST(ComplexSearch, InfeasibleStartEndsAtTheLoopLimits) {
+    auto engine = EngineReadyToSolve();
+    // Both coordinates are so large that no scatter of one of them can satisfy
+    // x + y <= 1 while the other stands: the redraw and the correction would never end.
+    double x[2] = {0.9, 0.9};
+    double objective = 0;
+    ComplexSearch(*engine, 2, x, objective, 0);
+    EXPECT_GT(engine->loopLimitHits.InitialRedraw, 0);
+    EXPECT_GT(engine->loopLimitHits.FeasibilityCorrection, 0);
+    EXPECT_TRUE(std::isfinite(x[0]) && std::isfinite(x[1]));
+}
+
+TEST(ComplexSearch, HalvingEndsAtItsLimit) {
+    auto engine = EngineReadyToSolve();
+    complex_search::ComplexState state{};
+    state.n = 2;
+    state.k = 4;
+    double objective = 0;
+    state.objective = &objective;
+    const double points[4][2] = {{0.5, 0.2}, {0.4, 0.25}, {0.45, 0.3}, {0.6, 0.3}};
+    for (int j = 0; j < 4; ++j) {
+        state.points[j][0] = points[j][0];
+        state.points[j][1] = points[j][1];
+        state.values[j] = 1;
+    }
+    state.C[0] = 0.4875;
+    state.C[1] = 0.2625;
+    // A worst value below any sum of squares: no trial point can ever beat it.
+    state.values[3] = -1;
+    complex_search::CentroidWithoutWorst(state);
+    double x[2];
+    complex_search::ReflectWorst(state, x);
+    complex_search::CorrectTrialPoint(*engine, state, x);
+    EXPECT_EQ(engine->loopLimitHits.Halving, 1);
+    // The trial point still replaced the worst one, and the centroid followed it.
+    EXPECT_EQ(state.points[3][0], state.T[0]);
+    EXPECT_NEAR(state.C[0], (0.5 + 0.4 + 0.45 + state.T[0]) / 4, 1e-15);
+}
+
+TEST(ComplexSearch, StepsKeepTheirDocumentedProperties) {
+    complex_search::ComplexState state{};
+    state.n = 2;
+    state.k = 4;
+    const double values[4] = {3, 1, 3, 2};
+    for (int j = 0; j < 4; ++j) {
+        state.values[j] = values[j];
+        state.points[j][0] = j; // tag each row with its original index
+        state.points[j][1] = 10 * j;
+    }
+    complex_search::SortComplex(state);
+    // Ascending; equal values are never exchanged with each other, but the exchange sort
+    // may carry one past the other while placing a smaller value.
+    const double order[4] = {1, 3, 2, 0};
+    for (int j = 0; j < 4; ++j) {
+        EXPECT_EQ(state.points[j][0], order[j]);
+        EXPECT_EQ(state.points[j][1], 10 * order[j]);
+    }
+    EXPECT_DOUBLE_EQ(complex_search::ObjectiveVariance(state), 0.6875);
+    // Of (1,10), (3,30), (2,20) and (0,0) the second and the last lie farthest apart.
+    EXPECT_DOUBLE_EQ(complex_search::LargestDistance(state), std::sqrt(909.0));
+
+    // A trial coordinate already on the centroid moves toward the best point instead.
+    state.Cw[0] = 5;
+    state.Cw[1] = 5;
+    state.T[0] = 5;
+    state.T[1] = 9;
+    double x[2];
+    complex_search::MoveHalfway(state, x);
+    EXPECT_EQ(state.T[0], 3); // halfway to the best row's 1
+    EXPECT_EQ(state.T[1], 7); // halfway to the centroid
+    EXPECT_EQ(x[0], 3);
+}
+
+} // namespace
+} // namespace quorvel

@@ -1,0 +1,161 @@
+// The three sweeps: their points, what they leave behind, and the fault path.
+
+#include "EngineTestSupport.h"
+#include "engine/FloatingPointGuard.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <string>
+
+namespace quorvel {
+namespace {
+
+using testing::DefaultEngine;
+
+TEST(Sweeps, PointCountsAndSweptValues) {
+    auto engine = DefaultEngine();
+    const ResultSeries& r = engine->resultSeries;
+
+    RunSweep(*engine, 0, 0);
+    EXPECT_EQ(r.LastIndex, 76);
+    EXPECT_EQ(r.XValue[0], 0.2);
+    EXPECT_EQ(r.XValue[76], 3.999999999999994);
+    double ratio = 0.2;
+    for (int i = 0; i <= 76; ++i, ratio += 0.05) {
+        EXPECT_EQ(r.XValue[i], ratio) << i; // repeated addition, never 0.2 + 0.05 i
+    }
+    EXPECT_EQ(engine->processConditions.Ratio, 4.049999999999994);
+
+    RunSweep(*engine, 1, 0);
+    EXPECT_EQ(r.LastIndex, 25);
+    for (int i = 0; i <= 25; ++i) {
+        EXPECT_EQ(r.XValue[i], 750 + 10 * i);
+    }
+    EXPECT_EQ(engine->processConditions.Temperature, 1283);
+
+    RunSweep(*engine, 2, 0);
+    EXPECT_EQ(r.LastIndex, 30);
+    for (int i = 0; i <= 30; ++i) {
+        EXPECT_EQ(r.XValue[i], 15 + 0.5 * i);
+    }
+    EXPECT_EQ(engine->processConditions.Pressure, 30.5);
+}
+
+TEST(Sweeps, ShorterRunLeavesTheLongerRunsEntries) {
+    auto engine = DefaultEngine();
+    const ResultSeries& r = engine->resultSeries;
+    RunSweep(*engine, 0, 0);
+    const ResultSeries first = r;
+    RunSweep(*engine, 1, 0);
+    EXPECT_EQ(r.LastIndex, 25);
+    for (int i = 26; i <= 76; ++i) {
+        EXPECT_EQ(r.CH4[i], first.CH4[i]);
+        EXPECT_EQ(r.H2toCO[i], first.H2toCO[i]);
+        EXPECT_EQ(r.VolumeChange[i], first.VolumeChange[i]);
+        EXPECT_EQ(r.XValue[i], first.XValue[i]);
+    }
+    EXPECT_NE(r.XValue[25], first.XValue[25]);
+}
+
+TEST(Sweeps, SweptEntryIsIgnoredAndTheBasisOnlyRescales) {
+    auto a = DefaultEngine();
+    auto b = DefaultEngine();
+    b->InputRatio = 4.5; // the ratio sweep ignores the entered ratio
+    RunSweep(*a, 0, 0);
+    RunSweep(*b, 0, 1);
+    const ResultSeries& dry = a->resultSeries;
+    const ResultSeries& wet = b->resultSeries;
+    for (int i = 0; i <= 76; ++i) {
+        EXPECT_NEAR(dry.H2toCO[i], wet.H2toCO[i], 1e-12 * dry.H2toCO[i]);
+        EXPECT_NEAR(dry.CO2toCO[i], wet.CO2toCO[i], 1e-12 * dry.CO2toCO[i]);
+        // Same extents: the wet fractions are the dry ones scaled by dry/wet total.
+        const double scale = dry.VolumeChange[i] / (wet.VolumeChange[i] * (1 + dry.XValue[i]));
+        EXPECT_NEAR(wet.CH4[i], dry.CH4[i] * scale, 1e-13);
+        EXPECT_NEAR(wet.H2[i], dry.H2[i] * scale, 1e-13);
+        EXPECT_TRUE(a->exactRoot[i] && b->exactRoot[i]);
+    }
+    // Temperature sweep: the constants change from point to point, so must the results.
+    RunSweep(*a, 1, 0);
+    EXPECT_GT(a->resultSeries.CO[25], a->resultSeries.CO[0]);
+}
+
+TEST(Sweeps, ExactRootDoesNotDependOnTheSolversLuck) {
+    auto a = DefaultEngine();
+    auto b = DefaultEngine();
+    b->random.clock = +[]() -> std::uint32_t { return 1234; };
+    RunSweep(*a, 0, 0);
+    RunSweep(*b, 0, 0);
+    for (int i = 0; i <= 76; ++i) {
+        EXPECT_NEAR(a->resultSeries.CO[i], b->resultSeries.CO[i], 1e-14);
+        EXPECT_NEAR(a->resultSeries.CH4[i], b->resultSeries.CH4[i], 1e-14);
+    }
+    // The solver's own answers differ with its random draws.
+    EXPECT_NE(a->workspace.Unknowns[0], b->workspace.Unknowns[0]);
+}
+
+TEST(Sweeps, FaultOnTheFirstPointKeepsTheEarlierRun) {
+    auto engine = DefaultEngine();
+    RunSweep(*engine, 0, 0);
+    const ResultSeries before = engine->resultSeries;
+
+    struct Case {
+        double temperature, pressure;
+        const char* message;
+    };
+    // 0 K divides by zero in the constants; 1e100 atm overflows the fourth powers.
+    const Case cases[] = {{-273, 25, "Floating point division by zero"},
+                          {860, 1e100, "Floating point overflow"}};
+    for (const Case& c : cases) {
+        engine->InputTemperature = c.temperature;
+        engine->processConditions.InputPressure = c.pressure;
+        try {
+            RunSweep(*engine, 0, 0);
+            ADD_FAILURE() << "no fault reported for " << c.message;
+        } catch (const FloatingPointError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+        EXPECT_EQ(engine->resultSeries.LastIndex, 76);
+        EXPECT_EQ(engine->resultSeries.CO[5], before.CO[5]);
+        EXPECT_FALSE(FloatingPointFaultPending()); // the flags are left clean
+    }
+}
+
+// A clock that, on one chosen reading, performs an invalid operation the way a faulty
+// evaluation would; it stands for arithmetic that fails in the middle of a run.
+int readingsUntilFault = -1;
+std::uint32_t FaultingClock() {
+    if (readingsUntilFault-- == 0) {
+        volatile double zero = 0;
+        volatile double invalid = zero / zero;
+        (void)invalid;
+    }
+    return 43'200'000;
+}
+
+TEST(Sweeps, FaultInTheMiddleKeepsTheCompletePoints) {
+    auto reference = DefaultEngine();
+    RunSweep(*reference, 0, 0);
+
+    auto engine = DefaultEngine();
+    engine->random.clock = &FaultingClock;
+    readingsUntilFault = 2000; // roughly 60 readings a point: fails near point 33
+    try {
+        RunSweep(*engine, 0, 0);
+        ADD_FAILURE() << "the fault was not reported";
+    } catch (const FloatingPointError& e) {
+        EXPECT_EQ(std::string(e.what()), "Invalid floating point operation");
+    }
+    const ResultSeries& r = engine->resultSeries;
+    EXPECT_GT(r.LastIndex, 5);
+    EXPECT_LT(r.LastIndex, 70);
+    for (int i = 0; i <= r.LastIndex; ++i) {
+        EXPECT_EQ(r.CO[i], reference->resultSeries.CO[i]) << i;
+        EXPECT_EQ(r.XValue[i], reference->resultSeries.XValue[i]) << i;
+    }
+    // Nothing of the failed point reached the arrays: the solve failed before storing.
+    EXPECT_EQ(r.XValue[r.LastIndex + 1], 0);
+}
+
+} // namespace
+} // namespace quorvel
