@@ -1,0 +1,178 @@
+// What a person would notice on the drawn chart, read off a rendered image.
+#include "chart/ChartLayout.h"
+#include "chart/ChartModel.h"
+#include "chart/ChartPainter.h"
+#include "chart/ChartPicture.h"
+#include "chart/ReformingChartView.h"
+#include "chart/TextMeasurer.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+
+namespace {
+
+// 77 points of each curve, shaped like a steam-ratio sweep of the dry gas.
+struct SyntheticSweep {
+    double x[77], ch4[77], co[77], co2[77], h2[77], h2toco[77], co2toco[77];
+    SyntheticSweep() {
+        for (int i = 0; i < 77; ++i) {
+            x[i] = 0.2 + i * 0.05;
+            ch4[i] = 0.5 * std::exp(-x[i]);
+            co[i] = 0.12 + 0.04 * std::sin(x[i]);
+            co2[i] = 0.02 * x[i];
+            h2[i] = 0.75 - 0.35 * std::exp(-x[i]);
+            h2toco[i] = h2[i] / co[i];
+            co2toco[i] = co2[i] / co[i];
+        }
+    }
+    CurveData Data() const { return {x, ch4, co, co2, h2, h2toco, co2toco, 76}; }
+};
+
+struct Rendered {
+    ChartModel model;
+    ChartLayout layout;
+    QImage image;
+    explicit Rendered(int YAxisMode, QSize size = QSize(438, 269)) {
+        static const SyntheticSweep sweep;
+        ConfigureReformingChart(model);
+        ConstructionChart(model, YAxisMode, 0);
+        ChartDisplay(model, YAxisMode, sweep.Data());
+        ChartLayoutMemory memory;
+        RenderChart(model, size, memory);
+        image = RenderChart(model, size, memory);
+        FontTextMeasurer measure;
+        ChartLayoutMemory again = memory;
+        layout = ComputeChartLayout(model, size, measure, again);
+    }
+    QRgb At(int x, int y) const { return image.pixel(x, y) & 0xFFFFFF; }
+    int CountInPlot(QRgb colour) const {
+        int n = 0;
+        const ChartRect& p = layout.plotRect;
+        for (int y = p.top + 1; y < p.bottom; ++y)
+            for (int x = p.left + 1; x < p.right; ++x)
+                n += At(x, y) == colour;
+        return n;
+    }
+};
+
+constexpr QRgb kRed = 0xFF0000, kYellow = 0xFFFF00, kBlack = 0x000000, kGreen = 0x00FF40,
+               kWhite = 0xFFFFFF;
+
+} // namespace
+
+TEST(ChartPixels, EveryCurveShowsInItsColourInsideThePlot) {
+    Rendered dry(0);
+    EXPECT_GT(dry.CountInPlot(kRed), 100);
+    EXPECT_GT(dry.CountInPlot(kYellow), 100);
+    EXPECT_GT(dry.CountInPlot(kGreen), 100);
+    // The ratio view has no methane or monoxide curve.
+    Rendered ratio(2);
+    EXPECT_EQ(ratio.CountInPlot(kRed), 0);
+    EXPECT_EQ(ratio.CountInPlot(kYellow), 0);
+    EXPECT_GT(ratio.CountInPlot(kGreen), 100);
+    // Nothing of a curve outside the plot, apart from the legend's symbols.
+    const ChartRect& p = dry.layout.plotRect;
+    const ChartRect& box = dry.layout.legend.box;
+    int stray = 0;
+    for (int y = 0; y < dry.image.height(); ++y)
+        for (int x = 0; x < dry.image.width(); ++x) {
+            const bool inPlot =
+                x >= p.left - 1 && x <= p.right + 1 && y >= p.top - 1 && y <= p.bottom + 1;
+            const bool inLegend =
+                x >= box.left && x <= box.right && y >= box.top && y <= box.bottom;
+            if (!inPlot && !inLegend && dry.At(x, y) == kRed)
+                ++stray;
+        }
+    EXPECT_EQ(stray, 0);
+}
+
+TEST(ChartPixels, GridLinesAreDottedAndTheBackWallIsFramed) {
+    Rendered dry(0);
+    const AxisLayout& left = dry.layout.Axis(TChartAxisId::Left);
+    const ChartRect& p = dry.layout.plotRect;
+    ASSERT_GE(left.ticks.size(), 3u);
+    // A grid row of the left axis (not the bottom one, which lies on the frame).
+    const int row = left.ticks[1];
+    int black = 0, runs = 0, longest = 0, run = 0;
+    for (int x = p.left + 2; x < p.right - 1; ++x) {
+        const bool isBlack = dry.At(x, row) == kBlack;
+        black += isBlack;
+        run = isBlack ? run + 1 : 0;
+        runs += run == 1;
+        longest = std::max(longest, run);
+    }
+    const int span = p.right - p.left - 3;
+    EXPECT_GT(black, span / 3);
+    EXPECT_LT(black, span * 2 / 3);
+    EXPECT_GT(runs, span / 3);
+    EXPECT_LE(longest, 3); // a crossing curve may join dots, never a solid line
+    // The back wall is a 1-pixel black frame with the panel showing inside.
+    EXPECT_EQ(dry.At(p.right, (p.top + p.bottom) / 2), kBlack);
+    EXPECT_EQ(dry.At((p.left + p.right) / 2, p.top), kBlack);
+    EXPECT_NE(dry.At(p.right - 1, p.top + 3), kWhite);
+}
+
+TEST(ChartPixels, LegendIsAWhiteBoxWithABlackFrameAndLineSymbols) {
+    Rendered dry(0);
+    const LegendLayout& legend = dry.layout.legend;
+    ASSERT_TRUE(legend.drawn);
+    const ChartRect& box = legend.box;
+    for (int x = box.left; x <= box.right; ++x) {
+        EXPECT_EQ(dry.At(x, box.top), kBlack) << x;
+        EXPECT_EQ(dry.At(x, box.bottom), kBlack) << x;
+    }
+    EXPECT_EQ(dry.At(box.left, (box.top + box.bottom) / 2), kBlack);
+    EXPECT_EQ(dry.At(box.right, (box.top + box.bottom) / 2), kBlack);
+    EXPECT_EQ(dry.At(box.left + 1, box.top + 1), kWhite);
+    // Outside the box the panel colour, not white.
+    EXPECT_NE(dry.At(box.left - 2, box.top + 2), kWhite);
+    const QRgb colours[] = {kRed, kYellow, kBlack, kGreen};
+    for (int k = 0; k < 4; ++k) {
+        const LegendItemLayout& item = legend.items[k];
+        EXPECT_EQ(dry.At((item.symbolLeft + item.symbolRight) / 2, item.symbolY), colours[k]) << k;
+    }
+}
+
+TEST(ChartPixels, TitleIsBlueAndTheAxisLinesAreBlack) {
+    Rendered dry(0);
+    int blue = 0;
+    const TitleLayout& title = dry.layout.title;
+    for (int y = title.lines[0].y; y < title.lines[0].y + title.lineHeight; ++y)
+        for (int x = 0; x < dry.image.width(); ++x)
+            blue += dry.At(x, y) == 0x0000FF;
+    EXPECT_GT(blue, 50);
+    const ChartRect& p = dry.layout.plotRect;
+    // Two pixels wide: the edge and the one before it.
+    const int midY = (p.top + p.bottom) / 2 + 3;
+    EXPECT_EQ(dry.At(p.left - 1, midY), kBlack);
+    const int midX = (p.left + p.right) / 2 + 3;
+    EXPECT_EQ(dry.At(midX, p.bottom - 1), kBlack);
+}
+
+TEST(ChartPicture, WritesAPngOfTheAskedSizeAndNamesTheFileOnFailure) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const SyntheticSweep sweep;
+    const QString file = dir.filePath("chart.png");
+    QString error;
+    ASSERT_TRUE(SaveChartPicture(file, QSize(438, 269), 0, 0, sweep.Data(), &error))
+        << error.toStdString();
+    QImage saved(file);
+    EXPECT_EQ(saved.size(), QSize(438, 269));
+    // The same picture as a direct rendering of the same chart.
+    Rendered direct(0);
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+              direct.image.convertToFormat(QImage::Format_RGB32));
+
+    const QString bad = dir.filePath("missing/dir/chart.png");
+    EXPECT_FALSE(SaveChartPicture(bad, QSize(438, 269), 0, 0, sweep.Data(), &error));
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(bad))) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(bad));
+    EXPECT_FALSE(SaveChartPicture(file, QSize(0, 269), 0, 0, sweep.Data(), &error));
+    EXPECT_TRUE(error.contains("chart.png"));
+}
