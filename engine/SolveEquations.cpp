@@ -23,7 +23,16 @@ void KeepBestPoint(BestPoint& best, int n, const double* residuals, const double
     }
 }
 
-int EliminationStep(Matrix& J, int n, int k, std::uint8_t& success) {
+namespace {
+
+// The matrix steps are written once for a size known when compiling (the program's two,
+// whose loops the compiler then unrolls) and once for any size (N = 0).
+template <int N> int Size(int n) {
+    return N != 0 ? N : n;
+}
+
+template <int N> int EliminationStepOf(Matrix& J, int sizeGiven, int k, std::uint8_t& success) {
+    const int n = Size<N>(sizeGiven);
     int exchanged = k;
     if (J[k][k] == 0) {
         exchanged = -1;
@@ -67,10 +76,11 @@ int EliminationStep(Matrix& J, int n, int k, std::uint8_t& success) {
     return exchanged;
 }
 
-void InvertMatrix(Matrix& J, int n, std::uint8_t& success) {
+template <int N> void InvertMatrixOf(Matrix& J, int sizeGiven, std::uint8_t& success) {
+    const int n = Size<N>(sizeGiven);
     int exchangedWith[SolverCapacity];
     for (int k = 0; k < n; ++k) {
-        exchangedWith[k] = EliminationStep(J, n, k, success);
+        exchangedWith[k] = EliminationStepOf<N>(J, n, k, success);
     }
     // A row exchange before step k turns into a column exchange of the inverse.
     for (int k = n - 1; k >= 0; --k) {
@@ -84,6 +94,16 @@ void InvertMatrix(Matrix& J, int n, std::uint8_t& success) {
             J[i][p] = kept;
         }
     }
+}
+
+} // namespace
+
+int EliminationStep(Matrix& J, int n, int k, std::uint8_t& success) {
+    return EliminationStepOf<0>(J, n, k, success);
+}
+
+void InvertMatrix(Matrix& J, int n, std::uint8_t& success) {
+    InvertMatrixOf<0>(J, n, success);
 }
 
 void ReturnIntoBounds(Engine& engine, int n, double* x, double tolerance) {
@@ -141,11 +161,11 @@ bool IsSearchPass(int pass) {
     return false;
 }
 
-} // namespace
-
-void SolveEquations(Engine& engine, int mode, int n, double* residuals, std::uint8_t& success,
-                    double* x, double tolerance) {
+template <int N>
+void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint8_t& success,
+           double* x, double tolerance) {
     using namespace newton;
+    const int n = newton::Size<N>(sizeGiven);
     BestPoint best{};
     best.sumOfSquares = NewtonSettings::InitialBest;
     int pass = 0;
@@ -201,7 +221,7 @@ void SolveEquations(Engine& engine, int mode, int n, double* residuals, std::uin
             return;
         }
 
-        InvertMatrix(J, n, success);
+        newton::InvertMatrixOf<N>(J, n, success);
         for (int i = 0; i < n; ++i) {
             double sum = 0.0;
             for (int k = 0; k < n; ++k) {
@@ -229,6 +249,17 @@ void SolveEquations(Engine& engine, int mode, int n, double* residuals, std::uin
 
         ReturnIntoBounds(engine, n, x, tolerance);
         RepairConstraints(engine, n, x, s, tolerance);
+    }
+}
+
+} // namespace
+
+void SolveEquations(Engine& engine, int mode, int n, double* residuals, std::uint8_t& success,
+                    double* x, double tolerance) {
+    if (n == 2) {
+        Solve<2>(engine, mode, n, residuals, success, x, tolerance);
+    } else {
+        Solve<0>(engine, mode, n, residuals, success, x, tolerance);
     }
 }
 

@@ -1,0 +1,45 @@
+// One complete run of each sweep at the window's defaults (pure methane, ratio 2.5,
+// 860 C, 25 atm, dry gas), with the real clock as the random seed.
+
+#include "engine/Engine.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<quorvel::Engine> DefaultEngine() {
+    auto engine = std::make_unique<quorvel::Engine>();
+    quorvel::InitialSetData(*engine);
+    engine->InputRatio = 2.5;
+    engine->InputTemperature = 860;
+    engine->processConditions.InputPressure = 25;
+    return engine;
+}
+
+void RunMode(benchmark::State& state, int XAxisMode) {
+    auto engine = DefaultEngine();
+    for (auto _ : state) {
+        quorvel::RunSweep(*engine, XAxisMode, 0);
+        benchmark::DoNotOptimize(engine->resultSeries.CH4[0]);
+    }
+}
+
+void BM_SweepRatio(benchmark::State& state) {
+    RunMode(state, 0);
+}
+void BM_SweepTemperature(benchmark::State& state) {
+    RunMode(state, 1);
+}
+void BM_SweepPressure(benchmark::State& state) {
+    RunMode(state, 2);
+}
+
+} // namespace
+
+BENCHMARK(BM_SweepRatio)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SweepTemperature)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SweepPressure)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
