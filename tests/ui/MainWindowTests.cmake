@@ -12,3 +12,17 @@ target_link_libraries(quorvel_mainwindow_tests PRIVATE quorvel_ui quorvel_chart 
 gtest_discover_tests(quorvel_mainwindow_tests
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The real program on a virtual X display: its window appears with its title and the
+# program ends when the window is closed.
+find_package(X11)
+if(X11_FOUND)
+    add_executable(quorvel_window_closer ${CMAKE_CURRENT_SOURCE_DIR}/WindowCloser.cpp)
+    target_link_libraries(quorvel_window_closer PRIVATE X11::X11)
+    add_test(NAME MainWindow.ProgramStartsShowsItsWindowAndCloses
+        COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/ProgramSmokeTest.sh
+                $<TARGET_FILE:quorvel> $<TARGET_FILE:quorvel_window_closer> ${PROJECT_SOURCE_DIR})
+    set_tests_properties(MainWindow.ProgramStartsShowsItsWindowAndCloses PROPERTIES TIMEOUT 60)
+else()
+    message(STATUS "X11 development files not found: the program's smoke test is left out")
+endif()
