@@ -61,12 +61,22 @@ TEST(Sweeps, ShorterRunLeavesTheLongerRunsEntries) {
 TEST(Sweeps, SweptEntryIsIgnoredAndTheBasisOnlyRescales) {
     auto a = DefaultEngine();
     auto b = DefaultEngine();
+    auto c = DefaultEngine();
+    // A feed with water and inert gas, so that the dry total must take the water out.
+    for (auto* engine : {a.get(), b.get(), c.get()}) {
+        testing::SetFeed(*engine, {80, 2, 0, 0, 4, 3, 3, 2, 6});
+    }
     b->InputRatio = 4.5; // the ratio sweep ignores the entered ratio
     RunSweep(*a, 0, 0);
     RunSweep(*b, 0, 1);
+    RunSweep(*c, 0, 2);
     const ResultSeries& dry = a->resultSeries;
     const ResultSeries& wet = b->resultSeries;
     for (int i = 0; i <= 76; ++i) {
+        EXPECT_NEAR(dry.CH4[i] + dry.CO[i] + dry.CO2[i] + dry.H2[i] + dry.N2[i], 1, 1e-14);
+        // The ratios view stores the wet composition too.
+        EXPECT_EQ(c->resultSeries.CO[i], wet.CO[i]);
+        EXPECT_EQ(c->resultSeries.VolumeChange[i], wet.VolumeChange[i]);
         EXPECT_NEAR(dry.H2toCO[i], wet.H2toCO[i], 1e-12 * dry.H2toCO[i]);
         EXPECT_NEAR(dry.CO2toCO[i], wet.CO2toCO[i], 1e-12 * dry.CO2toCO[i]);
         // Same extents: the wet fractions are the dry ones scaled by dry/wet total.
