@@ -1,0 +1,78 @@
+// Speed of the main window: one whole recalculation cycle (sweep, table, chart reload,
+// no painting) and the time from the window's creation to its first painted frame.
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "chart/FontSubstitutes.h"
+#include "chart/TChart.h"
+#include "engine/Engine.h"
+#include "ui/TMainForm.h"
+
+namespace {
+
+double applicationStartMs = 0;
+
+// The window is never shown, so the cycle's immediate title repaint draws nothing and the
+// curves' repaint stays pending: what is timed is the computation and the reloading.
+void WholeCycleWithoutPaint(benchmark::State& state) {
+    auto engine = std::make_unique<quorvel::Engine>();
+    TMainForm form(*engine, QLocale(QLocale::Russian, QLocale::Russia));
+    form.SetMessageHook([](const QString&, const QString&) {});
+    form.FormActivate();
+    for (auto _ : state) {
+        form.FormActivate();
+        benchmark::DoNotOptimize(engine->resultSeries.LastIndex);
+    }
+    state.counters["points"] = engine->resultSeries.LastIndex + 1;
+}
+BENCHMARK(WholeCycleWithoutPaint)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// From the window's creation (the engine's included) to the moment the chart, the last
+// part drawn, has been painted for the first time, the first cycle's results on it.
+void StartToFirstPaintedFrame(benchmark::State& state) {
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        auto engine = std::make_unique<quorvel::Engine>();
+        auto form =
+            std::make_unique<TMainForm>(*engine, QLocale(QLocale::Russian, QLocale::Russia));
+        form->show();
+        auto* chart = form->findChild<quorvel::TChart*>(QStringLiteral("Chart"));
+        while (chart->PaintCount() == 0) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
+        state.PauseTiming();
+        form.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["app_start_ms"] = applicationStartMs;
+}
+BENCHMARK(StartToFirstPaintedFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QElapsedTimer timer;
+    timer.start();
+    QApplication application(argc, argv);
+    quorvel::InstallFontSubstitutes();
+    applicationStartMs = static_cast<double>(timer.nsecsElapsed()) * 1e-6;
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
