@@ -61,7 +61,7 @@ inline PointConditions ConditionsOfPoint(const Engine& engine, int XAxisMode, in
     }
 }
 
-// The species amounts of a point stored on the wet basis, recovered from its fractions.
+// The amounts of each gas at a point stored on the wet basis, recovered from its fractions.
 struct WetAmounts {
     double ch4, co, co2, h2, n2, h2o, total;
 };
