@@ -42,6 +42,9 @@ TEST(LabelStep, LeftAxisOfTheWorkedExampleKeepsTheIncrement) {
     // Maximum 0.75 on a 200-pixel plot with labels 14 pixels high:
     // size' = 14 + nearest(1.4) = 15, M = nearest(200 / 15) = 13, nearest(0.75 / 0.1) = 8.
     EXPECT_EQ(MaxLabelCount(200, 14, 10), 13);
+    // The gap is rounded, not cut: 16 -> 16 + nearest(1.6) = 18, M = nearest(11.1) = 11.
+    EXPECT_EQ(MaxLabelCount(200, 16, 10), 11);
+    EXPECT_EQ(MaxLabelCount(200, 16, 0), 12);  // nearest(12.5)
     EXPECT_DOUBLE_EQ(LabelStep({200, 14, 10, 0.1, 0.75}), 0.1);
 
     // First label Trunc(0.75 / 0.1) x 0.1 = 0.7; eight labels down to 0, none at 0.75.

@@ -125,6 +125,13 @@ TEST(ChartLayout, LegendWithTooManyItemsWrapsAndANarrowOneDisappears) {
     EXPECT_EQ(two.items[3].textY, two.items[0].textY + 13);
     EXPECT_EQ(two.items[3].textX, two.items[0].textX);
     EXPECT_EQ(two.bottom - two.top, 2 + 2 * 13);
+    // At most MaxNumRows rows; the items beyond C x R are left out.
+    chart.model.Legend().SetMaxNumRows(1);
+    const LegendLayout one = chart.Layout(QSize(300, 269)).legend;
+    EXPECT_EQ(one.rows, 1);
+    EXPECT_EQ(one.items.size(), 3u);
+    EXPECT_EQ(one.itemCount, 4);
+    chart.model.Legend().SetMaxNumRows(10);
     // Too narrow for one column: no legend and no room taken for it.
     const ChartLayout narrow = chart.Layout(QSize(60, 269));
     EXPECT_FALSE(narrow.legend.drawn);
@@ -304,6 +311,20 @@ TEST(ChartLayout, OnlyPointsFromTheLeftEdgeToJustPastTheRightEdgeAreDrawn) {
     bottom.SetMaximum(30);
     bottom.SetMinimum(20);
     EXPECT_TRUE(chart.Layout().series[0].polyline.empty());
+}
+
+TEST(ChartLayout, TickBandIsAtLeastTheMinorTickLength) {
+    Chart chart;
+    const int before = chart.Layout().plotRect.left;
+    // Axis pen 2 + ticks 0 = 2, but minor ticks of 5 need 5.
+    chart.model.LeftAxis().SetTickLength(0);
+    chart.model.LeftAxis().SetMinorTickLength(5);
+    EXPECT_EQ(chart.Layout().plotRect.left, before - 6 + 5);
+    // Hidden minor ticks: the band is only the axis pen.
+    ChartPen hidden = chart.model.LeftAxis().MinorTicks();
+    hidden.visible = false;
+    chart.model.LeftAxis().SetMinorTicks(hidden);
+    EXPECT_EQ(chart.Layout().plotRect.left, before - 6 + 2);
 }
 
 TEST(ChartLayout, AxesOfAChartWithoutActiveSeriesAreAllDrawn) {

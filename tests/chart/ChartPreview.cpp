@@ -46,6 +46,12 @@ int main(int argc, char** argv) {
                 return 1;
             }
             out << file << "\n";
+            // A three-times enlargement of the lower left corner, to check ticks and dots.
+            const QImage picture(file);
+            const QRect corner(0, picture.height() / 2, picture.width() / 2, picture.height() / 2);
+            picture.copy(corner)
+                .scaled(corner.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                .save(QStringLiteral("%1/corner-x%2-y%3.png").arg(dir).arg(x).arg(y));
         }
     }
     return 0;

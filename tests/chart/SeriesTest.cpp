@@ -107,4 +107,10 @@ TEST(ChartChanges, EveryVisibleChangeRequestsARepaintAndEqualValuesNothing) {
     EXPECT_EQ(requests, 7);
     model.LeftAxis().SetIncrement(model.LeftAxis().Increment());
     EXPECT_EQ(requests, 7);
+    model.SetClipPoints(true);
+    model.SetMargins(3, 4, 3, 4);
+    model.SetLabelLocale(model.LabelLocale());
+    EXPECT_EQ(requests, 7);
+    model.SetMargins(3, 4, 3, 5);
+    EXPECT_EQ(requests, 8);
 }

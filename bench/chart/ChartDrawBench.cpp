@@ -1,0 +1,68 @@
+// One drawing pass (layout and painting) of the main window's chart into an image:
+// four curves of 77 points, at the window's design size and at full-HD size.
+#include "chart/ChartLayout.h"
+#include "chart/ChartModel.h"
+#include "chart/ChartPainter.h"
+#include "chart/FontSubstitutes.h"
+#include "chart/ReformingChartView.h"
+#include "chart/TextMeasurer.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+using namespace quorvel;
+
+namespace {
+
+struct Sweep {
+    double x[77], ch4[77], co[77], co2[77], h2[77], h2toco[77], co2toco[77];
+    Sweep() {
+        for (int i = 0; i < 77; ++i) {
+            x[i] = 0.2 + i * 0.05;
+            ch4[i] = 0.5 * std::exp(-x[i]);
+            co[i] = 0.12 + 0.04 * std::sin(x[i]);
+            co2[i] = 0.02 * x[i];
+            h2[i] = 0.75 - 0.35 * std::exp(-x[i]);
+            h2toco[i] = h2[i] / co[i];
+            co2toco[i] = co2[i] / co[i];
+        }
+    }
+};
+
+void DrawingPass(benchmark::State& state) {
+    const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    static const Sweep sweep;
+    ChartModel model;
+    ConfigureReformingChart(model);
+    ConstructionChart(model, 0, 0);
+    ChartDisplay(model, 0,
+                 {sweep.x, sweep.ch4, sweep.co, sweep.co2, sweep.h2, sweep.h2toco,
+                  sweep.co2toco, 76});
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    FontTextMeasurer measure;
+    ChartLayoutMemory memory;
+    for (auto _ : state) {
+        const ChartLayout layout = ComputeChartLayout(model, size, measure, memory);
+        QPainter painter(&image);
+        PaintChart(painter, model, layout, measure);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+}  // namespace
+
+BENCHMARK(DrawingPass)->Args({438, 269})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    InstallFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
