@@ -82,7 +82,11 @@ void NewtonStep(const Jacobian& J, const double* f, double* step) {
     step[1] = -(J.a00 * f[1] - J.a10 * f[0]) / J.determinant;
 }
 
+// The larger component; a step that is not finite counts as infinitely large.
 double Size(const double* step) {
+    if (!std::isfinite(step[0]) || !std::isfinite(step[1])) {
+        return HUGE_VAL;
+    }
     return std::max(std::fabs(step[0]), std::fabs(step[1]));
 }
 
@@ -165,7 +169,6 @@ bool RefineFrom(const Engine& engine, double& x, double& y) {
                 LogResiduals(engine, trial, trialF);
                 double trialStep[2];
                 NewtonStep(J, trialF, trialStep);
-                // A step that is not finite fails the comparison and is halved away.
                 if (Size(trialStep) <= (1 - RefinementSettings::DecreaseSlope * t) * stepSize) {
                     x = trialX;
                     y = trialY;

@@ -10,8 +10,7 @@ struct NewtonSettings {
     static constexpr double Damping = 0.6180339887;       // shortens each step, shrinks the factor
     static constexpr int PassLimit = 50;                  // give up on the pass after this one
     static constexpr int SearchPasses[8] = {7, 13, 17, 23, 27, 31, 37, 47}; // complex search
-    static constexpr int ReturnOffsetMin = 3;      // a returned unknown lies at least 3 tolerances
-    static constexpr int ReturnOffsetSpread = 10;  // ... plus 0 to 9 more inside its bound
+    static constexpr int ReturnOffsetMin = 3; // returned unknowns lie 3 + (0..9) tolerances inside
     static constexpr double BackOffFraction = 0.5; // constraint back-off: half the step
 };
 
