@@ -43,6 +43,8 @@ TitleLayout LayoutTitle(const TChartTitle& title, bool atTop, ChartRect& rect,
         line.y = atTop ? rect.top + i * h : rect.bottom - (n - i) * h;
         out.lines.push_back(line);
     }
+    out.box = atTop ? ChartRect{rect.left, rect.top, rect.right, rect.top + n * h}
+                    : ChartRect{rect.left, rect.bottom - n * h, rect.right, rect.bottom};
     if (atTop)
         rect.top += n * h + kTitleGap;
     else

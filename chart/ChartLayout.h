@@ -36,6 +36,7 @@ struct PlacedText {
 struct TitleLayout {
     bool drawn = false;
     int lineHeight = 0;
+    ChartRect box;                 // the full width of the chart rectangle, n line heights tall
     std::vector<PlacedText> lines; // every line, empty ones too (they draw nothing)
 };
 

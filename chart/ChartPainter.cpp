@@ -61,6 +61,12 @@ void DrawTitle(QPainter& painter, const TChartTitle& title, const TitleLayout& l
                const FontTextMeasurer& measure) {
     if (!layout.drawn)
         return;
+    if (title.FrameVisible()) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        const ChartRect& b = layout.box;
+        painter.drawRect(QRect(b.left, b.top, b.right - b.left, b.bottom - b.top));
+    }
     for (const PlacedText& line : layout.lines)
         DrawText(painter, title.Font(), measure, line);
 }

@@ -3,8 +3,8 @@
 #include "chart/ChartModel.h"
 #include "chart/ChartPainter.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
 
@@ -22,6 +22,10 @@ bool SaveChartPicture(const QString& fileName, QSize size, int YAxisMode, int XA
         return fail(QStringLiteral("the size %1x%2 is outside 1x1 to 16384x16384")
                         .arg(size.width())
                         .arg(size.height()));
+
+    // Fonts can be measured only with a GUI application object.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return fail(QStringLiteral("drawing needs a graphical application object"));
 
     ChartModel model;
     ConfigureReformingChart(model);

@@ -8,7 +8,8 @@
 namespace quorvel {
 
 // Draws the chart of one sweep off-screen exactly as the main window shows it and
-// saves it as PNG; false and a message naming the file on failure.
+// saves it as PNG; false and a message naming the file on failure. Needs a
+// QGuiApplication (for the fonts); the file is replaced only when complete.
 bool SaveChartPicture(const QString& fileName, QSize size, int YAxisMode, int XAxisMode,
                       const CurveData& data, QString* errorMessage);
 

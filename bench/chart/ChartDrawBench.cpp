@@ -38,9 +38,9 @@ void DrawingPass(benchmark::State& state) {
     ChartModel model;
     ConfigureReformingChart(model);
     ConstructionChart(model, 0, 0);
-    ChartDisplay(model, 0,
-                 {sweep.x, sweep.ch4, sweep.co, sweep.co2, sweep.h2, sweep.h2toco,
-                  sweep.co2toco, 76});
+    ChartDisplay(
+        model, 0,
+        {sweep.x, sweep.ch4, sweep.co, sweep.co2, sweep.h2, sweep.h2toco, sweep.co2toco, 76});
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     FontTextMeasurer measure;
     ChartLayoutMemory memory;
@@ -53,7 +53,7 @@ void DrawingPass(benchmark::State& state) {
     }
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(DrawingPass)->Args({438, 269})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 

@@ -44,7 +44,7 @@ TEST(LabelStep, LeftAxisOfTheWorkedExampleKeepsTheIncrement) {
     EXPECT_EQ(MaxLabelCount(200, 14, 10), 13);
     // The gap is rounded, not cut: 16 -> 16 + nearest(1.6) = 18, M = nearest(11.1) = 11.
     EXPECT_EQ(MaxLabelCount(200, 16, 10), 11);
-    EXPECT_EQ(MaxLabelCount(200, 16, 0), 12);  // nearest(12.5)
+    EXPECT_EQ(MaxLabelCount(200, 16, 0), 12); // nearest(12.5)
     EXPECT_DOUBLE_EQ(LabelStep({200, 14, 10, 0.1, 0.75}), 0.1);
 
     // First label Trunc(0.75 / 0.1) x 0.1 = 0.7; eight labels down to 0, none at 0.75.

@@ -56,6 +56,7 @@ TEST(ChartLayout, TwoTitleLinesTakeTwoLineHeightsAndFive) {
     EXPECT_EQ(layout.title.lines[0].y, 11);
     EXPECT_EQ(layout.title.lines[1].y, 29);
     EXPECT_EQ(layout.plotRect.top, 11 + 2 * 18 + 5);
+    EXPECT_EQ(layout.title.box, (ChartRect{13, 11, 425, 11 + 2 * 18}));
     // One line only: 1 x h + 5.
     chart.model.Title().SetText({"x"});
     EXPECT_EQ(chart.Layout().plotRect.top, 11 + 18 + 5);
