@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfenv>
 #include <string>
 
@@ -102,6 +103,29 @@ TEST(Sweeps, ExactRootDoesNotDependOnTheSolversLuck) {
     }
     // The solver's own answers differ with its random draws.
     EXPECT_NE(a->workspace.Unknowns[0], b->workspace.Unknowns[0]);
+}
+
+// A clock that moves on one millisecond at every reading, from a chosen start.
+std::uint32_t tickingReading = 0;
+std::uint32_t TickingClock() {
+    return tickingReading++;
+}
+
+TEST(Sweeps, DefaultViewMeetsTheHalvingLimitAndStillEnds) {
+    // On the start-up view the complex search's halving now and then cycles for ever
+    // between two points; the limit ends it and the point is still solved.
+    auto engine = DefaultEngine();
+    engine->random.clock = &TickingClock;
+    int limited = 0;
+    for (int run = 0; run < 200; ++run) {
+        tickingReading = 1000 * run;
+        RunSweep(*engine, 0, 0);
+        limited += engine->loopLimitHits.Halving > 0;
+        EXPECT_EQ(engine->resultSeries.LastIndex, 76);
+        EXPECT_TRUE(
+            std::all_of(engine->exactRoot, engine->exactRoot + 77, [](bool b) { return b; }));
+    }
+    EXPECT_GT(limited, 0);
 }
 
 TEST(Sweeps, FaultOnTheFirstPointKeepsTheEarlierRun) {
