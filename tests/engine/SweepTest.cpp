@@ -105,6 +105,18 @@ TEST(Sweeps, ExactRootDoesNotDependOnTheSolversLuck) {
     EXPECT_NE(a->workspace.Unknowns[0], b->workspace.Unknowns[0]);
 }
 
+TEST(Sweeps, WithoutAPhysicalRootThePointKeepsTheSolversAnswer) {
+    // Ethane alone takes one hydrogen per mole; below a third of a mole of steam no
+    // product can hold every element with positive amounts, so there is no root.
+    auto engine = DefaultEngine();
+    testing::SetFeed(*engine, {0, 100, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_NO_THROW(RunSweep(*engine, 0, 0));
+    EXPECT_EQ(engine->resultSeries.LastIndex, 76);
+    for (int i = 0; i <= 76; ++i) {
+        EXPECT_EQ(engine->exactRoot[i], engine->resultSeries.XValue[i] > 1.0 / 3) << i;
+    }
+}
+
 // A clock that moves on one millisecond at every reading, from a chosen start.
 std::uint32_t tickingReading = 0;
 std::uint32_t TickingClock() {
