@@ -416,6 +416,10 @@ void LayoutAxisMarks(const ChartModel& model, const TChartAxis& axis, const Char
             a.minorTickLines.push_back(Across(a, t, from, to));
         }
     }
+    if (axis.MinorGrid().visible)
+        for (int t : a.minorTicks)
+            a.minorGridLines.push_back(a.horizontal ? PixelLine{t, plot.top, t, plot.bottom}
+                                                    : PixelLine{plot.left, t, plot.right, t});
 }
 
 SeriesLayout LayoutSeries(const ChartModel& model, int index, const ChartLayout& layout) {

@@ -105,6 +105,7 @@ struct AxisLayout {
     std::vector<PixelLine> gridLines;
     std::vector<PixelLine> innerTicks;
     std::vector<PixelLine> minorTickLines;
+    std::vector<PixelLine> minorGridLines;
 };
 
 struct SeriesLayout {

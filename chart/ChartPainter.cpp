@@ -136,6 +136,7 @@ void DrawAxis(QPainter& painter, const TChartAxis& axis, const AxisLayout& a,
     }
     DrawLines(painter, axis.TicksInner(), a.innerTicks);
     DrawLines(painter, axis.MinorTicks(), a.minorTickLines);
+    DrawLines(painter, axis.MinorGrid(), a.minorGridLines);
 }
 
 void DrawSeries(QPainter& painter, const ChartModel& model, const ChartLayout& layout) {

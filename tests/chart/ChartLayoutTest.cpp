@@ -238,6 +238,15 @@ TEST(ChartLayout, BottomAxisFromPointTwoToFourWithIncrementOne) {
     EXPECT_EQ(bottom.innerTicks[0].y2, layout.plotRect.bottom - 5);
     EXPECT_EQ(bottom.gridLines[0].y1, layout.plotRect.top);
     EXPECT_EQ(bottom.gridLines[0].y2, layout.plotRect.bottom);
+    // The minor grid is hidden here; shown, it follows the minor ticks across the plot.
+    EXPECT_TRUE(bottom.minorGridLines.empty());
+    ChartPen minorGrid = chart.model.BottomAxis().MinorGrid();
+    minorGrid.visible = true;
+    chart.model.BottomAxis().SetMinorGrid(minorGrid);
+    const AxisLayout shown = chart.Layout().Axis(TChartAxisId::Bottom);
+    ASSERT_EQ(shown.minorGridLines.size(), shown.minorTicks.size());
+    EXPECT_EQ(shown.minorGridLines[0].x1, shown.minorTicks[0]);
+    EXPECT_EQ(shown.minorGridLines[0].y1, layout.plotRect.top);
 }
 
 TEST(ChartLayout, NarrowTemperatureAxisStepsToFiftyWithGroupedThousand) {

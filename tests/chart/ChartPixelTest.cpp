@@ -4,6 +4,7 @@
 #include "chart/ChartPainter.h"
 #include "chart/ChartPicture.h"
 #include "chart/ReformingChartView.h"
+#include "chart/TChart.h"
 #include "chart/TextMeasurer.h"
 
 #include <QDir>
@@ -175,4 +176,17 @@ TEST(ChartPicture, WritesAPngOfTheAskedSizeAndNamesTheFileOnFailure) {
     EXPECT_FALSE(QFile::exists(bad));
     EXPECT_FALSE(SaveChartPicture(file, QSize(0, 269), 0, 0, sweep.Data(), &error));
     EXPECT_TRUE(error.contains("chart.png"));
+}
+
+TEST(ChartPicture, WidgetShowsTheSamePictureAsTheOffScreenDrawing) {
+    const SyntheticSweep sweep;
+    TChart chart;
+    ConfigureReformingChart(chart);
+    chart.resize(438, 269);
+    ConstructionChart(chart, 1, 0);
+    ChartDisplay(chart, 1, sweep.Data());
+    chart.grab(); // the window has drawn before the curves are looked at
+    const QImage shown = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    Rendered offScreen(1);
+    EXPECT_EQ(shown, offScreen.image.convertToFormat(QImage::Format_RGB32));
 }
