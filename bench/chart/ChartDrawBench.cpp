@@ -32,7 +32,20 @@ struct Sweep {
     }
 };
 
+// Fonts need a graphical application object; one is made on first use.
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "quorvel_chart_bench";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance())
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+    InstallFontSubstitutes();
+}
+
 void DrawingPass(benchmark::State& state) {
+    EnsureApplication();
     const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     static const Sweep sweep;
     ChartModel model;
@@ -57,12 +70,4 @@ void DrawingPass(benchmark::State& state) {
 
 BENCHMARK(DrawingPass)->Args({438, 269})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    InstallFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

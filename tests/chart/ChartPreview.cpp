@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
             const QImage picture(file);
             const QRect corner(0, picture.height() / 2, picture.width() / 2, picture.height() / 2);
             picture.copy(corner)
-                .scaled(corner.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                .scaled(corner.width() * 3, corner.height() * 3)
                 .save(QStringLiteral("%1/corner-x%2-y%3.png").arg(dir).arg(x).arg(y));
         }
     }
