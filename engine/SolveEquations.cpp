@@ -109,16 +109,24 @@ void InvertMatrix(Matrix& J, int n, std::uint8_t& success) {
 void ReturnIntoBounds(Engine& engine, int n, double* x, double tolerance) {
     const SolverWorkspace& ws = engine.workspace;
     RandomSource& random = engine.random;
-    random.Reseed();
+    // The generator is re-seeded from the clock before this return's first draw. Every
+    // routine that draws re-seeds on its own, so a return that draws nothing (most of
+    // them) has no use for a reading of the clock, which costs more than the rest here.
+    bool seeded = false;
+    const auto offset = [&] {
+        if (!seeded) {
+            random.Reseed();
+            seeded = true;
+        }
+        return (random.Digit() + NewtonSettings::ReturnOffsetMin) * tolerance;
+    };
     for (int i = 0; i < n; ++i) {
         // "Not at or above" so that an unknown that is not a number is returned too.
         if (!(x[i] >= ws.LowerBounds[i])) {
-            x[i] =
-                ws.LowerBounds[i] + (random.Digit() + NewtonSettings::ReturnOffsetMin) * tolerance;
+            x[i] = ws.LowerBounds[i] + offset();
         }
         if (x[i] > ws.UpperBounds[i]) {
-            x[i] =
-                ws.UpperBounds[i] - (random.Digit() + NewtonSettings::ReturnOffsetMin) * tolerance;
+            x[i] = ws.UpperBounds[i] - offset();
         }
     }
 }

@@ -185,7 +185,7 @@ TEST(Sweeps, FaultInTheMiddleKeepsTheCompletePoints) {
 
     auto engine = DefaultEngine();
     engine->random.clock = &FaultingClock;
-    readingsUntilFault = 2000; // roughly 60 readings a point: fails near point 33
+    readingsUntilFault = 300; // roughly 8 readings a point: fails near the middle
     try {
         RunSweep(*engine, 0, 0);
         ADD_FAILURE() << "the fault was not reported";
