@@ -258,8 +258,12 @@ int LabelBand(const ChartModel& model, const TChartAxis& axis, const AxisLayout&
         low = std::trunc(a.minimum / step) * step;
         high = std::trunc(a.maximum / step) * step;
     }
-    const int widest = std::max(measure.TextWidth(axis.LabelsFont(), Label(model, low)),
-                                measure.TextWidth(axis.LabelsFont(), Label(model, high)));
+    int widest = std::max(measure.TextWidth(axis.LabelsFont(), Label(model, low)),
+                          measure.TextWidth(axis.LabelsFont(), Label(model, high)));
+    // A label between the two ends can be wider ("5.5" between "0" and "8"); the band
+    // fits every label of the step, so none runs into the axis title.
+    for (double v : LabelValues(a.minimum, a.maximum, step, axis.RoundFirstLabel()))
+        widest = std::max(widest, measure.TextWidth(axis.LabelsFont(), Label(model, v)));
     return widest + measure.TextWidth(axis.LabelsFont(), QStringLiteral(" "));
 }
 

@@ -323,6 +323,24 @@ TEST(ChartLayout, OnlyPointsFromTheLeftEdgeToJustPastTheRightEdgeAreDrawn) {
     EXPECT_TRUE(chart.Layout().series[0].polyline.empty());
 }
 
+TEST(ChartLayout, LeftLabelBandFitsLabelsWiderThanTheEndLabels) {
+    Chart chart(2);
+    chart.AddToAll(0.2, 8.2);
+    chart.AddToAll(4, 0.3);
+    // Length 152, M = 10: step 1 (nearest(8.2) = 8), labels 8 ... 0, all one character.
+    EXPECT_EQ(chart.Layout().Axis(TChartAxisId::Left).labelPosition, 26 + 6 + 6);
+    // Up to 4.2: step 0.5, labels 4, 3.5, ... 0; "3.5" is wider than "4" and "0".
+    for (int i = 0; i < 4; ++i)
+        chart.model.Series(i).ClearPoints();
+    chart.model.Series(3).AddPoint(0.2, 4.2);
+    chart.model.Series(3).AddPoint(4, 0.3);
+    const AxisLayout left = chart.Layout().Axis(TChartAxisId::Left);
+    EXPECT_DOUBLE_EQ(left.step, 0.5);
+    EXPECT_EQ(left.labelPosition, 26 + 18 + 6);
+    for (const AxisLabel& label : left.labels)
+        EXPECT_GE(label.text.x, left.titlePosition);
+}
+
 TEST(ChartLayout, TickBandIsAtLeastTheMinorTickLength) {
     Chart chart;
     const int before = chart.Layout().plotRect.left;
