@@ -25,7 +25,7 @@ struct SolverWorkspace {
 };
 
 // How often a loop that could otherwise run for ever stopped at its repetition limit.
-// Counted over the engine's life; a run resets them so a caller can tell what happened.
+// Every run starts them at zero, so afterwards they tell what happened in that run.
 struct LoopLimitHits {
     int InitialRedraw;         // complex search: redraw of an infeasible initial coordinate
     int FeasibilityCorrection; // complex search: correction of the reflected point
