@@ -45,6 +45,7 @@ struct Engine {
     RefinementState refinement{};
     RandomSource random{};
     LoopLimitHits loopLimitHits{}; // reset by every run
+    SolveCounters lastSolve{};
 };
 
 // Sets the feed to pure methane and derives the feed totals.

@@ -174,6 +174,7 @@ void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint
            double* x, double tolerance) {
     using namespace newton;
     const int n = newton::Size<N>(sizeGiven);
+    engine.lastSolve = {};
     BestPoint best{};
     best.sumOfSquares = NewtonSettings::InitialBest;
     int pass = 0;
@@ -214,7 +215,9 @@ void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint
         }
 
         ++pass;
+        engine.lastSolve.Passes = pass;
         if (IsSearchPass(pass)) {
+            ++engine.lastSolve.ComplexSearches;
             for (int i = 0; i < n; ++i) {
                 x[i] = best.point[i];
             }

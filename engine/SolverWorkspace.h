@@ -24,6 +24,12 @@ struct SolverWorkspace {
     std::uint8_t ComplexStartMode;           // 0 scatter around the start, else uniform
 };
 
+// The course of the last Newton solve, for diagnostics and tests.
+struct SolveCounters {
+    int Passes;          // passes counted, the give-up pass included
+    int ComplexSearches; // complex searches made at the fixed passes
+};
+
 // How often a loop that could otherwise run for ever stopped at its repetition limit.
 // Every run starts them at zero, so afterwards they tell what happened in that run.
 struct LoopLimitHits {
