@@ -17,9 +17,29 @@ namespace {
 
 double applicationStartMs = 0;
 
+// The widgets need an application object; it is made once, on first use, on the
+// off-screen platform unless another one is asked for.
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "quorvel_mainwindow_bench";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() != nullptr) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QElapsedTimer timer;
+    timer.start();
+    new QApplication(argc, argv); // lives until the process ends
+    quorvel::InstallFontSubstitutes();
+    applicationStartMs = static_cast<double>(timer.nsecsElapsed()) * 1e-6;
+}
+
 // The window is never shown, so the cycle's immediate title repaint draws nothing and the
 // curves' repaint stays pending: what is timed is the computation and the reloading.
 void WholeCycleWithoutPaint(benchmark::State& state) {
+    EnsureApplication();
     auto engine = std::make_unique<quorvel::Engine>();
     TMainForm form(*engine, QLocale(QLocale::Russian, QLocale::Russia));
     form.SetMessageHook([](const QString&, const QString&) {});
@@ -39,6 +59,7 @@ BENCHMARK(WholeCycleWithoutPaint)
 // From the window's creation (the engine's included) to the moment the chart, the last
 // part drawn, has been painted for the first time, the first cycle's results on it.
 void StartToFirstPaintedFrame(benchmark::State& state) {
+    EnsureApplication();
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
@@ -62,17 +83,4 @@ BENCHMARK(StartToFirstPaintedFrame)->UseManualTime()->Unit(benchmark::kMilliseco
 
 } // namespace
 
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QElapsedTimer timer;
-    timer.start();
-    QApplication application(argc, argv);
-    quorvel::InstallFontSubstitutes();
-    applicationStartMs = static_cast<double>(timer.nsecsElapsed()) * 1e-6;
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();
