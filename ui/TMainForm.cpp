@@ -18,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QWindow>
 
 #include <exception>
@@ -50,6 +51,8 @@ constexpr int ChartTop = 26;
 constexpr int RadioGroupTop = 1;
 constexpr int RadioGroupHeight = 92;
 constexpr int PanelMargin = 1; // the bottom panel keeps one pixel to the right and bottom
+constexpr int EntryItemHeight = 15;
+constexpr int EntryDropDownCount = 8; // items shown at once in an open list
 
 QFont PixelFont(const QString& family, int pixels) {
     QFont font(family);
@@ -66,6 +69,17 @@ QString ConversionErrorText() {
 QString ApplicationCaption() {
     return QCoreApplication::applicationName();
 }
+
+// The entries' drop-down lists show their items 15 pixels high.
+class EntryItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(EntryItemHeight);
+        return size;
+    }
+};
 
 QStringList CommaItems(std::initializer_list<const char*> items) {
     QStringList list;
@@ -241,7 +255,8 @@ QComboBox* TMainForm::CreateEntry(QWidget* parent, const QString& name,
     box->setInsertPolicy(QComboBox::NoInsert);
     QObject::disconnect(box->lineEdit(), SIGNAL(editingFinished()), box, nullptr);
     QObject::disconnect(box->lineEdit(), SIGNAL(returnPressed()), box, nullptr);
-    box->setMaxVisibleItems(8);
+    box->setMaxVisibleItems(EntryDropDownCount);
+    box->setItemDelegate(new EntryItemDelegate(box));
     for (const QString& item : commaItems) {
         box->addItem(quorvel::WithDecimalSeparator(item, locale_));
     }
