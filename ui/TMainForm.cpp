@@ -577,7 +577,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FocusWindowChanged(QWindow* window) {
-    const quorvel::WindowKind kind = quorvel::ClassifyWindow(window, windowHandle());
+    quorvel::WindowKind kind = quorvel::ClassifyWindow(window, windowHandle());
+    // The help viewer stands for the desktop's help program, a separate application:
+    // coming back from it is not a return from a window of this program.
+    if (helpViewer_ != nullptr && window != nullptr && window == helpViewer_->windowHandle()) {
+        kind = quorvel::WindowKind::None;
+    }
     if (activation_.FocusMovedTo(kind) && firstCycleDone_) {
         FormActivate();
     }

@@ -38,7 +38,8 @@ class TChart;
 // the table, reload the curves.
 //
 // A cycle runs at the window's first display, when the window becomes active again
-// coming from another non-modal window of the program (the feed dialog), when a radio
+// coming from another non-modal window of the program (the feed dialog; the help viewer
+// counts as another application, like the desktop's help program), when a radio
 // group item is chosen, when an item is chosen from an entry's list, when an idle
 // entry's text is changed without the keyboard, and on Enter in an entry.
 class TMainForm : public QMainWindow {

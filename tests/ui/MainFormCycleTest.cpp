@@ -8,6 +8,7 @@
 
 #include "MainFormTestSupport.h"
 #include "chart/TChart.h"
+#include "ui/HelpViewer.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
 
@@ -182,6 +183,15 @@ TEST_F(MainFormTest, ReturningFromANonModalWindowRecalculatesAModalOneDoesNot) {
     modal.show();
     ASSERT_TRUE(Activate(&modal));
     modal.hide();
+    ASSERT_TRUE(Activate(form.get()));
+    EXPECT_EQ(form->CycleCount(), 2);
+
+    // The help viewer counts as another application, as the desktop's help program does.
+    form->AttachDialogs(nullptr, nullptr);
+    form->HelpHowToUse();
+    auto* help = form->findChild<HelpViewer*>();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(Activate(help));
     ASSERT_TRUE(Activate(form.get()));
     EXPECT_EQ(form->CycleCount(), 2);
 }
