@@ -260,7 +260,11 @@ QComboBox* TMainForm::CreateEntry(QWidget* parent, const QString& name,
     for (const QString& item : commaItems) {
         box->addItem(quorvel::WithDecimalSeparator(item, locale_));
     }
-    box->setEditText(quorvel::WithDecimalSeparator(commaText, locale_));
+    // The list's own item is the current one when the text is among them, so that the
+    // arrow keys step on from it ("860" -> "880"); otherwise none is.
+    const QString text = quorvel::WithDecimalSeparator(commaText, locale_);
+    box->setCurrentIndex(box->findText(text));
+    box->setEditText(text);
     box->setGeometry(173, top, 54, 23);
     return box;
 }

@@ -75,7 +75,7 @@ TEST_F(MainFormTest, ChoosingFromTheListRunsACycleWhateverTheEntryState) {
     Type(temperature, "9");
     Press(temperature, Qt::Key_Down); // an edit key first, then the list choice confirms
     EXPECT_EQ(form->CycleCount(), 2);
-    EXPECT_EQ(engine->InputTemperature, 720.0);
+    EXPECT_EQ(engine->InputTemperature, 880.0);
     EXPECT_EQ(form->EntryTag(temperature), 0);
     EXPECT_TRUE(form->EntryChangeBound(temperature));
 
