@@ -321,9 +321,10 @@ void TMainForm::AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm) {
     if (dataForm_ != nullptr) {
         // When the feed dialog goes away while it has the focus, the focus comes back
         // here, which counts as a return from the dialog.
-        connect(dataForm_, &TDataForm::Hidden, this, [this] {
+        TDataForm* feedDialog = dataForm_;
+        connect(feedDialog, &TDataForm::Hidden, this, [this, feedDialog] {
             QWindow* focus = QGuiApplication::focusWindow();
-            if (isVisible() && (focus == nullptr || focus == dataForm_->windowHandle())) {
+            if (isVisible() && (focus == nullptr || focus == feedDialog->windowHandle())) {
                 activateWindow();
             }
         });
