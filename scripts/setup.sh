@@ -7,7 +7,7 @@ quorvel_packages=(
     libgtest-dev googletest libbenchmark-dev
     libjpeg-dev
     fonts-liberation
-    xvfb xauth poppler-utils
+    xvfb xauth x11-utils libx11-dev poppler-utils
 )
 
 quorvel_install_packages() {
