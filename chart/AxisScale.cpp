@@ -3,6 +3,7 @@
 #include "chart/ChartRounding.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace quorvel {
@@ -66,8 +67,14 @@ int ValuePixel(const AxisSpan& axis, double value) {
     const double range = axis.maximum - axis.minimum;
     if (range != 0) {
         const double t = (value - axis.minimum) * length / range;
-        if (std::fabs(t) <= kIntLimit)
-            return axis.horizontal ? axis.start + Nearest(t) : axis.end - Nearest(t);
+        if (std::fabs(t) <= kIntLimit) {
+            // Added in 64 bits and kept in the int range: a value just inside the limit
+            // must not overflow the pixel.
+            const long long pixel = axis.horizontal
+                                        ? axis.start + static_cast<long long>(Nearest(t))
+                                        : axis.end - static_cast<long long>(Nearest(t));
+            return static_cast<int>(std::clamp<long long>(pixel, INT_MIN, INT_MAX));
+        }
     }
     return (axis.start + axis.end) / 2;
 }

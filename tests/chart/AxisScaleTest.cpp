@@ -123,6 +123,10 @@ TEST(ValuePixel, MapsTheRangeOntoTheAxisAndZeroRangeOntoTheCentre) {
     EXPECT_EQ(ValuePixel(flat, 7), 240);
     // Far outside the int range: the centre, not an overflowed pixel.
     EXPECT_EQ(ValuePixel(bottom, 1e300), 240);
+    // Just inside it, the offset plus the axis's start stays a valid pixel.
+    const AxisSpan unit{0, 1, 100, 200, true};
+    EXPECT_EQ(ValuePixel(unit, 21474836.0), INT_MAX);
+    EXPECT_EQ(ValuePixel(AxisSpan{0, 1, 100, 200, false}, -21474836.0), INT_MAX);
     // The inverse agrees at the ends.
     EXPECT_DOUBLE_EQ(PixelValue(bottom, 50), 0.2);
     EXPECT_DOUBLE_EQ(PixelValue(bottom, 430), 4);
