@@ -453,8 +453,10 @@ SeriesLayout LayoutSeries(const ChartModel& model, int index, const ChartLayout&
         if (firstIt == xs.end())
             return out;
         first = static_cast<int>(firstIt - xs.begin());
-        // Up to the first point past the right edge, so that the segment crossing the
-        // edge is drawn and points lying exactly on the edge are all kept.
+        // Up to the first point strictly past the right edge: points lying exactly on
+        // the edge are all kept, so several points sharing the last X (or a series whose
+        // points all share one X, drawn at the axis's centre) still show their vertical
+        // segment instead of stopping at the first of them.
         const auto lastIt = std::upper_bound(xs.begin(), xs.end(), rightValue);
         last = lastIt == xs.end() ? count - 1 : static_cast<int>(lastIt - xs.begin());
         if (last < first)

@@ -317,6 +317,12 @@ TEST(ChartLayout, OnlyPointsFromTheLeftEdgeToJustPastTheRightEdgeAreDrawn) {
     ASSERT_EQ(line.size(), 9u);
     EXPECT_LT(line.front().x(), layout.plotRect.left);
     EXPECT_GT(line.back().x(), layout.plotRect.right);
+    // A second point on the right edge itself is kept: its vertical segment shows.
+    s.AddPoint(8, 0.9);
+    const std::vector<QPoint> withEdgePair = chart.Layout().series[0].polyline;
+    ASSERT_EQ(withEdgePair.size(), 10u);
+    EXPECT_EQ(withEdgePair[7].x(), layout.plotRect.right);
+    EXPECT_EQ(withEdgePair[8].x(), layout.plotRect.right);
     // No point reaches the left edge: nothing at all.
     bottom.SetMaximum(30);
     bottom.SetMinimum(20);
