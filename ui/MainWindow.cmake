@@ -2,6 +2,8 @@
 list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/ActivationTracker.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ActivationTracker.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/CenteredMessageBox.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/CenteredMessageBox.h
   ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.h
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.cpp

@@ -9,12 +9,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 
 #include <charconv>
 #include <cmath>
 #include <string>
 
+#include "ui/CenteredMessageBox.h"
 #include "ui/FeedFieldParser.h"
 
 namespace {
@@ -187,15 +187,8 @@ void TDataForm::ShowMessage(const QString& text) {
         return;
     }
     // No icon, one OK button, the program's name as caption, centred on the screen.
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
-                    this);
-    box.adjustSize();
-    if (QScreen* screen = this->screen()) {
-        QRect frame = box.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        box.move(frame.topLeft());
-    }
-    box.exec();
+    quorvel::ShowCenteredMessage(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                                 this);
 }
 
 void TDataForm::closeEvent(QCloseEvent* event) {

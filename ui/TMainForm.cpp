@@ -31,6 +31,7 @@
 #include "chart/TChart.h"
 #include "report/ResultsTable.h"
 #include "report/TableFile.h"
+#include "ui/CenteredMessageBox.h"
 #include "ui/HelpViewer.h"
 #include "ui/LayoutRule.h"
 #include "ui/RadioGroup.h"
@@ -340,10 +341,8 @@ void TMainForm::ShowError(const QString& caption, const QString& text) {
         messageHook_(caption, text);
         return;
     }
-    // No parent: the box is centred on the screen and blocks the whole program.
-    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    // No parent: the box blocks the whole program.
+    quorvel::ShowCenteredMessage(QMessageBox::Critical, caption, text);
 }
 
 // ---- The recalculation cycle ----

@@ -228,16 +228,19 @@ TEST_F(MainFormTest, ClosingTheAboutBoxOrAMessageBoxStartsNoCycle) {
     ASSERT_TRUE(Activate(form.get()));
     EXPECT_EQ(form->CycleCount(), 1);
 
-    form->SetMessageHook({}); // a real message box, closed by the user
+    form->SetMessageHook({}); // a real message box, centred on the screen, closed by the user
     bool closed = false;
-    QTimer::singleShot(100, [&closed] {
+    QPoint offCentre(-1, -1);
+    QTimer::singleShot(100, [&closed, &offCentre] {
         if (QWidget* box = QApplication::activeModalWidget()) {
+            offCentre = box->frameGeometry().center() - box->screen()->availableGeometry().center();
             closed = box->close();
         }
     });
     Type(Entry("ComboBoxPressure"), "x");
     Press(Entry("ComboBoxPressure"), Qt::Key_Return);
     EXPECT_TRUE(closed);
+    EXPECT_LE(offCentre.manhattanLength(), 1) << offCentre.x() << "," << offCentre.y();
     ASSERT_TRUE(Activate(form.get()));
     EXPECT_EQ(form->CycleCount(), 2);
 }

@@ -230,9 +230,12 @@ TEST(TDataForm, ShowsTheSumMessageInAPlainBoxCaptionedWithTheProgramName) {
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::Critical;
     int buttons = 0;
+    QPoint offCentre(-1, -1);
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
+        // Centred on the screen, not merely near the window it came from.
+        offCentre = box->frameGeometry().center() - box->screen()->availableGeometry().center();
         text = box->text();
         title = box->windowTitle();
         icon = box->icon();
@@ -244,5 +247,6 @@ TEST(TDataForm, ShowsTheSumMessageInAPlainBoxCaptionedWithTheProgramName) {
     EXPECT_EQ(title, QApplication::applicationName());
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(buttons, 1);
+    EXPECT_LE(offCentre.manhattanLength(), 1) << offCentre.x() << "," << offCentre.y();
     EXPECT_TRUE(form.isVisible());
 }
