@@ -533,7 +533,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::KeyPress) {
         if (auto* box = qobject_cast<QComboBox*>(watched); box != nullptr && FindEntry(box)) {
             const auto* keyEvent = static_cast<QKeyEvent*>(event);
-            if (ComboBoxRatioKeyDown(box, keyEvent->key())) {
+            // Tab and Shift+Tab move the focus between the window's controls before the
+            // entry sees them as keys, so they neither start nor end an edit.
+            const bool focusKey =
+                keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab;
+            if (!focusKey && ComboBoxRatioKeyDown(box, keyEvent->key())) {
                 return true;
             }
         }

@@ -69,6 +69,21 @@ TEST_F(MainFormTest, TypingDoesNotRecalculateEscapeRestoresEnterConfirms) {
     EXPECT_EQ(form->CycleCount(), 3);
 }
 
+TEST_F(MainFormTest, TabbingThroughAnEntryDoesNotCountAsEditingIt) {
+    Open();
+    QComboBox* ratio = Entry("ComboBoxRatio");
+    QComboBox* temperature = Entry("ComboBoxTemperature");
+    Choose("RadioGroupAxisX", 2); // all of ratio and temperature shown
+    Type(ratio, "3");
+    QTest::keyClick(ratio, Qt::Key_Tab);
+    QTest::keyClick(temperature, Qt::Key_Tab);
+    QTest::keyClick(temperature, Qt::Key_Backtab);
+    EXPECT_EQ(form->EntryTag(temperature), 0);
+    EXPECT_TRUE(form->EntryChangeBound(temperature));
+    Press(ratio, Qt::Key_Escape); // the ratio's own former text, not the temperature's
+    EXPECT_EQ(ratio->currentText(), "2,5");
+}
+
 TEST_F(MainFormTest, ChoosingFromTheListRunsACycleWhateverTheEntryState) {
     Open();
     QComboBox* temperature = Entry("ComboBoxTemperature");
