@@ -46,9 +46,11 @@ void ExpectInverse(const double (&A)[3][3], const newton::Matrix& inverse) {
 }
 
 TEST(NewtonSolver, InvertsWithAndWithoutRowExchanges) {
-    // Zeros on the diagonal force exchanges at the first and at the second pivot.
-    const double cases[2][3][3] = {{{0, 2, 1}, {0, 1, 3}, {4, 1, 1}},
-                                   {{2, 1, 1}, {4, 2, 5}, {1, 3, 2}}};
+    // Zeros on the diagonal force exchanges at the first pivot, at the second, and at
+    // both with the same row, where the columns must be exchanged back last one first.
+    const double cases[3][3][3] = {{{0, 2, 1}, {0, 1, 3}, {4, 1, 1}},
+                                   {{2, 1, 1}, {4, 2, 5}, {1, 3, 2}},
+                                   {{0, 1, 1}, {0, 0, 1}, {1, 0, 0}}};
     for (const auto& A : cases) {
         newton::Matrix J{};
         for (int i = 0; i < 3; ++i) {
