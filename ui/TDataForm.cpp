@@ -219,5 +219,8 @@ void TDataForm::changeEvent(QEvent* event) {
 
 void TDataForm::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
-    emit Hidden();
+    // A spontaneous hide is the desktop unmapping the window (the program minimised); the
+    // window is still open then, so the main window must not be activated for it.
+    if (!event->spontaneous())
+        emit Hidden();
 }

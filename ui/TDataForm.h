@@ -67,7 +67,7 @@ public:
     static QString MalformedFieldMessage(const QString& rowLabel);
 
 signals:
-    // Emitted whenever the window is hidden (OK, Cancel, close box).
+    // Emitted whenever the program hides the window (OK, Cancel, close box).
     void Hidden();
 
 protected:

@@ -325,7 +325,8 @@ void TMainForm::AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm) {
         TDataForm* feedDialog = dataForm_;
         connect(feedDialog, &TDataForm::Hidden, this, [this, feedDialog] {
             QWindow* focus = QGuiApplication::focusWindow();
-            if (isVisible() && (focus == nullptr || focus == feedDialog->windowHandle())) {
+            if (isVisible() && !isMinimized() &&
+                (focus == nullptr || focus == feedDialog->windowHandle())) {
                 activateWindow();
             }
         });

@@ -1,10 +1,12 @@
 #include <QApplication>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -219,6 +221,18 @@ TEST(TDataForm, EscapeAndEnterInAFieldPressNoButtonAndTheCloseBoxOnlyHides) {
     QTest::keyClick(w.form->OkButton(), Qt::Key_Return);
     EXPECT_FALSE(w.form->isVisible());
     EXPECT_TRUE(w.messages.empty());
+}
+
+TEST(TDataForm, OnlyHidingItReportsItHiddenNotTheDesktopIconifyingIt) {
+    FeedWindow w;
+    QSignalSpy hidden(w.form.get(), &TDataForm::Hidden);
+    // The desktop unmaps the window when the program is minimised; it stays open.
+    QHideEvent iconified;
+    QSpontaneKeyEvent::setSpontaneous(&iconified);
+    QApplication::instance()->notify(w.form.get(), &iconified); // keeps it spontaneous
+    EXPECT_EQ(hidden.count(), 0);
+    w.form->CancelButton()->click();
+    EXPECT_EQ(hidden.count(), 1);
 }
 
 TEST(TDataForm, ShowsTheSumMessageInAPlainBoxCaptionedWithTheProgramName) {
