@@ -3,12 +3,11 @@
 #include <QByteArray>
 #include <QFile>
 
-#include <cmath>
 #include <memory>
 
 #include "cli/ChartOutput.h"
 #include "cli/CsvLines.h"
-#include "cli/EntryClamps.h"
+#include "engine/InputLimits.h"
 #include "report/NumberFormat.h"
 #include "report/ResultsTable.h"
 #include "report/TableFile.h"
@@ -18,10 +17,6 @@ namespace quorvel {
 namespace {
 
 const QChar Point = QLatin1Char('.');
-
-// The feed dialog accepts a composition whose total is 100 within this margin, so that
-// decimal entries such as 1.36 + 31.85 + 66.79 are not refused for binary rounding.
-constexpr double FeedTotalTolerance = 1e-9;
 
 // Clamps one entered value and says so when the value had to change.
 double ClampAndReport(double value, EntryLimits limits, bool given, const char* name,
@@ -43,7 +38,7 @@ bool SetFeed(Engine& engine, const std::array<double, 9>& feed, std::FILE* err) 
     double total = 0;
     for (double percent : feed)
         total += percent;
-    if (!(std::fabs(total - 100) <= FeedTotalTolerance)) {
+    if (!FeedTotalIsAccepted(total)) {
         PrintMessage(err, QStringLiteral("Проверьте исходные данные. Сумма не равна 100% "
                                          "(сумма %1)")
                               .arg(FormatGeneral(total, Point)));

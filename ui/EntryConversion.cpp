@@ -1,5 +1,7 @@
 #include "ui/EntryConversion.h"
 
+#include "engine/InputLimits.h"
+
 #include <charconv>
 #include <string>
 #include <system_error>
@@ -94,15 +96,16 @@ QString WithDecimalSeparator(const QString& commaText, const QLocale& locale) {
 }
 
 EntryBounds RatioBounds() {
-    return {5.0, QStringLiteral("5"), 0.2, QStringLiteral("0,2")};
+    return {RatioLimits.upper, QStringLiteral("5"), RatioLimits.lower, QStringLiteral("0,2")};
 }
 
 EntryBounds TemperatureBounds() {
-    return {980.0, QStringLiteral("980"), 300.0, QStringLiteral("300")};
+    return {TemperatureLimits.upper, QStringLiteral("980"), TemperatureLimits.lower,
+            QStringLiteral("300")};
 }
 
 EntryBounds PressureBounds() {
-    return {30.0, QStringLiteral("30"), 1.0, QStringLiteral("1")};
+    return {PressureLimits.upper, QStringLiteral("30"), PressureLimits.lower, QStringLiteral("1")};
 }
 
 ClampResult ClampEntryValue(double value, const EntryBounds& bounds, const QLocale& locale) {

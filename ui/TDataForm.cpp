@@ -11,9 +11,9 @@
 #include <QPushButton>
 
 #include <charconv>
-#include <cmath>
 #include <string>
 
+#include "engine/InputLimits.h"
 #include "ui/CenteredMessageBox.h"
 #include "ui/FeedFieldParser.h"
 
@@ -33,10 +33,6 @@ const char* const RowTitles[TDataForm::RowCount] = {
     "Метан",   "Этан", "Пропан", "Бутан", "Азот (ин. газы)", "Оксид углерода", "Диоксид углерода",
     "Водород", "Вода",
 };
-
-// A total this close to 100 is 100: the decimal values the user types are not exact in
-// binary, and 1.36 + 31.85 + 66.79 adds up to 100.00000000000001.
-constexpr double SumTolerance = 1e-9;
 
 // Two decimals, always a point, right-aligned in seven characters (wider when needed).
 QString FormatField(double value) {
@@ -150,7 +146,7 @@ void TDataForm::ButtonOkClick() {
     double total = 0;
     for (int row = 0; row < RowCount; ++row)
         total += engine_.feedComposition[row];
-    if (!(std::fabs(total - 100.0) <= SumTolerance)) {
+    if (!quorvel::FeedTotalIsAccepted(total)) {
         ShowMessage(SumMessage());
         return;
     }

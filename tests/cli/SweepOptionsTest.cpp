@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "cli/EntryClamps.h"
 #include "cli/NumberArgument.h"
 #include "cli/SweepOptions.h"
 
@@ -30,19 +29,6 @@ TEST(NumberArgument, PictureSizeNeedsTwoWholeNumbers) {
     EXPECT_EQ(size->height, 600);
     for (const char* bad : {"800", "800x", "x600", "800x600x2", "8.5x600", "800X600", "a x b"})
         EXPECT_FALSE(ParsePictureSize(bad)) << bad;
-}
-
-TEST(EntryClamps, KeepValuesWithinTheEntriesLimitsWithBoundsPassing) {
-    EXPECT_EQ(ClampEntry(0.1, RatioLimits), 0.2);
-    EXPECT_EQ(ClampEntry(7, RatioLimits), 5);
-    EXPECT_EQ(ClampEntry(0.2, RatioLimits), 0.2);
-    EXPECT_EQ(ClampEntry(5, RatioLimits), 5);
-    EXPECT_EQ(ClampEntry(250, TemperatureLimits), 300);
-    EXPECT_EQ(ClampEntry(1200, TemperatureLimits), 980);
-    EXPECT_EQ(ClampEntry(0.5, PressureLimits), 1);
-    EXPECT_EQ(ClampEntry(40, PressureLimits), 30);
-    EXPECT_EQ(ClampEntry(-1e300, PressureLimits), 1);
-    EXPECT_EQ(ClampEntry(17.25, PressureLimits), 17.25);
 }
 
 TEST(SweepOptions, ReadsEveryOptionInBothSpellings) {
