@@ -6,6 +6,7 @@
 #include "chart/FontSubstitutes.h"
 #include "chart/ReformingChartView.h"
 #include "chart/TextMeasurer.h"
+#include "tests/chart/SyntheticSweep.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -16,21 +17,6 @@
 using namespace quorvel;
 
 namespace {
-
-struct Sweep {
-    double x[77], ch4[77], co[77], co2[77], h2[77], h2toco[77], co2toco[77];
-    Sweep() {
-        for (int i = 0; i < 77; ++i) {
-            x[i] = 0.2 + i * 0.05;
-            ch4[i] = 0.5 * std::exp(-x[i]);
-            co[i] = 0.12 + 0.04 * std::sin(x[i]);
-            co2[i] = 0.02 * x[i];
-            h2[i] = 0.75 - 0.35 * std::exp(-x[i]);
-            h2toco[i] = h2[i] / co[i];
-            co2toco[i] = co2[i] / co[i];
-        }
-    }
-};
 
 // Fonts need a graphical application object; one is made on first use.
 void EnsureApplication() {
@@ -47,13 +33,11 @@ void EnsureApplication() {
 void DrawingPass(benchmark::State& state) {
     EnsureApplication();
     const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    static const Sweep sweep;
+    static const SyntheticSweep sweep;
     ChartModel model;
     ConfigureReformingChart(model);
     ConstructionChart(model, 0, 0);
-    ChartDisplay(
-        model, 0,
-        {sweep.x, sweep.ch4, sweep.co, sweep.co2, sweep.h2, sweep.h2toco, sweep.co2toco, 76});
+    ChartDisplay(model, 0, sweep.Data());
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     FontTextMeasurer measure;
     ChartLayoutMemory memory;
