@@ -26,20 +26,11 @@ void RunMode(benchmark::State& state, int XAxisMode) {
     }
 }
 
-void BM_SweepRatio(benchmark::State& state) {
-    RunMode(state, 0);
-}
-void BM_SweepTemperature(benchmark::State& state) {
-    RunMode(state, 1);
-}
-void BM_SweepPressure(benchmark::State& state) {
-    RunMode(state, 2);
-}
-
 } // namespace
 
-BENCHMARK(BM_SweepRatio)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SweepTemperature)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SweepPressure)->Unit(benchmark::kMicrosecond);
+// Named by the swept parameter, so that --benchmark_filter=ratio picks one mode.
+BENCHMARK_CAPTURE(RunMode, sweep_ratio, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunMode, sweep_temperature, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunMode, sweep_pressure, 2)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();
