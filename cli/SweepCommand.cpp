@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "cli/ChartOutput.h"
-#include "cli/CsvLines.h"
+#include "report/CsvLines.h"
 #include "engine/InputLimits.h"
 #include "report/NumberFormat.h"
 #include "report/ResultsTable.h"

@@ -1,4 +1,4 @@
-#include "cli/CsvLines.h"
+#include "report/CsvLines.h"
 
 #include <algorithm>
 #include <charconv>
