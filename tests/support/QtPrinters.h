@@ -1,0 +1,47 @@
+#pragma once
+
+// Teaches GoogleTest to print Qt values as text, so that a failed comparison reads
+// "Expected: "860,00"" instead of a dump of the object's bytes. Include it in every
+// test file that compares Qt values.
+
+#include <QByteArray>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& lines, std::ostream* out) {
+    *out << '{';
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0) *out << ", ";
+        PrintTo(lines[i], out);
+    }
+    *out << '}';
+}
+
+inline void PrintTo(const QByteArray& bytes, std::ostream* out) {
+    *out << '"' << bytes.toStdString() << '"';
+}
+
+inline void PrintTo(const QPoint& point, std::ostream* out) {
+    *out << '(' << point.x() << ", " << point.y() << ')';
+}
+
+inline void PrintTo(const QSize& size, std::ostream* out) {
+    *out << size.width() << 'x' << size.height();
+}
+
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.width() << 'x' << rect.height() << '+' << rect.x() << '+' << rect.y();
+}
+
+QT_END_NAMESPACE
