@@ -8,6 +8,7 @@ quorvel_packages=(
     libjpeg-dev
     fonts-liberation
     xvfb xauth x11-utils libx11-dev poppler-utils
+    desktop-file-utils appstream
 )
 
 quorvel_install_packages() {
@@ -25,9 +26,12 @@ quorvel_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# quorvel_build DIR [BUILD-ARGS...]; configure options may be given in QUORVEL_CMAKE_OPTIONS.
 quorvel_build() {
     local build_dir="$1"
     shift
-    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    # shellcheck disable=SC2086
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        ${QUORVEL_CMAKE_OPTIONS:-} >/dev/null
     cmake --build "$build_dir" -j "$(nproc)" "$@"
 }
