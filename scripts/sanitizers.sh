@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the engine, report and command-line tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs them. Called by CI after ./test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-sanitizers
+flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DQUORVEL_BUILD_TESTS=ON -DQUORVEL_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+# The allocation test replaces global operator new, which the address sanitizer owns.
+cmake --build "$build" -j "$(nproc)" \
+    --target quorvel_engine_tests quorvel_report_tests quorvel_sweep_tests quorvel-sweep
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-third-party.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export QT_QPA_PLATFORM=offscreen
+for tests in tests/engine/quorvel_engine_tests tests/report/quorvel_report_tests \
+             tests/cli/quorvel_sweep_tests; do
+    echo "== $tests under the sanitizers"
+    "$build/$tests" --gtest_brief=1
+done
