@@ -191,7 +191,6 @@ QString FileErrorReason(int errorNumber, const QString& systemText) {
         return QStringLiteral("нет такой папки");
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
         return QStringLiteral("на диске нет места");
     case EISDIR:
         return QStringLiteral("это папка, а не файл");
