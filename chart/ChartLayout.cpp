@@ -532,7 +532,9 @@ ChartLayout LayOutOnce(const ChartModel& model, QSize size, const TextMeasurer& 
         if (layout.axes[i].drawn) {
             memory.axisLength[i] = layout.axes[i].length;
             LayoutAxisMarks(model, axis, rect, layout.axes[i], measure);
-            KeepLabelsInside(layout.axes[i].labels, inside, measure.TextHeight(axis.LabelsFont()));
+            KeepLabelsInside(layout.axes[i].labels, inside, measure.TextHeight(axis.LabelsFont()),
+                             layout.axes[i].horizontal,
+                             measure.TextWidth(axis.LabelsFont(), QStringLiteral(" ")));
         }
     }
 

@@ -453,3 +453,23 @@ TEST(ChartLayout, EdgeLabelsAreShiftedInsideTheChart) {
         }
     }
 }
+
+TEST(ChartLayout, AShiftedEdgeLabelNeverRunsIntoItsNeighbour) {
+    // On a narrow chart "1,000" moves left onto "950"; that neighbour gives up its text
+    // (its tick stays) rather than the two reading as "9501,000".
+    Chart chart(0, 1);
+    chart.AddToAll(750, 0.1);
+    chart.AddToAll(1000, 0.7);
+    for (int width = 150; width <= 1000; width += 10) {
+        const ChartLayout layout = chart.Layout(QSize(width, 269));
+        const AxisLayout& bottom = layout.Axis(TChartAxisId::Bottom);
+        ASSERT_FALSE(bottom.labels.empty());
+        EXPECT_EQ(bottom.labels.front().value, 1000) << width;
+        for (std::size_t i = 1; i < bottom.labels.size(); ++i) {
+            const PlacedText& right = bottom.labels[i - 1].text;
+            const PlacedText& left = bottom.labels[i].text;
+            EXPECT_GE(right.x - (left.x + left.width), 6) << width; // one blank between
+        }
+        EXPECT_GE(bottom.ticks.size(), bottom.labels.size());
+    }
+}
