@@ -4,6 +4,7 @@
 #include "chart/AxisScale.h"
 #include "chart/ChartModel.h"
 #include "chart/ChartRounding.h"
+#include "chart/LabelFit.h"
 #include "chart/TextMeasurer.h"
 
 #include <algorithm>
@@ -245,13 +246,14 @@ QString Label(const ChartModel& model, double value) {
     return FormatAxisLabel(value, model.LabelLocale());
 }
 
-int LabelBand(const ChartModel& model, const TChartAxis& axis, const AxisLayout& a,
-              int previousLength, const TextMeasurer& measure) {
+int LabelBand(const ChartModel& model, const TChartAxis& axis, AxisLayout& a, int previousLength,
+              const TextMeasurer& measure) {
     const int height = measure.TextHeight(axis.LabelsFont());
     if (axis.Horizontal())
         return height;
     const double step =
         LabelStep({previousLength, height, axis.LabelsSeparation(), axis.Increment(), a.range});
+    a.bandStep = step;
     double low = a.minimum;
     double high = a.maximum;
     if (axis.RoundFirstLabel()) {
@@ -474,10 +476,25 @@ SeriesLayout LayoutSeries(const ChartModel& model, int index, const ChartLayout&
     return out;
 }
 
-} // namespace
+// The two-pixel axis lines meet at the plot's lower left corner; the bottom line starts
+// at the plot's left edge, which leaves the pixel under the outer half of the left line
+// showing the panel. The bottom line is carried out under the whole left line.
+void JoinAxisLinesAtCorner(const ChartModel& model, ChartLayout& layout) {
+    AxisLayout& bottom = layout.axes[static_cast<std::size_t>(TChartAxisId::Bottom)];
+    const AxisLayout& left = layout.Axis(TChartAxisId::Left);
+    const TChartAxis& leftAxis = model.Axis(TChartAxisId::Left);
+    if (!bottom.drawn || !left.drawn || !leftAxis.Axis().visible ||
+        !model.Axis(TChartAxisId::Bottom).Axis().visible)
+        return;
+    if (bottom.axisLine.x1 != left.axisPosition || left.axisLine.y2 != bottom.axisPosition)
+        return;
+    bottom.axisLine.x1 = left.axisPosition - leftAxis.Axis().width / 2;
+}
 
-ChartLayout ComputeChartLayout(const ChartModel& model, QSize size, const TextMeasurer& measure,
-                               ChartLayoutMemory& memory) {
+// One layout of the whole chart, its label bands sized from the axis lengths in memory,
+// which it then replaces with its own.
+ChartLayout LayOutOnce(const ChartModel& model, QSize size, const TextMeasurer& measure,
+                       ChartLayoutMemory& memory) {
     ChartLayout layout;
     layout.size = size;
     const int w = size.width();
@@ -487,6 +504,8 @@ ChartLayout ComputeChartLayout(const ChartModel& model, QSize size, const TextMe
                    w - RoundHalfAway(w * model.MarginRight() / 100.0),
                    h - RoundHalfAway(h * model.MarginBottom() / 100.0)};
     layout.chartRect = rect;
+    const int bevel = std::max(model.BevelWidth(), 0);
+    const ChartRect inside{bevel, bevel, w - bevel, h - bevel};
 
     const TLegendAlignment side = model.Legend().Alignment();
     const bool legendFirst = side == TLegendAlignment::laLeft || side == TLegendAlignment::laRight;
@@ -513,12 +532,44 @@ ChartLayout ComputeChartLayout(const ChartModel& model, QSize size, const TextMe
         if (layout.axes[i].drawn) {
             memory.axisLength[i] = layout.axes[i].length;
             LayoutAxisMarks(model, axis, rect, layout.axes[i], measure);
+            KeepLabelsInside(layout.axes[i].labels, inside, measure.TextHeight(axis.LabelsFont()),
+                             layout.axes[i].horizontal,
+                             measure.TextWidth(axis.LabelsFont(), QStringLiteral(" ")));
         }
     }
 
+    JoinAxisLinesAtCorner(model, layout);
+
+    // A plot squeezed to nothing, or turned inside out at a tiny size, has no inside
+    // to draw curves in: they would land on the legend and the titles.
+    const bool plotHasRoom = rect.right > rect.left && rect.bottom > rect.top;
     layout.series.reserve(static_cast<std::size_t>(model.SeriesCount()));
     for (int i = 0; i < model.SeriesCount(); ++i)
-        layout.series.push_back(LayoutSeries(model, i, layout));
+        layout.series.push_back(plotHasRoom ? LayoutSeries(model, i, layout) : SeriesLayout{i, {}});
+    return layout;
+}
+
+// Whether an axis's label band was sized for another step than the one its labels
+// were drawn with (the axis length changed since the pass the band was sized from).
+bool BandMissesItsStep(const ChartLayout& layout) {
+    for (const AxisLayout& a : layout.axes)
+        if (a.drawn && !a.horizontal && a.bandStep != a.step)
+            return true;
+    return false;
+}
+
+} // namespace
+
+ChartLayout ComputeChartLayout(const ChartModel& model, QSize size, const TextMeasurer& measure,
+                               ChartLayoutMemory& memory) {
+    // The left label band is sized from the axis length of the previous layout. When the
+    // chart is first drawn (no length yet) or after a large resize, the step drawn then
+    // differs from the one the band was sized for, and the labels would not fit their
+    // band; the pass is laid out again from its own length. A few rounds settle it.
+    constexpr int MaxRounds = 4;
+    ChartLayout layout = LayOutOnce(model, size, measure, memory);
+    for (int round = 1; round < MaxRounds && BandMissesItsStep(layout); ++round)
+        layout = LayOutOnce(model, size, measure, memory);
     return layout;
 }
 

@@ -94,6 +94,7 @@ struct AxisLayout {
     int labelPosition = 0;         // inner edge of the label band
     int titlePosition = 0;         // inner edge of the title band
     double step = 0;               // label step of this pass
+    double bandStep = 0;           // the step the label band was sized for (turned axes)
     std::vector<AxisLabel> labels; // from the top value downwards
     std::vector<int> ticks;        // tick pixels, in the order the labels were made
     std::vector<int> minorTicks;
@@ -133,7 +134,8 @@ struct ChartLayout {
 };
 
 // One drawing pass's layout of the whole chart at the given size. Reads and updates
-// the memory carried between passes.
+// the memory carried between passes; lays out again within the pass when the left
+// label band turns out to be sized for another step than the one drawn.
 ChartLayout ComputeChartLayout(const ChartModel& model, QSize size, const TextMeasurer& measure,
                                ChartLayoutMemory& memory);
 

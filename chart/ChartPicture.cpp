@@ -3,52 +3,47 @@
 #include "chart/ChartModel.h"
 #include "chart/ChartPainter.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
 
 namespace quorvel {
 
-bool SaveChartPicture(const QString& fileName, QSize size, int YAxisMode, int XAxisMode,
-                      const CurveData& data, QString* errorMessage) {
+QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
+                           QString* reason) {
     auto fail = [&](const QString& why) {
-        if (errorMessage)
-            *errorMessage = QStringLiteral("Cannot write the chart picture %1: %2")
-                                .arg(QDir::toNativeSeparators(fileName), why);
-        return false;
+        if (reason)
+            *reason = why;
+        return QByteArray();
     };
     if (size.width() <= 0 || size.height() <= 0 || size.width() > 16384 || size.height() > 16384)
-        return fail(QStringLiteral("the size %1x%2 is outside 1x1 to 16384x16384")
+        return fail(QStringLiteral("размер %1x%2 вне пределов от 1x1 до 16384x16384")
                         .arg(size.width())
                         .arg(size.height()));
 
     // Fonts can be measured only with a GUI application object.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return fail(QStringLiteral("drawing needs a graphical application object"));
+        return fail(QStringLiteral("для рисования нужен графический объект приложения"));
 
     ChartModel model;
     ConfigureReformingChart(model);
     ConstructionChart(model, YAxisMode, XAxisMode);
     ChartDisplay(model, YAxisMode, data);
 
-    // The window has drawn the chart before (the new title goes up at once, before the
-    // sweep), so its label bands are sized from an earlier pass; a first pass here
-    // gives the picture the same layout.
+    // One pass: a pass lays itself out again when its label band was sized for another
+    // step, so no earlier pass is needed to match the window.
     ChartLayoutMemory memory;
-    RenderChart(model, size, memory);
     const QImage image = RenderChart(model, size, memory);
     if (image.isNull())
-        return fail(QStringLiteral("not enough memory for the picture"));
+        return fail(QStringLiteral("не хватает памяти для рисунка"));
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (!image.save(&file, "PNG"))
-        return fail(QStringLiteral("the PNG could not be encoded"));
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    // Encoded in memory first, so that a failing disk is reported by the file's writer
+    // and not as an encoding fault.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return fail(QStringLiteral("не удалось закодировать рисунок в PNG"));
+    return png;
 }
 
 } // namespace quorvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 
@@ -7,10 +8,10 @@
 
 namespace quorvel {
 
-// Draws the chart of one sweep off-screen exactly as the main window shows it and
-// saves it as PNG; false and a message naming the file on failure. Needs a
-// QGuiApplication (for the fonts); the file is replaced only when complete.
-bool SaveChartPicture(const QString& fileName, QSize size, int YAxisMode, int XAxisMode,
-                      const CurveData& data, QString* errorMessage);
+// Draws the chart of one sweep off-screen exactly as the main window shows it at that
+// size and returns it encoded as PNG. Needs a QGuiApplication (for the fonts). On
+// failure returns an empty array and, if reason is given, a Russian reason.
+QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
+                           QString* reason);
 
 } // namespace quorvel

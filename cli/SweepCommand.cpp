@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "cli/ChartOutput.h"
+#include "cli/FeedTotal.h"
 #include "engine/InputLimits.h"
 #include "report/CsvLines.h"
 #include "report/NumberFormat.h"
@@ -35,9 +36,7 @@ double ClampAndReport(double value, EntryLimits limits, bool given, const char* 
 // Sets the feed as the feed dialog's OK does; false (and the dialog's message) when
 // the total is not 100.
 bool SetFeed(Engine& engine, const std::array<double, 9>& feed, std::FILE* err) {
-    double total = 0;
-    for (double percent : feed)
-        total += percent;
+    const double total = FeedTotal(feed);
     if (!FeedTotalIsAccepted(total)) {
         PrintMessage(err, QStringLiteral("Проверьте исходные данные. Сумма не равна 100% "
                                          "(сумма %1)")
@@ -99,7 +98,7 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
 
     if (options.outputFile) {
         QString message;
-        if (!SaveTableFile(QFile::decodeName(options.outputFile->c_str()), lines, &message)) {
+        if (!SaveTableFile(QByteArray(options.outputFile->c_str()), lines, &message)) {
             PrintMessage(err, message);
             return ExitFailure;
         }

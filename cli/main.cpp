@@ -11,6 +11,8 @@
 
 #include "chart/FontSubstitutes.h"
 #include "cli/HelpText.h"
+#include "cli/QuietPlatformWarnings.h"
+#include "cli/SameTarget.h"
 #include "cli/SweepCommand.h"
 #include "cli/SweepOptions.h"
 
@@ -24,6 +26,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv, bool d
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    quorvel::QuietRuntimeFolderWarning();
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     quorvel::InstallFontSubstitutes();
     return app;
@@ -39,8 +42,22 @@ int main(int argc, char** argv) {
         return quorvel::ExitBadInput;
     }
     if (parsed.options.help) {
-        std::fputs(quorvel::SweepHelpText(), stdout);
+        // A help text that did not reach its reader (a full disk, a closed pipe) is a
+        // failed run.
+        if (std::fputs(quorvel::SweepHelpText(), stdout) < 0 || std::fflush(stdout) != 0 ||
+            std::ferror(stdout)) {
+            quorvel::PrintMessage(stderr, QStringLiteral("не удалось вывести справку"));
+            return quorvel::ExitFailure;
+        }
         return quorvel::ExitSuccess;
+    }
+    const quorvel::SweepOptions& options = parsed.options;
+    if (options.outputFile && options.chartFile &&
+        quorvel::NameTheSameFile(*options.outputFile, *options.chartFile)) {
+        quorvel::PrintMessage(stderr, QStringLiteral("--output и --chart называют один и тот же "
+                                                     "файл «%1»: рисунок затёр бы таблицу")
+                                          .arg(QString::fromLocal8Bit(options.chartFile->c_str())));
+        return quorvel::ExitBadInput;
     }
 
     const auto app = MakeApplication(argc, argv, parsed.options.chartFile.has_value());

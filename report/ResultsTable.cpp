@@ -4,6 +4,7 @@
 
 #include "report/ConstantsHeader.h"
 #include "report/NumberFormat.h"
+#include "report/TableField.h"
 
 namespace quorvel {
 
@@ -54,7 +55,7 @@ int ValidMode(int mode) {
 QString PointLine(const ResultSeries& results, int i, int YAxisMode, QChar separator) {
     QString line = FormatFixed(results.XValue[i], XValueDecimals, XValueWidth, separator);
     const auto column = [&](double value, int width) {
-        line += FormatFixed(value, ColumnDecimals, width, separator);
+        AppendTableField(line, FormatFixed(value, ColumnDecimals, width, separator));
     };
     if (YAxisMode == RatioView) {
         column(results.H2toCO[i], FirstColumnWidth);

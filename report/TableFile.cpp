@@ -1,8 +1,10 @@
 #include "report/TableFile.h"
 
+#include "report/OutputFile.h"
+
 #include <QByteArray>
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
 
 #include <cerrno>
 #include <iconv.h>
@@ -48,8 +50,8 @@ private:
     iconv_t descriptor_;
 };
 
-QString ShownName(const QString& fileName) {
-    return QDir::toNativeSeparators(fileName);
+QString ShownName(const QByteArray& nativeName) {
+    return QDir::toNativeSeparators(QFile::decodeName(nativeName));
 }
 
 void SetMessage(QString* errorMessage, const QString& text) {
@@ -91,7 +93,7 @@ bool EncodeTableText(const QStringList& lines, QByteArray* bytes, QString* badCh
 
 } // namespace
 
-bool SaveTableFile(const QString& fileName, const QStringList& lines, QString* errorMessage) {
+bool SaveTableFile(const QByteArray& nativeName, const QStringList& lines, QString* errorMessage) {
     QByteArray bytes;
     QString badCharacter;
     int badLine = 0;
@@ -100,36 +102,22 @@ bool SaveTableFile(const QString& fileName, const QStringList& lines, QString* e
             SetMessage(errorMessage,
                        QStringLiteral("Файл «%1» не сохранён: перекодировка в windows-1251 "
                                       "недоступна в этой системе.")
-                           .arg(ShownName(fileName)));
+                           .arg(ShownName(nativeName)));
         } else {
             SetMessage(errorMessage,
                        QStringLiteral("Файл «%1» не сохранён: символ «%2» в строке %3 нельзя "
                                       "записать в кодировке windows-1251. Удалите или замените "
                                       "его и сохраните снова.")
-                           .arg(ShownName(fileName), badCharacter, QString::number(badLine)));
+                           .arg(ShownName(nativeName), badCharacter, QString::number(badLine)));
         }
         return false;
     }
 
-    // QSaveFile writes beside the target and renames over it only on commit. Its
-    // commit does not notice a write that failed while flushing its buffer (a full
-    // disk), so the file is opened unbuffered and every byte is checked before commit.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        SetMessage(errorMessage, QStringLiteral("Не удалось создать файл «%1»: %2.")
-                                     .arg(ShownName(fileName), file.errorString()));
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        SetMessage(errorMessage,
-                   QStringLiteral("Не удалось записать файл «%1»: %2. Прежний файл, если он "
-                                  "был, не изменён.")
-                       .arg(ShownName(fileName), reason));
-        return false;
-    }
-    return true;
+    return WriteOutputFile(nativeName, bytes, errorMessage);
+}
+
+bool SaveTableFile(const QString& fileName, const QStringList& lines, QString* errorMessage) {
+    return SaveTableFile(QFile::encodeName(fileName), lines, errorMessage);
 }
 
 } // namespace quorvel

@@ -1,5 +1,7 @@
 #include "ui/TablePrinter.h"
 
+#include "ui/PrintedPageOrder.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -107,6 +109,37 @@ QFont PrinterFontFor(const QFont& screenFont) {
 
 bool PrintTextLines(QPrinter& printer, const QFont& font, const QStringList& lines,
                     QString* errorMessage) {
+    // Laid out before the job starts, so that a page range that holds no page of the
+    // table is refused without sending an empty job.
+    const QFontMetricsF metrics(font, &printer);
+    const QRectF area = printer.pageRect(QPrinter::DevicePixel);
+    const TextPageMetrics pageMetrics{area.width(), area.height(), metrics.lineSpacing(),
+                                      TabStopCharacters * metrics.averageCharWidth()};
+    const QList<PrintedPage> pages = LayOutPrintedPages(
+        lines, pageMetrics, [&metrics](QChar c) { return metrics.horizontalAdvance(c); });
+
+    // The printer's own system makes the copies where it can; otherwise they are
+    // printed here. The page range and the order are the program's to honour.
+    PrintJobChoice choice;
+    if (printer.printRange() == QPrinter::PageRange) {
+        choice.fromPage = printer.fromPage();
+        choice.toPage = printer.toPage();
+    }
+    choice.copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
+    choice.collate = printer.collateCopies();
+    choice.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
+    const QList<int> order = PrintedPageOrder(static_cast<int>(pages.size()), choice);
+    if (order.isEmpty()) {
+        if (errorMessage != nullptr) {
+            *errorMessage = QStringLiteral("Нечего печатать: в таблице страниц %1, а выбраны "
+                                           "страницы с %2 по %3.")
+                                .arg(pages.size())
+                                .arg(choice.fromPage)
+                                .arg(choice.toPage);
+        }
+        return false;
+    }
+
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (errorMessage != nullptr) {
@@ -118,15 +151,9 @@ bool PrintTextLines(QPrinter& printer, const QFont& font, const QStringList& lin
     }
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const QRectF area = printer.pageRect(QPrinter::DevicePixel);
-    const TextPageMetrics pageMetrics{area.width(), area.height(), metrics.lineSpacing(),
-                                      TabStopCharacters * metrics.averageCharWidth()};
-    const QList<PrintedPage> pages = LayOutPrintedPages(
-        lines, pageMetrics, [&metrics](QChar c) { return metrics.horizontalAdvance(c); });
 
-    for (qsizetype p = 0; p < pages.size(); ++p) {
-        if (p > 0 && !printer.newPage()) {
+    for (qsizetype n = 0; n < order.size(); ++n) {
+        if (n > 0 && !printer.newPage()) {
             painter.end();
             if (errorMessage != nullptr) {
                 *errorMessage = QStringLiteral("Печать прервана: принтер не начал новую страницу.");
@@ -134,7 +161,7 @@ bool PrintTextLines(QPrinter& printer, const QFont& font, const QStringList& lin
             return false;
         }
         qreal baseline = metrics.ascent();
-        for (const PrintedLine& line : pages[p]) {
+        for (const PrintedLine& line : pages[order[n]]) {
             for (const PrintedRun& run : line) {
                 painter.drawText(QPointF(run.x, baseline), run.text);
             }

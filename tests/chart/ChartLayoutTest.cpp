@@ -175,11 +175,14 @@ TEST(ChartLayout, LeftAxisLabelsRunAtWholeStepsFromTheTopDownToZero) {
     chart.AddToAll(0.2, 0.75);
     chart.AddToAll(4, 0.1);
     ChartLayoutMemory fresh;
-    // First pass ever: no axis length yet, so the band fits "0" and "0.75" (+ space).
+    // First pass ever: with no axis length yet the band would fit "0" and "0.75" (30
+    // pixels); the step drawn, 0.1, is not the one the band was sized for, so the pass
+    // lays itself out again at once: length 152, M = nearest(152 / 15) = 10, step 0.1,
+    // band "0.7" + space. The next pass keeps that layout.
     const ChartLayout first = ComputeChartLayout(chart.model, kDesignSize, chart.measure, fresh);
-    EXPECT_EQ(first.Axis(TChartAxisId::Left).labelPosition, 26 + 30);
-    // Next pass: length 152, M = nearest(152 / 15) = 10, step 0.1: "0.7" + space.
+    EXPECT_EQ(first.Axis(TChartAxisId::Left).labelPosition, 26 + 24);
     const ChartLayout layout = ComputeChartLayout(chart.model, kDesignSize, chart.measure, fresh);
+    EXPECT_EQ(layout.plotRect, first.plotRect);
     const AxisLayout& left = layout.Axis(TChartAxisId::Left);
     EXPECT_EQ(left.length, 152);
     EXPECT_EQ(left.labelPosition, 26 + 24);
@@ -382,5 +385,91 @@ TEST(ChartLayout, TinyAndEmptySizesDoNotFail) {
     for (QSize size : {QSize(0, 0), QSize(1, 1), QSize(20, 10), QSize(438, 30)}) {
         const ChartLayout layout = chart.Layout(size);
         EXPECT_EQ(layout.size, size);
+    }
+}
+
+namespace {
+
+// The left band's inner edge must clear the widest label drawn: every label ends at
+// the label position, so its left edge lies inside the band.
+void ExpectLabelsFitTheirBand(const ChartLayout& layout) {
+    const AxisLayout& left = layout.Axis(TChartAxisId::Left);
+    EXPECT_DOUBLE_EQ(left.bandStep, left.step);
+    for (const AxisLabel& label : left.labels)
+        EXPECT_GE(label.text.x, left.titlePosition) << label.text.text.toStdString();
+}
+
+} // namespace
+
+TEST(ChartLayout, ALargeResizeInOneStepLaysTheBandOutForTheStepDrawn) {
+    // Ratios view with a wide range: at 668 x 250 the step is coarse, at 1000 x 700 fine.
+    Chart chart(2, 0);
+    chart.AddToAll(0.2, 0);
+    chart.AddToAll(4, 5.55);
+    const ChartLayout small = chart.Layout(QSize(668, 250));
+    ExpectLabelsFitTheirBand(small);
+    const ChartLayout large =
+        ComputeChartLayout(chart.model, QSize(1000, 700), chart.measure, chart.memory);
+    EXPECT_NE(large.Axis(TChartAxisId::Left).step, small.Axis(TChartAxisId::Left).step);
+    ExpectLabelsFitTheirBand(large);
+    // The same layout as a chart that has been that size all along.
+    Chart settled(2, 0);
+    settled.AddToAll(0.2, 0);
+    settled.AddToAll(4, 5.55);
+    EXPECT_EQ(large.plotRect, settled.Layout(QSize(1000, 700)).plotRect);
+}
+
+TEST(ChartLayout, AnInsideOutPlotDrawsNoCurves) {
+    Chart chart;
+    chart.AddToAll(0.2, 0.5);
+    chart.AddToAll(4, 0.6);
+    const ChartLayout tiny = chart.Layout(QSize(120, 80));
+    EXPECT_LE(tiny.plotRect.bottom, tiny.plotRect.top); // the case being guarded
+    ASSERT_EQ(tiny.series.size(), 4u);
+    for (const SeriesLayout& s : tiny.series)
+        EXPECT_TRUE(s.polyline.empty());
+    // A plot with room still draws.
+    EXPECT_EQ(chart.Layout().series[0].polyline.size(), 2u);
+}
+
+TEST(ChartLayout, EdgeLabelsAreShiftedInsideTheChart) {
+    Chart chart(0, 1); // temperature sweep: the last bottom label is "1,000"
+    chart.model.SetLabelLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    chart.AddToAll(750, 0.1);
+    chart.AddToAll(1000, 0.7);
+    for (int width : {300, 438, 700, 1000}) {
+        const ChartLayout layout = chart.Layout(QSize(width, 269));
+        const AxisLayout& bottom = layout.Axis(TChartAxisId::Bottom);
+        ASSERT_FALSE(bottom.labels.empty());
+        const AxisLabel& last = bottom.labels.front(); // labels run from the top value
+        EXPECT_EQ(last.text.text, QStringLiteral("1,000"));
+        // Inside the 1-pixel bevel, moved in by exactly its overflow.
+        EXPECT_EQ(last.text.x + last.text.width,
+                  std::min(last.pixel + last.text.width / 2 + last.text.width % 2, width - 1))
+            << width;
+        for (const AxisLabel& label : bottom.labels) {
+            EXPECT_GE(label.text.x, 1);
+            EXPECT_LE(label.text.x + label.text.width, width - 1);
+        }
+    }
+}
+
+TEST(ChartLayout, AShiftedEdgeLabelNeverRunsIntoItsNeighbour) {
+    // On a narrow chart "1,000" moves left onto "950"; that neighbour gives up its text
+    // (its tick stays) rather than the two reading as "9501,000".
+    Chart chart(0, 1);
+    chart.AddToAll(750, 0.1);
+    chart.AddToAll(1000, 0.7);
+    for (int width = 150; width <= 1000; width += 10) {
+        const ChartLayout layout = chart.Layout(QSize(width, 269));
+        const AxisLayout& bottom = layout.Axis(TChartAxisId::Bottom);
+        ASSERT_FALSE(bottom.labels.empty());
+        EXPECT_EQ(bottom.labels.front().value, 1000) << width;
+        for (std::size_t i = 1; i < bottom.labels.size(); ++i) {
+            const PlacedText& right = bottom.labels[i - 1].text;
+            const PlacedText& left = bottom.labels[i].text;
+            EXPECT_GE(right.x - (left.x + left.width), 6) << width; // one blank between
+        }
+        EXPECT_GE(bottom.ticks.size(), bottom.labels.size());
     }
 }

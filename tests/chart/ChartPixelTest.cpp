@@ -3,12 +3,14 @@
 #include "chart/ChartModel.h"
 #include "chart/ChartPainter.h"
 #include "chart/ChartPicture.h"
+#include "chart/ChartStyle.h"
 #include "chart/ReformingChartView.h"
 #include "chart/TChart.h"
 #include "chart/TextMeasurer.h"
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -140,27 +142,101 @@ TEST(ChartPixels, TitleIsBlueAndTheAxisLinesAreBlack) {
     EXPECT_EQ(dry.At(midX, p.bottom - 1), kBlack);
 }
 
-TEST(ChartPicture, WritesAPngOfTheAskedSizeAndNamesTheFileOnFailure) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
+TEST(ChartPixels, AxisLinesCloseTheCornerOfThePlot) {
+    for (int view : {0, 2}) {
+        const Rendered chart(view);
+        const ChartRect& p = chart.layout.plotRect;
+        // Both lines are two pixels wide: the left one covers p.left - 1 and p.left, the
+        // bottom one p.bottom - 1 and p.bottom; the 2 x 2 corner is all black.
+        for (int x : {p.left - 1, p.left})
+            for (int y : {p.bottom - 1, p.bottom})
+                EXPECT_EQ(chart.At(x, y), kBlack) << view << ": " << x << "," << y;
+    }
+}
+
+TEST(ChartPixels, NoCurvePixelOutsideAnInsideOutPlot) {
+    // At 120 x 80 the title, legend and axes leave no plot; the legend stays clean.
+    const Rendered tiny(0, QSize(120, 80));
+    ASSERT_TRUE(tiny.layout.legend.drawn);
+    auto onASymbol = [&](int x, int y) {
+        for (const LegendItemLayout& item : tiny.layout.legend.items)
+            if (x >= item.symbolLeft - 1 && x <= item.symbolRight + 1 &&
+                std::abs(y - item.symbolY) <= 1)
+                return true;
+        return false;
+    };
+    int curvePixels = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const QRgb c = tiny.At(x, y);
+            if ((c == kRed || c == kYellow || c == kGreen) && !onASymbol(x, y))
+                ++curvePixels;
+        }
+    EXPECT_EQ(curvePixels, 0);
+}
+
+// Dark pixels of a label's text drawn alone, well inside an image of its own, on the
+// chart's background.
+int InkOfText(const ChartFont& font, const QString& text, QColor background) {
+    QImage image(200, 60, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    QPainter painter(&image);
+    painter.setFont(ToQFont(font));
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(50, 40), text);
+    painter.end();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+    return ink;
+}
+
+TEST(ChartPixels, TheLastBottomLabelIsWhollyInsideTheChart) {
+    // Temperature sweep: "1,000" is centred on the axis's right end and used to be cut
+    // by the chart's edge. Every pixel of its text must now be on the chart.
+    for (int width : {300, 438, 800}) {
+        ChartModel model;
+        ConfigureReformingChart(model);
+        model.SetLabelLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        ConstructionChart(model, 0, 1);
+        for (int i = 0; i < model.SeriesCount(); ++i) {
+            model.Series(i).AddPoint(750, 0.1 * (i + 1));
+            model.Series(i).AddPoint(1000, 0.1 * (i + 2));
+        }
+        ChartLayoutMemory memory;
+        const QImage image = RenderChart(model, QSize(width, 269), memory);
+        FontTextMeasurer measure;
+        const ChartLayout layout = ComputeChartLayout(model, QSize(width, 269), measure, memory);
+        const AxisLayout& bottom = layout.Axis(TChartAxisId::Bottom);
+        ASSERT_FALSE(bottom.labels.empty());
+        const PlacedText& last = bottom.labels.front().text;
+        ASSERT_EQ(last.text, QStringLiteral("1,000"));
+        EXPECT_LE(last.x + last.width, width - 1) << width;
+        const ChartFont& font = model.BottomAxis().LabelsFont();
+        int ink = 0;
+        const int height = measure.TextHeight(font);
+        for (int y = last.y; y < last.y + height; ++y)
+            for (int x = last.x - 2; x < width; ++x)
+                ink += qGray(image.pixel(x, y)) < 128;
+        EXPECT_EQ(ink, InkOfText(font, last.text, model.PanelColor())) << width;
+    }
+}
+
+TEST(ChartPicture, IsAPngOfTheAskedSizeAndGivesARussianReasonOnFailure) {
     const SyntheticSweep sweep;
-    const QString file = dir.filePath("chart.png");
-    QString error;
-    ASSERT_TRUE(SaveChartPicture(file, QSize(438, 269), 0, 0, sweep.Data(), &error))
-        << error.toStdString();
-    QImage saved(file);
+    QString reason;
+    const QByteArray png = ChartPicturePng(QSize(438, 269), 0, 0, sweep.Data(), &reason);
+    ASSERT_FALSE(png.isEmpty()) << reason.toStdString();
+    const QImage saved = QImage::fromData(png, "PNG");
     EXPECT_EQ(saved.size(), QSize(438, 269));
     // The same picture as a direct rendering of the same chart.
     Rendered direct(0);
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
               direct.image.convertToFormat(QImage::Format_RGB32));
 
-    const QString bad = dir.filePath("missing/dir/chart.png");
-    EXPECT_FALSE(SaveChartPicture(bad, QSize(438, 269), 0, 0, sweep.Data(), &error));
-    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(bad))) << error.toStdString();
-    EXPECT_FALSE(QFile::exists(bad));
-    EXPECT_FALSE(SaveChartPicture(file, QSize(0, 269), 0, 0, sweep.Data(), &error));
-    EXPECT_TRUE(error.contains("chart.png"));
+    EXPECT_TRUE(ChartPicturePng(QSize(0, 269), 0, 0, sweep.Data(), &reason).isEmpty());
+    EXPECT_EQ(reason, QStringLiteral("размер 0x269 вне пределов от 1x1 до 16384x16384"));
 }
 
 TEST(ChartPicture, WidgetShowsTheSamePictureAsTheOffScreenDrawing) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QTextStream>
 
@@ -41,10 +42,14 @@ int main(int argc, char** argv) {
                                           r.H2,     r.H2toCO, r.CO2toCO, r.LastIndex};
             const QString file = QStringLiteral("%1/chart-x%2-y%3.png").arg(dir).arg(x).arg(y);
             QString error;
-            if (!quorvel::SaveChartPicture(file, size, y, x, data, &error)) {
-                out << error << "\n";
+            const QByteArray png = quorvel::ChartPicturePng(size, y, x, data, &error);
+            QFile saved(file);
+            if (png.isEmpty() || !saved.open(QIODevice::WriteOnly) ||
+                saved.write(png) != png.size()) {
+                out << file << ": " << (png.isEmpty() ? error : saved.errorString()) << "\n";
                 return 1;
             }
+            saved.close();
             out << file << "\n";
             // A three-times enlargement of the lower left corner, to check ticks and dots.
             const QImage picture(file);

@@ -89,14 +89,24 @@ TEST(ResultsTable, WetViewOfThePressureSweepWithAPoint) {
               QStringLiteral("   15.50   0.1234  0.0568  0.0890  0.7000  0.0000  2.5000"));
 }
 
-TEST(ResultsTable, OversizedAndNegativeValuesPushTheLineRightWithoutCutting) {
+TEST(ResultsTable, OversizedFieldsPushTheLineRightAndKeepABlankBeforeThem) {
     auto engine = HandFilledEngine(1);
     engine->resultSeries.CH4[0] = 1000;
     engine->resultSeries.CO[0] = -100;
     engine->resultSeries.XValue[0] = -1.25;
     const QStringList lines = ResultsTableLines(*engine, 0, 0, Comma);
+    // Only the overflowing fields widen the line; the ones after them keep their width.
     EXPECT_EQ(lines[5],
-              QStringLiteral("   -1,251000,0000-100,0000  0,0890  0,7000  0,0000  2,5000"));
+              QStringLiteral("   -1,25 1000,0000 -100,0000  0,0890  0,7000  0,0000  2,5000"));
+
+    // The ratio view at 300 degrees C and 25 atm: a field that exactly fills its width
+    // gets a blank too, and the line splits back into its three numbers.
+    engine->resultSeries.XValue[0] = 0.2;
+    engine->resultSeries.H2toCO[0] = 1960.54994;
+    engine->resultSeries.CO2toCO[0] = 489.3875;
+    const QString ratioLine = ResultsTableLines(*engine, 0, 2, Comma)[5];
+    EXPECT_EQ(ratioLine, QStringLiteral("    0,20 1960,5499 489,3875"));
+    EXPECT_EQ(ratioLine.split(QLatin1Char(' '), Qt::SkipEmptyParts).size(), 3);
 }
 
 TEST(ResultsTable, PointLinesFollowLastIndexOnly) {

@@ -6,6 +6,7 @@ add_executable(quorvel_mainwindow_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversionTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ActivationTrackerTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinterTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/MainFormChartTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/MainFormCycleTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/MainFormViewTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/OptionsMenuTest.cpp)

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "ui/PrintedPageOrder.h"
 #include "ui/TablePrinter.h"
 
 using quorvel::LayOutPrintedPages;
@@ -75,4 +76,86 @@ TEST(TablePrinter, PrintsToAPdfThatReadsBackAndReportsAnUnwritableOne) {
     printer.setOutputFileName(QStringLiteral("/nonexistent-folder/table.pdf"));
     EXPECT_FALSE(quorvel::PrintTextLines(printer, font, lines, &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+namespace {
+
+quorvel::PrintJobChoice Choice(int from, int to, int copies, bool collate, bool reverse) {
+    quorvel::PrintJobChoice choice;
+    choice.fromPage = from;
+    choice.toPage = to;
+    choice.copies = copies;
+    choice.collate = collate;
+    choice.lastPageFirst = reverse;
+    return choice;
+}
+
+} // namespace
+
+TEST(TablePrinter, PageRangeCopiesAndOrderChooseThePagesPrinted) {
+    using quorvel::PrintedPageOrder;
+    EXPECT_EQ(PrintedPageOrder(3, Choice(0, 0, 1, true, false)), (QList<int>{0, 1, 2}));
+    EXPECT_EQ(PrintedPageOrder(3, Choice(2, 3, 1, true, false)), (QList<int>{1, 2}));
+    EXPECT_EQ(PrintedPageOrder(3, Choice(1, 1, 2, true, true)), (QList<int>{0, 0}));
+    EXPECT_EQ(PrintedPageOrder(3, Choice(1, 2, 2, true, true)), (QList<int>{1, 0, 1, 0}));
+    EXPECT_EQ(PrintedPageOrder(3, Choice(1, 2, 2, false, false)), (QList<int>{0, 0, 1, 1}));
+    // A range past the table is cut to it; one wholly past it prints nothing.
+    EXPECT_EQ(PrintedPageOrder(3, Choice(2, 9, 1, true, false)), (QList<int>{1, 2}));
+    EXPECT_TRUE(PrintedPageOrder(3, Choice(5, 6, 1, true, false)).isEmpty());
+}
+
+namespace {
+
+// The text of each page of a PDF, read back with pdftotext.
+QStringList PdfPages(const QString& file) {
+    QProcess process;
+    process.start("pdftotext", {"-layout", file, "-"});
+    if (!process.waitForFinished(20000))
+        return {};
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+} // namespace
+
+TEST(TablePrinter, APdfJobHonoursTheRangeTheCopiesAndTheReversedOrder) {
+    QTemporaryDir dir;
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(12);
+    QStringList lines;
+    for (int i = 0; i < 200; ++i)
+        lines.append(QStringLiteral("line %1").arg(i));
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("all.pdf"));
+    QString error;
+    ASSERT_TRUE(quorvel::PrintTextLines(printer, quorvel::PrinterFontFor(font), lines, &error));
+    const QStringList all = PdfPages(dir.filePath("all.pdf"));
+    ASSERT_GE(all.size(), 3);
+
+    // "Pages 1 to 2, 2 copies, reversed": 2, 1, 2, 1 when the program makes the copies.
+    printer.setOutputFileName(dir.filePath("chosen.pdf"));
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(1, 2);
+    printer.setCopyCount(2);
+    printer.setCollateCopies(true);
+    printer.setPageOrder(QPrinter::LastPageFirst);
+    ASSERT_TRUE(quorvel::PrintTextLines(printer, quorvel::PrinterFontFor(font), lines, &error))
+        << error.toStdString();
+    const QStringList chosen = PdfPages(dir.filePath("chosen.pdf"));
+    if (printer.supportsMultipleCopies()) {
+        EXPECT_EQ(chosen, (QStringList{all[1], all[0]}));
+    } else {
+        EXPECT_EQ(chosen, (QStringList{all[1], all[0], all[1], all[0]}));
+    }
+
+    // A range past the table is refused with a message, and no job is started.
+    printer.setOutputFileName(dir.filePath("none.pdf"));
+    printer.setFromTo(7, 8);
+    EXPECT_FALSE(quorvel::PrintTextLines(printer, quorvel::PrinterFontFor(font), lines, &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Нечего печатать"))) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("none.pdf")));
 }

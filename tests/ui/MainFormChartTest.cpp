@@ -1,0 +1,43 @@
+// The chart the main window shows first, against the picture quorvel-sweep draws.
+#include "MainFormTestSupport.h"
+
+#include <QImage>
+
+#include "chart/ChartLayout.h"
+#include "chart/ChartPicture.h"
+#include "chart/TChart.h"
+#include "chart/TextMeasurer.h"
+
+namespace {
+
+TEST_F(MainFormTest, TheFirstChartShownIsThePictureOfItsSize) {
+    Create();
+    auto* chart = form->findChild<quorvel::TChart*>(QStringLiteral("Chart"));
+    ASSERT_NE(chart, nullptr);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitFor([chart] { return chart->PaintCount() > 0; }));
+    // The first pass that reached the screen, before anything else redraws the chart.
+    const quorvel::ChartLayout first = chart->LastLayout();
+
+    // A chart that has been drawn at this size before has settled its label band.
+    quorvel::FontTextMeasurer measure;
+    quorvel::ChartLayoutMemory memory;
+    quorvel::ComputeChartLayout(chart->Model(), chart->size(), measure, memory);
+    const quorvel::ChartLayout settled =
+        quorvel::ComputeChartLayout(chart->Model(), chart->size(), measure, memory);
+    EXPECT_EQ(first.plotRect, settled.plotRect);
+    EXPECT_EQ(first.Axis(quorvel::TChartAxisId::Left).labelPosition,
+              settled.Axis(quorvel::TChartAxisId::Left).labelPosition);
+
+    const quorvel::ResultSeries& r = engine->resultSeries;
+    const quorvel::CurveData data{r.XValue, r.CH4,    r.CO,      r.CO2,
+                                  r.H2,     r.H2toCO, r.CO2toCO, r.LastIndex};
+    QString reason;
+    const QImage picture =
+        QImage::fromData(quorvel::ChartPicturePng(chart->size(), 0, 0, data, &reason), "PNG");
+    ASSERT_FALSE(picture.isNull()) << reason.toStdString();
+    EXPECT_EQ(chart->grab().toImage().convertToFormat(QImage::Format_RGB32),
+              picture.convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace
