@@ -8,6 +8,10 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.h
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/MemoViewState.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/MemoViewState.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/ParameterEntry.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ParameterEntry.h
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.h
   ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinter.cpp
