@@ -712,9 +712,7 @@ void TMainForm::EditStructureConvertibleGasItemClick() {
     if (dataForm_ == nullptr) {
         return;
     }
-    dataForm_->show();
-    dataForm_->raise();
-    dataForm_->activateWindow();
+    dataForm_->Present();
 }
 
 void TMainForm::HelpContents() {

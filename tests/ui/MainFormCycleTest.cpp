@@ -257,6 +257,33 @@ TEST_F(MainFormTest, TheFeedDialogsOkAndCancelRecalculate) {
     EXPECT_EQ(form->CycleCount(), 3);
 }
 
+TEST_F(MainFormTest, TheFeedWindowIsAWindowOfItsOwnAndComesBackFromMinimised) {
+    Open();
+    TDataForm feed(*engine);
+    form->AttachDialogs(nullptr, &feed);
+    QAction* item = form->findChild<QAction*>("EditStructureConvertibleGasItem");
+    item->trigger();
+    ASSERT_TRUE(WaitForFocus(&feed));
+    EXPECT_EQ(feed.windowType(), Qt::Window);
+    EXPECT_FALSE(feed.isModal());
+    EXPECT_EQ(feed.windowHandle()->transientParent(), nullptr);
+    EXPECT_FALSE(feed.windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(feed.pos(), QPoint(251, 158));
+
+    feed.showMinimized();
+    ASSERT_TRUE(Activate(form.get()));
+    const int cycles = form->CycleCount();
+    item->trigger();
+    EXPECT_FALSE(feed.isMinimized());
+    EXPECT_TRUE(feed.isVisible());
+    ASSERT_TRUE(WaitForFocus(&feed));
+    EXPECT_EQ(form->CycleCount(), cycles);
+    feed.ButtonCancelClick();
+    ASSERT_TRUE(WaitForFocus(form.get()));
+    EXPECT_EQ(form->CycleCount(), cycles + 1);
+}
+
 TEST_F(MainFormTest, ClosingTheAboutBoxOrAMessageBoxStartsNoCycle) {
     Open();
     TAboutBox about(form.get());
