@@ -719,7 +719,7 @@ void TMainForm::HelpContents() {
     if (helpViewer_ == nullptr) {
         helpViewer_ = new HelpViewer(this);
     }
-    helpViewer_->ShowContents(HelpFilePath());
+    helpViewer_->ShowContents(HelpFileCandidates());
 }
 
 void TMainForm::HelpHowToUse() {
