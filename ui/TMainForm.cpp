@@ -192,22 +192,21 @@ void TMainForm::CreateControls() {
                     CommaItems({"15", "16", "17", "18", "19", "20", "21", "22", "23", "24", "25"}),
                     QStringLiteral("25"), 66);
 
-    entries_[0] = {ComboBoxRatio, LabelRatio, &engine_.InputRatio, quorvel::RatioBounds(), 0,
-                   true,          {}};
-    entries_[1] = {ComboBoxTemperature,
-                   LabelTemperature,
-                   &engine_.InputTemperature,
-                   quorvel::TemperatureBounds(),
-                   0,
-                   true,
-                   {}};
-    entries_[2] = {ComboBoxPressure,
-                   LabelPressure,
-                   &engine_.processConditions.InputPressure,
-                   quorvel::PressureBounds(),
-                   0,
-                   true,
-                   {}};
+    entries_[0].box = ComboBoxRatio;
+    entries_[0].label = LabelRatio;
+    entries_[0].value = &engine_.InputRatio;
+    entries_[0].bounds = quorvel::RatioBounds();
+    entries_[1].box = ComboBoxTemperature;
+    entries_[1].label = LabelTemperature;
+    entries_[1].value = &engine_.InputTemperature;
+    entries_[1].bounds = quorvel::TemperatureBounds();
+    entries_[2].box = ComboBoxPressure;
+    entries_[2].label = LabelPressure;
+    entries_[2].value = &engine_.processConditions.InputPressure;
+    entries_[2].bounds = quorvel::PressureBounds();
+    for (Entry& entry : entries_) {
+        entry.lastGoodText = entry.box->currentText();
+    }
     for (Entry& entry : entries_) {
         QComboBox* box = entry.box;
         // A change made by the user, with the keyboard or the mouse; texts set by the
@@ -410,7 +409,7 @@ bool TMainForm::ComboBoxChange() {
             // The swept parameter's entry is hidden, so the user could neither see nor
             // mend its text: it silently gets back the text of its last good value, which
             // its value still holds, and ends any edit.
-            SetEntryTextFromProgram(entry, entry.box->ConfirmedText());
+            SetEntryTextFromProgram(entry, entry.lastGoodText);
             entry.Tag = 0;
             entry.changeBound = true;
             continue;
@@ -426,7 +425,8 @@ bool TMainForm::ComboBoxChange() {
         if (clamped.replacementText) {
             SetEntryTextFromProgram(entry, *clamped.replacementText);
         }
-        entry.box->SetConfirmedText(entry.box->currentText());
+        entry.lastGoodText = entry.box->currentText();
+        entry.box->SetConfirmedText(entry.lastGoodText);
     }
     return true;
 }

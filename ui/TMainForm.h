@@ -130,6 +130,7 @@ private:
         int Tag = 0;             // 0 idle, 1 being edited
         bool changeBound = true; // the change event leads to a cycle
         QString savedText;       // the text when the current edit began
+        QString lastGoodText;    // the text of the last value read without error
     };
 
     void FormCreate();

@@ -156,11 +156,24 @@ TEST_F(MainFormTest, AHiddenEntryThatCannotBeReadGetsItsLastGoodTextBackSilently
     EXPECT_EQ(engine->InputRatio, 5.0);
     EXPECT_TRUE(messages.isEmpty());
 
-    // A shown entry still reports its error.
+    // A shown entry still reports its error; hidden afterwards, it gets its last good
+    // text back, even when the bad text came from the list's empty item.
     Type(temperature, "x");
     Press(temperature, Qt::Key_Return);
     EXPECT_EQ(messages.size(), 1);
     EXPECT_EQ(temperature->currentText(), "x");
+    Choose("RadioGroupAxisX", 1);
+    EXPECT_EQ(temperature->currentText(), "900");
+    Choose("RadioGroupAxisX", 0);
+    Type(temperature, "980");
+    Press(temperature, Qt::Key_Return);
+    Press(temperature, Qt::Key_Down); // the first empty item
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(temperature->currentText(), "");
+    Choose("RadioGroupAxisX", 1);
+    EXPECT_EQ(temperature->currentText(), "980");
+    EXPECT_EQ(engine->InputTemperature, 980.0);
+    EXPECT_EQ(messages.size(), 2);
 }
 
 TEST_F(MainFormTest, ACycleKeepsTheFocusAndBothScrollPositionsOfTheTable) {
