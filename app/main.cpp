@@ -23,7 +23,8 @@ int main(int argc, char* argv[]) {
     // created after it, shows that feed.
     TMainForm mainForm(*engine);
     TAboutBox aboutBox(&mainForm);
-    TDataForm dataForm(*engine, &mainForm);
+    // The feed dialog has no parent: a window of its own, not kept above the main one.
+    TDataForm dataForm(*engine);
     mainForm.AttachDialogs(&aboutBox, &dataForm);
 
     // Closing the main window ends the program, whatever other window is still open.

@@ -9,6 +9,8 @@ list(APPEND QUORVEL_UI_SOURCES
     ${CMAKE_CURRENT_SOURCE_DIR}/AboutPicture.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/AboutPicture.h
     ${CMAKE_CURRENT_SOURCE_DIR}/AboutPicture.qrc
+    ${CMAKE_CURRENT_SOURCE_DIR}/AlignedValueLabel.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/AlignedValueLabel.h
     ${CMAKE_CURRENT_SOURCE_DIR}/TAboutBox.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/TAboutBox.h
     ${CMAKE_CURRENT_SOURCE_DIR}/HelpViewer.cpp

@@ -2,6 +2,7 @@
 
 #include "engine/InputLimits.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <system_error>
@@ -42,10 +43,27 @@ std::optional<double> ParseEntryNumber(const QString& text, const QLocale& local
     }
     int mantissaDigits = 0;
     bool separatorSeen = false;
+    bool nonZeroSeen = false;
+    // The decimal position of the first non-zero digit: 0 for the units, -1 for the
+    // tenths. Tells an underflow (a number below 1) from an overflow below.
+    long long leadingPosition = 0;
+    int integerDigits = 0;
+    int leadingFractionZeros = 0;
     while (pos < end) {
         if (IsAsciiDigit(text[pos])) {
             plain += static_cast<char>(text[pos].unicode());
             ++mantissaDigits;
+            if (text[pos] != u'0' && !nonZeroSeen) {
+                nonZeroSeen = true;
+                leadingPosition = separatorSeen ? -(leadingFractionZeros + 1) : 0;
+            }
+            if (!separatorSeen) {
+                if (nonZeroSeen) {
+                    ++integerDigits;
+                }
+            } else if (!nonZeroSeen) {
+                ++leadingFractionZeros;
+            }
             ++pos;
         } else if (!separatorSeen && !separator.isEmpty() &&
                    QStringView(text).sliced(pos, end - pos).startsWith(separator)) {
@@ -66,12 +84,17 @@ std::optional<double> ParseEntryNumber(const QString& text, const QLocale& local
             plain += static_cast<char>(text[pos].unicode());
             ++pos;
         }
+        const bool negativeExponent = pos > 0 && text[pos - 1] == u'-';
         int exponentDigits = 0;
+        long long exponent = 0;
         while (pos < end && IsAsciiDigit(text[pos])) {
             plain += static_cast<char>(text[pos].unicode());
             ++exponentDigits;
+            // Saturated: far beyond any double's exponent, the size no longer matters.
+            exponent = std::min(exponent * 10 + (text[pos].unicode() - u'0'), 1'000'000LL);
             ++pos;
         }
+        leadingPosition += negativeExponent ? -exponent : exponent;
         if (exponentDigits == 0) {
             return std::nullopt;
         }
@@ -84,6 +107,16 @@ std::optional<double> ParseEntryNumber(const QString& text, const QLocale& local
     const char* first = plain.data();
     const char* last = plain.data() + plain.size();
     const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc::result_out_of_range && ptr == last && nonZeroSeen) {
+        // Too small for a double is silent and reads as zero (with its sign); too large
+        // is a conversion error.
+        const long long magnitude =
+            integerDigits > 0 ? leadingPosition + integerDigits - 1 : leadingPosition;
+        if (magnitude < 0) {
+            return plain.front() == '-' ? -0.0 : 0.0;
+        }
+        return std::nullopt;
+    }
     if (ec != std::errc() || ptr != last) {
         return std::nullopt; // out of the range of double, or malformed
     }

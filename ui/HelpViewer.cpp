@@ -1,5 +1,6 @@
 #include "ui/HelpViewer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -13,16 +14,35 @@ QString HelpFilePath() {
     return QDir::currentPath() + QStringLiteral("/Help/Help.html");
 }
 
+QStringList HelpFileCandidates() {
+    QStringList paths{HelpFilePath()};
+    if (QCoreApplication::instance() != nullptr) {
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        paths.append(QDir::cleanPath(programFolder + QStringLiteral("/Help/Help.html")));
+        paths.append(
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/quorvel/Help/Help.html")));
+    }
+    paths.removeDuplicates();
+    return paths;
+}
+
 namespace {
 
-QString MissingFilePage(const QString& path) {
+QString MissingFilePage(const QStringList& paths) {
+    QString list;
+    for (const QString& path : paths) {
+        list += QStringLiteral("<li><b>%1</b></li>").arg(path.toHtmlEscaped());
+    }
     return QStringLiteral("<h2>Файл справки не найден</h2>"
-                          "<p>Не удается открыть файл справки:</p>"
-                          "<p><b>%1</b></p>"
-                          "<p>Файл отсутствует или недоступен для чтения. Справка ищется в "
-                          "папке Help текущей папки программы. Запустите программу из папки, "
-                          "в которой лежит папка Help, и снова выберите Help, Contents.</p>")
-        .arg(path.toHtmlEscaped());
+                          "<p>Файл справки Help.html не найден или недоступен для чтения. "
+                          "Программа искала его здесь, в таком порядке:</p>"
+                          "<ol>%1</ol>"
+                          "<p>Первое место &mdash; папка Help в текущей папке, второе &mdash; "
+                          "папка Help рядом с программой, третье &mdash; папка данных "
+                          "установленной программы (share/quorvel/Help). Положите папку Help "
+                          "с файлом Help.html в одно из этих мест и снова выберите Help, "
+                          "Contents.</p>")
+        .arg(list);
 }
 
 QString HowToUsePage() {
@@ -50,7 +70,9 @@ QString HowToUsePage() {
         "</ul>"
         "<p>Окно справки не мешает работе с программой: его можно оставить открытым "
         "рядом с главным окном и закрыть кнопкой <b>Закрыть</b> или клавишей Escape.</p>"
-        "<p>Файл руководства &mdash; Help/Help.html в текущей папке программы.</p>");
+        "<p>Файл руководства &mdash; Help/Help.html в текущей папке; если его там нет, "
+        "он берется из папки Help рядом с программой или из папки данных установленной "
+        "программы (share/quorvel/Help).</p>");
 }
 
 } // namespace
@@ -83,18 +105,26 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser_, &QTextBrowser::backwardAvailable, backButton_, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forwardButton_, &QWidget::setEnabled);
     // The path is built again, so the button follows the current directory as the menu does.
-    connect(contentsButton_, &QPushButton::clicked, this, [this] { ShowContents(HelpFilePath()); });
+    connect(contentsButton_, &QPushButton::clicked, this,
+            [this] { ShowContents(HelpFileCandidates()); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void HelpViewer::ShowContents(const QString& path) {
-    const QFileInfo file(path);
-    if (file.isFile() && file.isReadable()) {
-        browser_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    } else {
-        browser_->clearHistory();
-        browser_->setHtml(MissingFilePage(path));
+    ShowContents(QStringList{path});
+}
+
+void HelpViewer::ShowContents(const QStringList& candidates) {
+    for (const QString& path : candidates) {
+        const QFileInfo file(path);
+        if (file.isFile() && file.isReadable()) {
+            browser_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+            ShowPage();
+            return;
+        }
     }
+    browser_->clearHistory();
+    browser_->setHtml(MissingFilePage(candidates));
     ShowPage();
 }
 

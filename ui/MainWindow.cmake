@@ -12,6 +12,10 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/OptionsMenu.h
   ${CMAKE_CURRENT_SOURCE_DIR}/PrintedPageOrder.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PrintedPageOrder.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/MemoViewState.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/MemoViewState.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/ParameterEntry.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ParameterEntry.h
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.h
   ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinter.cpp

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/AboutPicture.h"
+#include "ui/AlignedValueLabel.h"
 #include "ui/JpegPicture.h"
 
 namespace {
@@ -18,8 +19,7 @@ namespace {
 constexpr int ClientWidth = 298;
 constexpr int ClientHeight = 218;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* label = new QLabel(text, parent);
+QLabel* PlaceLabel(QLabel* label, const char* name, QRect geometry) {
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The label grows to its text, as a one-line label should: the substitute font may be
@@ -27,6 +27,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     geometry.setWidth(std::max(geometry.width(), label->sizeHint().width()));
     label->setGeometry(geometry);
     return label;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    return PlaceLabel(new QLabel(text, parent), name, geometry);
 }
 
 } // namespace
@@ -70,10 +74,14 @@ TAboutBox::TAboutBox(QWidget* parent)
     if (!picture_.isNull())
         ProgramIcon->setPixmap(QPixmap::fromImage(picture_));
 
-    ProductName = MakeLabel(Panel, "ProductName", QStringLiteral("Product Name         Quorvel"),
-                            QRect(88, 16, 146, 13));
-    Version =
-        MakeLabel(Panel, "Version", QStringLiteral("Version      1.0"), QRect(88, 40, 68, 13));
+    // The values of these two follow their captions after blanks; in the substitute font
+    // the blanks do not line them up, so the values are drawn at one column.
+    auto* productName =
+        new AlignedValueLabel(QStringLiteral("Product Name         Quorvel"), Panel);
+    auto* version = new AlignedValueLabel(QStringLiteral("Version      1.0"), Panel);
+    AlignedValueLabel::AlignValues({productName, version});
+    ProductName = PlaceLabel(productName, "ProductName", QRect(88, 16, 146, 13));
+    Version = PlaceLabel(version, "Version", QRect(88, 40, 68, 13));
     Copyright = MakeLabel(Panel, "Copyright", QStringLiteral("Copyright © 2026 Quorvel"),
                           QRect(88, 64, 158, 13));
     Comments = MakeLabel(Panel, "Comments",

@@ -48,7 +48,9 @@ QString FormatField(double value) {
 } // namespace
 
 TDataForm::TDataForm(quorvel::Engine& engine, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // An ordinary window rather than a dialog: a dialog is kept above the main window
+    // by the desktop, and this one must let the main window come in front of it.
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       engine_(engine) {
     setWindowTitle(QStringLiteral("InitialData"));
@@ -111,6 +113,17 @@ TDataForm::TDataForm(quorvel::Engine& engine, QWidget* parent)
 
     SaveDataToForm();
     ButtonOk->setFocus();
+}
+
+void TDataForm::Present() {
+    // Shown again in its normal state when it was minimised, then in front and active.
+    if (isMinimized()) {
+        showNormal();
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
 }
 
 void TDataForm::SaveDataToForm() {

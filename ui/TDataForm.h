@@ -17,7 +17,8 @@ class QPushButton;
 // The feed composition window "InitialData": nine volume percentages of the feed gas,
 // which must add up to 100. It is a non-modal window with a dialog border, created once
 // at start-up after the engine holds the pure-methane feed, then only shown (show(),
-// never exec()) and hidden.
+// never exec()) and hidden. Create it without a parent: it is then a top-level window of
+// its own, which the main window can come in front of.
 //
 // OK checks that every field holds a complete number, stores the nine values in
 // engine.feedComposition, and when they add up to 100 derives engine.feedTotals
@@ -44,6 +45,9 @@ public:
     // Reads the nine edits into engine.feedComposition. Stores nothing and returns the
     // index (0..8) of the first field that is not a complete number, if there is one.
     std::optional<int> SaveDataToVar();
+
+    // Shows the window, restored if it was minimised, in front and active.
+    void Present();
 
     // The OK button: store, check the total, derive the feed totals and hide.
     void ButtonOkClick();

@@ -35,6 +35,8 @@
 #include "ui/HelpViewer.h"
 #include "ui/LayoutRule.h"
 #include "ui/OptionsMenu.h"
+#include "ui/MemoViewState.h"
+#include "ui/ParameterEntry.h"
 #include "ui/RadioGroup.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
@@ -191,11 +193,21 @@ void TMainForm::CreateControls() {
                     CommaItems({"15", "16", "17", "18", "19", "20", "21", "22", "23", "24", "25"}),
                     QStringLiteral("25"), 66);
 
-    entries_[0] = {ComboBoxRatio, LabelRatio, &engine_.InputRatio, quorvel::RatioBounds()};
-    entries_[1] = {ComboBoxTemperature, LabelTemperature, &engine_.InputTemperature,
-                   quorvel::TemperatureBounds()};
-    entries_[2] = {ComboBoxPressure, LabelPressure, &engine_.processConditions.InputPressure,
-                   quorvel::PressureBounds()};
+    entries_[0].box = ComboBoxRatio;
+    entries_[0].label = LabelRatio;
+    entries_[0].value = &engine_.InputRatio;
+    entries_[0].bounds = quorvel::RatioBounds();
+    entries_[1].box = ComboBoxTemperature;
+    entries_[1].label = LabelTemperature;
+    entries_[1].value = &engine_.InputTemperature;
+    entries_[1].bounds = quorvel::TemperatureBounds();
+    entries_[2].box = ComboBoxPressure;
+    entries_[2].label = LabelPressure;
+    entries_[2].value = &engine_.processConditions.InputPressure;
+    entries_[2].bounds = quorvel::PressureBounds();
+    for (Entry& entry : entries_) {
+        entry.lastGoodText = entry.box->currentText();
+    }
     for (Entry& entry : entries_) {
         QComboBox* box = entry.box;
         // A change made by the user, with the keyboard or the mouse; texts set by the
@@ -227,8 +239,11 @@ void TMainForm::CreateControls() {
     connect(RadioGroupAxisY, &RadioGroup::ItemChosen, this, [this] { FormActivate(); });
     connect(RadioGroupAxisX, &RadioGroup::ItemChosen, this, [this] { FormActivate(); });
 
-    // Tab order: the table, the two radio groups, then the three entries.
-    QWidget* previous = Memo;
+    // Tab order: the table, the two radio groups, then the three entries. The bottom
+    // panel, which holds the focus at start, stands just before the radio groups, so the
+    // first Tab goes to them.
+    setTabOrder(Memo, Panel);
+    QWidget* previous = Panel;
     for (RadioGroup* group : {RadioGroupAxisY, RadioGroupAxisX}) {
         for (int i = 0; i < 3; ++i) {
             setTabOrder(previous, group->Button(i));
@@ -245,10 +260,10 @@ void TMainForm::CreateControls() {
     Panel->setFocus();
 }
 
-QComboBox* TMainForm::CreateEntry(QWidget* parent, const QString& name,
-                                  const QStringList& commaItems, const QString& commaText,
-                                  int top) {
-    auto* box = new QComboBox(parent);
+ParameterEntry* TMainForm::CreateEntry(QWidget* parent, const QString& name,
+                                       const QStringList& commaItems, const QString& commaText,
+                                       int top) {
+    auto* box = new ParameterEntry(locale_, parent);
     box->setObjectName(name);
     box->setEditable(true);
     // The entry keeps exactly what is typed: no completion, no items added on Enter,
@@ -267,6 +282,7 @@ QComboBox* TMainForm::CreateEntry(QWidget* parent, const QString& name,
     const QString text = quorvel::WithDecimalSeparator(commaText, locale_);
     box->setCurrentIndex(box->findText(text));
     box->setEditText(text);
+    box->SetConfirmedText(text);
     box->setGeometry(173, top, 54, 23);
     return box;
 }
@@ -392,9 +408,20 @@ void TMainForm::ConstructionChart() {
 }
 
 bool TMainForm::ComboBoxChange() {
-    for (Entry& entry : entries_) {
+    const int hiddenEntry = XAxisMode();
+    for (int i = 0; i < static_cast<int>(entries_.size()); ++i) {
+        Entry& entry = entries_[static_cast<size_t>(i)];
         const std::optional<double> number =
             quorvel::ParseEntryNumber(entry.box->currentText(), locale_);
+        if (!number && i == hiddenEntry) {
+            // The swept parameter's entry is hidden, so the user could neither see nor
+            // mend its text: it silently gets back the text of its last good value, which
+            // its value still holds, and ends any edit.
+            SetEntryTextFromProgram(entry, entry.lastGoodText);
+            entry.Tag = 0;
+            entry.changeBound = true;
+            continue;
+        }
         if (!number) {
             // The later entries are not read; every value keeps its last good one.
             ShowError(QStringLiteral("Error"), ConversionErrorText());
@@ -406,11 +433,16 @@ bool TMainForm::ComboBoxChange() {
         if (clamped.replacementText) {
             SetEntryTextFromProgram(entry, *clamped.replacementText);
         }
+        entry.lastGoodText = entry.box->currentText();
+        entry.box->SetConfirmedText(entry.lastGoodText);
     }
     return true;
 }
 
 void TMainForm::SaveToMemo() {
+    // Hiding the memo takes the focus from it and the new text scrolls it home; the
+    // user's place in the window and in the table is put back once it is shown again.
+    const quorvel::MemoViewState view = quorvel::CaptureMemoView(*Memo);
     Memo->hide();
     Memo->clear();
     const QString separator = locale_.decimalPoint();
@@ -419,6 +451,7 @@ void TMainForm::SaveToMemo() {
         quorvel::ResultsTableLines(engine_, XAxisMode(), YAxisMode(), decimal);
     Memo->setPlainText(lines.join(u'\n'));
     Memo->show();
+    quorvel::RestoreMemoView(*Memo, view);
 }
 
 void TMainForm::ChartDisplay() {
@@ -504,6 +537,7 @@ void TMainForm::ComboBoxRatioClick(QComboBox* box) {
     if (Entry* entry = FindEntry(box)) {
         entry->Tag = 0;
         entry->changeBound = true;
+        entry->box->SetConfirmedText(entry->box->currentText());
     }
 }
 
@@ -519,7 +553,11 @@ bool TMainForm::ComboBoxRatioKeyDown(QComboBox* box, int key) {
         return true;
     }
     if (key == Qt::Key_Escape) {
-        SetEntryTextFromProgram(*entry, savedEntryText_);
+        // Only an edit of this entry is undone, with the text this entry had when it
+        // began; an idle entry keeps its text.
+        if (entry->Tag == 1) {
+            SetEntryTextFromProgram(*entry, entry->savedText);
+        }
         entry->Tag = 0;
         entry->changeBound = true;
         return true;
@@ -528,6 +566,7 @@ bool TMainForm::ComboBoxRatioKeyDown(QComboBox* box, int key) {
     // stop the change event, so that typing does not recalculate at every key.
     if (entry->Tag == 0) {
         savedEntryText_ = box->currentText();
+        entry->savedText = savedEntryText_;
         entry->Tag = 1;
         entry->changeBound = false;
     }
@@ -687,16 +726,14 @@ void TMainForm::EditStructureConvertibleGasItemClick() {
     if (dataForm_ == nullptr) {
         return;
     }
-    dataForm_->show();
-    dataForm_->raise();
-    dataForm_->activateWindow();
+    dataForm_->Present();
 }
 
 void TMainForm::HelpContents() {
     if (helpViewer_ == nullptr) {
         helpViewer_ = new HelpViewer(this);
     }
-    helpViewer_->ShowContents(HelpFilePath());
+    helpViewer_->ShowContents(HelpFileCandidates());
 }
 
 void TMainForm::HelpHowToUse() {

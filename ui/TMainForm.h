@@ -23,6 +23,7 @@ class QPlainTextEdit;
 class QPrinter;
 class QWindow;
 class HelpViewer;
+class ParameterEntry;
 class RadioGroup;
 class TAboutBox;
 class TDataForm;
@@ -126,19 +127,21 @@ protected:
 
 private:
     struct Entry {
-        QComboBox* box = nullptr;
+        ParameterEntry* box = nullptr;
         QLabel* label = nullptr;
         double* value = nullptr;
         quorvel::EntryBounds bounds;
         int Tag = 0;             // 0 idle, 1 being edited
         bool changeBound = true; // the change event leads to a cycle
+        QString savedText;       // the text when the current edit began
+        QString lastGoodText;    // the text of the last value read without error
     };
 
     void FormCreate();
     void CreateControls();
     void CreateMenu();
-    QComboBox* CreateEntry(QWidget* parent, const QString& name, const QStringList& commaItems,
-                           const QString& commaText, int top);
+    ParameterEntry* CreateEntry(QWidget* parent, const QString& name, const QStringList& commaItems,
+                                const QString& commaText, int top);
     Entry* FindEntry(const QObject* object);
     const Entry* FindEntry(const QObject* object) const;
     void EntryChanged(Entry& entry);
@@ -166,9 +169,9 @@ private:
     QLabel* LabelRatio = nullptr;
     QLabel* LabelTemperature = nullptr;
     QLabel* LabelPressure = nullptr;
-    QComboBox* ComboBoxRatio = nullptr;
-    QComboBox* ComboBoxTemperature = nullptr;
-    QComboBox* ComboBoxPressure = nullptr;
+    ParameterEntry* ComboBoxRatio = nullptr;
+    ParameterEntry* ComboBoxTemperature = nullptr;
+    ParameterEntry* ComboBoxPressure = nullptr;
     RadioGroup* RadioGroupAxisY = nullptr;
     RadioGroup* RadioGroupAxisX = nullptr;
 

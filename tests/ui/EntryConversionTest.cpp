@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "ui/EntryConversion.h"
 
 using quorvel::ParseEntryNumber;
@@ -41,4 +43,27 @@ TEST(EntryConversion, BoundsThemselvesPassAndClampTextsFollowTheLocale) {
     EXPECT_EQ(low.value, 0.2);
     EXPECT_EQ(low.replacementText.value_or("-"), "0.2");
     EXPECT_EQ(quorvel::ClampEntryValue(-1e300, quorvel::PressureBounds(), Russian).value, 1.0);
+}
+
+TEST(EntryConversion, NumbersTooSmallForADoubleReadAsZeroTooLargeOnesAreRefused) {
+    for (const char* text :
+         {"1e-400", "0,0001e-320", "-1E-999999999999", "123e-400", "0,000e-5000"}) {
+        SCOPED_TRACE(text);
+        const auto value = ParseEntryNumber(QString::fromUtf8(text), Russian);
+        ASSERT_TRUE(value.has_value());
+        EXPECT_EQ(*value, 0.0);
+    }
+    EXPECT_TRUE(std::signbit(*ParseEntryNumber("-1e-400", Russian)));
+    EXPECT_EQ(ParseEntryNumber("1.5e-400", QLocale::c()), 0.0);
+    // The smallest subnormals still carry their value.
+    EXPECT_GT(*ParseEntryNumber("5e-324", QLocale::c()), 0.0);
+    for (const char* text : {"1e309", "-1e309", "1000e306", "0,001e312", "1e999999999999"}) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(ParseEntryNumber(QString::fromUtf8(text), Russian).has_value());
+    }
+    // Underflow is clamped like any other small value.
+    const auto clamped = quorvel::ClampEntryValue(*ParseEntryNumber("1e-400", Russian),
+                                                  quorvel::RatioBounds(), Russian);
+    EXPECT_EQ(clamped.value, 0.2);
+    EXPECT_EQ(clamped.replacementText.value_or("-"), "0,2");
 }

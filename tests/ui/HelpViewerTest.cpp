@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -67,13 +68,54 @@ TEST(HelpViewer, ShowsTheFileTheMissingFileMessageAndItsOwnInstructions) {
     EXPECT_TRUE(viewer.Browser()->toPlainText().contains("Равновесие"));
 }
 
+TEST(HelpViewer, LooksNextToTheProgramAndInTheDataFolderAndSaysWhereItLooked) {
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    CurrentDirectory guard(empty.path());
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QStringList candidates = HelpFileCandidates();
+    ASSERT_EQ(candidates.size(), 3);
+    EXPECT_EQ(candidates[0], HelpFilePath());
+    EXPECT_EQ(candidates[1], programFolder + "/Help/Help.html");
+    EXPECT_EQ(candidates[2], QDir::cleanPath(programFolder + "/../share/quorvel/Help/Help.html"));
+
+    // The first readable one is shown, whichever place it is in.
+    QTemporaryDir installed;
+    ASSERT_TRUE(installed.isValid());
+    WriteHelp(installed.path() + "/share/quorvel", "<h1>Установленная справка</h1>");
+    HelpViewer viewer;
+    viewer.ShowContents(QStringList{HelpFilePath(), empty.path() + "/bin/Help/Help.html",
+                                    installed.path() + "/share/quorvel/Help/Help.html"});
+    EXPECT_TRUE(viewer.Browser()->toPlainText().contains("Установленная справка"));
+
+    WriteHelp(empty.path(), "<h1>Справка текущей папки</h1>");
+    viewer.ShowContents(
+        QStringList{HelpFilePath(), installed.path() + "/share/quorvel/Help/Help.html"});
+    EXPECT_TRUE(viewer.Browser()->toPlainText().contains("Справка текущей папки"));
+
+    // None found: the page names every place, in order.
+    const QStringList nowhere{empty.path() + "/a/Help.html", empty.path() + "/b/Help.html"};
+    viewer.ShowContents(nowhere);
+    const QString report = viewer.Browser()->toPlainText();
+    EXPECT_TRUE(report.contains("Файл справки не найден"));
+    ASSERT_TRUE(report.contains(nowhere[0]) && report.contains(nowhere[1]));
+    EXPECT_LT(report.indexOf(nowhere[0]), report.indexOf(nowhere[1]));
+}
+
 TEST(HelpViewer, ProjectHelpFileIsARussianGuideQuotingTheMessages) {
     QFile file(QStringLiteral(QUORVEL_SOURCE_DIR "/Help/Help.html"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(file.readAll());
+    // Line breaks in the source are blanks on the page.
+    const QString html = QString::fromUtf8(file.readAll()).simplified();
     for (const char* text :
          {"Проверьте исходные данные. Сумма не равна 100%",
           "Ошибка преобразования строк (Ошибка ввода числа)", "Structure of convertible gas",
-          "Состав сухого синтез-газа", "Состав мокрого синтез-газа", "Соотношение продуктов"})
+          "Состав сухого синтез-газа", "Состав мокрого синтез-газа", "Соотношение продуктов",
+          "Печать прервана: принтер не начал новую страницу.",
+          "Печать не завершена: ошибка вывода на принтер.", "Не удалось начать печать (принтер",
+          "нельзя записать в кодировке windows-1251. Удалите или замените его и сохраните "
+          "снова.",
+          "перекодировка в windows-1251 недоступна в этой системе.",
+          "введено не число (дробную часть отделяйте точкой)", "share/quorvel/Help"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(text))) << text;
 }

@@ -59,14 +59,36 @@ TEST_F(MainFormTest, TypingDoesNotRecalculateEscapeRestoresEnterConfirms) {
     Press(temperature, Qt::Key_Enter);   // the keypad's Enter alike
     EXPECT_EQ(form->CycleCount(), 3);
 
-    // SavedEntryText is shared: Escape in the ratio entry brings the temperature
-    // entry's former text, and a second key does not overwrite it.
+    // SavedEntryText is shared, but Escape undoes only an edit of its own entry, with
+    // that entry's own former text; a second key does not overwrite it.
     Type(ratio, "3");
     Type(temperature, "9");
     Type(temperature, "5");
+    EXPECT_EQ(form->SavedEntryText(), "900");
     Press(ratio, Qt::Key_Escape);
-    EXPECT_EQ(ratio->currentText(), "900");
+    EXPECT_EQ(ratio->currentText(), "2,5");
+    Press(temperature, Qt::Key_Escape);
+    EXPECT_EQ(temperature->currentText(), "900");
     EXPECT_EQ(form->CycleCount(), 3);
+
+    // Escape in an idle entry leaves its text alone, whatever another entry left in
+    // SavedEntryText.
+    QComboBox* pressure = Entry("ComboBoxPressure");
+    Press(pressure, Qt::Key_Escape);
+    EXPECT_EQ(pressure->currentText(), "25");
+    Press(pressure, Qt::Key_Return);
+    EXPECT_EQ(form->CycleCount(), 4);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(MainFormTest, EscapeInAnUntouchedEntryAfterStartUpKeepsItsText) {
+    Open();
+    QComboBox* temperature = Entry("ComboBoxTemperature");
+    temperature->setFocus();
+    Press(temperature, Qt::Key_Escape);
+    EXPECT_EQ(temperature->currentText(), "860");
+    Choose("RadioGroupAxisY", 1);
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(MainFormTest, TabbingThroughAnEntryDoesNotCountAsEditingIt) {
@@ -163,7 +185,8 @@ TEST_F(MainFormTest, AConversionErrorLeavesTheLaterEntriesUnread) {
     Open();
     QComboBox* ratio = Entry("ComboBoxRatio");
     QComboBox* temperature = Entry("ComboBoxTemperature");
-    Type(ratio, "2.5"); // a point under the comma separator
+    Choose("RadioGroupAxisX", 2); // the ratio entry shown
+    Type(ratio, "2.5");           // a point under the comma separator
     Type(temperature, "1200");
     Press(temperature, Qt::Key_Return);
     ASSERT_EQ(messages.size(), 1);
@@ -173,8 +196,9 @@ TEST_F(MainFormTest, AConversionErrorLeavesTheLaterEntriesUnread) {
     EXPECT_EQ(engine->InputRatio, 2.5);
     EXPECT_EQ(engine->InputTemperature, 860.0);
     EXPECT_EQ(temperature->currentText(), "1200"); // not read, so not clamped
-    EXPECT_EQ(form->CycleCount(), 2);              // the cycle went on
-    EXPECT_EQ(form->MemoLines()[0], QStringLiteral("Температура, град. С: 860"));
+    EXPECT_EQ(ratio->currentText(), "2.5");        // left as typed
+    EXPECT_EQ(form->CycleCount(), 3);              // the cycle went on
+    EXPECT_EQ(form->MemoLines()[1], QStringLiteral("Температура, град. С         : 860"));
 
     // The empty items at the end of the temperature list are conversion errors too.
     Type(ratio, "3");
@@ -231,6 +255,33 @@ TEST_F(MainFormTest, TheFeedDialogsOkAndCancelRecalculate) {
     feed.ButtonCancelClick();
     ASSERT_TRUE(WaitForFocus(form.get()));
     EXPECT_EQ(form->CycleCount(), 3);
+}
+
+TEST_F(MainFormTest, TheFeedWindowIsAWindowOfItsOwnAndComesBackFromMinimised) {
+    Open();
+    TDataForm feed(*engine);
+    form->AttachDialogs(nullptr, &feed);
+    QAction* item = form->findChild<QAction*>("EditStructureConvertibleGasItem");
+    item->trigger();
+    ASSERT_TRUE(WaitForFocus(&feed));
+    EXPECT_EQ(feed.windowType(), Qt::Window);
+    EXPECT_FALSE(feed.isModal());
+    EXPECT_EQ(feed.windowHandle()->transientParent(), nullptr);
+    EXPECT_FALSE(feed.windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(feed.pos(), QPoint(251, 158));
+
+    feed.showMinimized();
+    ASSERT_TRUE(Activate(form.get()));
+    const int cycles = form->CycleCount();
+    item->trigger();
+    EXPECT_FALSE(feed.isMinimized());
+    EXPECT_TRUE(feed.isVisible());
+    ASSERT_TRUE(WaitForFocus(&feed));
+    EXPECT_EQ(form->CycleCount(), cycles);
+    feed.ButtonCancelClick();
+    ASSERT_TRUE(WaitForFocus(form.get()));
+    EXPECT_EQ(form->CycleCount(), cycles + 1);
 }
 
 TEST_F(MainFormTest, ClosingTheAboutBoxOrAMessageBoxStartsNoCycle) {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "ui/AboutPicture.h"
+#include "ui/AlignedValueLabel.h"
 #include "ui/JpegPicture.h"
 #include "ui/TAboutBox.h"
 
@@ -123,4 +124,39 @@ TEST(JpegPicture, DamagedDataGivesNoPictureAndNoCrash) {
     }
     // The decoder is left in a usable state after all those failures.
     EXPECT_EQ(quorvel::DecodeJpeg(good).size(), QSize(61, 89));
+}
+
+// The first column, from x on, that holds a dark (text) pixel; -1 if none.
+static int FirstInkColumn(const QImage& image, int from) {
+    for (int x = std::max(0, from); x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 96)
+                return x;
+    return -1;
+}
+
+TEST(TAboutBox, ProductNameAndVersionValuesStartAtOneColumn) {
+    TAboutBox box;
+    box.show();
+    auto* product = box.findChild<AlignedValueLabel*>("ProductName");
+    auto* version = box.findChild<AlignedValueLabel*>("Version");
+    ASSERT_NE(product, nullptr);
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(product->Value(), "Quorvel");
+    EXPECT_EQ(version->Value(), "1.0");
+    EXPECT_EQ(product->x(), version->x());
+    EXPECT_EQ(product->ValueLeft(), version->ValueLeft());
+    EXPECT_GT(product->ValueLeft(), product->CaptionWidth());
+
+    // As drawn: the first ink past each caption begins at the same column, and the
+    // whole value is inside the label.
+    const QImage productShot = product->grab().toImage();
+    const QImage versionShot = version->grab().toImage();
+    const int productValue = FirstInkColumn(productShot, product->CaptionWidth() + 1);
+    const int versionValue = FirstInkColumn(versionShot, version->CaptionWidth() + 1);
+    ASSERT_GT(productValue, 0);
+    EXPECT_NEAR(productValue, versionValue, 1);
+    EXPECT_GE(productValue, product->ValueLeft());
+    EXPECT_GE(product->width(), product->sizeHint().width());
+    EXPECT_GE(version->width(), version->sizeHint().width());
 }
