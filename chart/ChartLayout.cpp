@@ -4,6 +4,7 @@
 #include "chart/AxisScale.h"
 #include "chart/ChartModel.h"
 #include "chart/ChartRounding.h"
+#include "chart/ChartXBands.h"
 #include "chart/TextMeasurer.h"
 
 #include <algorithm>
@@ -514,6 +515,12 @@ ChartLayout ComputeChartLayout(const ChartModel& model, QSize size, const TextMe
             memory.axisLength[i] = layout.axes[i].length;
             LayoutAxisMarks(model, axis, rect, layout.axes[i], measure);
         }
+    }
+
+    if (!model.XBands().empty()) {
+        const AxisLayout& bottom = layout.Axis(TChartAxisId::Bottom);
+        const AxisSpan span{bottom.minimum, bottom.maximum, bottom.start, bottom.end, true};
+        layout.xBands = XBandRects(model.XBands(), span, layout.plotRect);
     }
 
     layout.series.reserve(static_cast<std::size_t>(model.SeriesCount()));
