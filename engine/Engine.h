@@ -1,6 +1,7 @@
 // The equilibrium engine: plain C++, no Qt.
 #pragma once
 
+#include "CarbonSeries.h"
 #include "FloatingPointError.h"
 #include "ProcessData.h"
 #include "RandomSource.h"
@@ -38,6 +39,7 @@ struct Engine {
     // exactRoot[i]: point i stores the converged root of the equilibrium equations; false
     // where no root exists and the solver's own answer was stored instead.
     bool exactRoot[ResultCapacity]{};
+    CarbonSeries carbonSeries{}; // carbon activities of the stored points
 
     // The solver's own state.
     SolverWorkspace workspace{};
