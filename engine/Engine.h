@@ -2,9 +2,11 @@
 #pragma once
 
 #include "CarbonSeries.h"
+#include "ConstantsSource.h"
 #include "FloatingPointError.h"
 #include "ProcessData.h"
 #include "RandomSource.h"
+#include "ReformerFigures.h"
 #include "SolverWorkspace.h"
 
 namespace quorvel {
@@ -40,6 +42,12 @@ struct Engine {
     // where no root exists and the solver's own answer was stored instead.
     bool exactRoot[ResultCapacity]{};
     CarbonSeries carbonSeries{}; // carbon activities of the stored points
+
+    // Where RunSweep takes K1 and K2 from; only these two numbers differ between sources.
+    ConstantsSource constants = ConstantsSource::Seed;
+    // Conversion, hydrogen yield, steam-to-carbon ratio and heat duty of every stored
+    // point, filled beside resultSeries by every run.
+    ReformerFigures figures{};
 
     // The solver's own state.
     SolverWorkspace workspace{};

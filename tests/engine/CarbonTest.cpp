@@ -138,6 +138,18 @@ TEST(CarbonActivity, BothActivitiesAgreeAtEquilibriumWithStandardConstants) {
         }
     }
     EXPECT_EQ(checked, 3 * 11 * 3 * 3);
+    // The same at every stored point of sweeps run with the standard constants.
+    for (int xMode = 0; xMode < 3; ++xMode) {
+        auto standard = DefaultEngine();
+        SetFeed(*standard, NaturalGas);
+        standard->constants = ConstantsSource::Standard;
+        RunSweep(*standard, xMode, 0);
+        const CarbonSeries& c = standard->carbonSeries;
+        for (int i = 0; i <= standard->resultSeries.LastIndex; ++i) {
+            ASSERT_TRUE(c.Known[i]);
+            EXPECT_NEAR(c.Cracking[i] / c.Boudouard[i], 1, 1e-9) << xMode << " " << i;
+        }
+    }
     // The seed constants are another fit: there the two differ.
     auto engine = DefaultEngine();
     RunSweep(*engine, 0, 0);
@@ -212,6 +224,23 @@ TEST(CarbonLimit, TableOfTheStartUpFeedHasActivityOneAtEveryRatio) {
     EXPECT_EQ(at860.temperature, 860);
     EXPECT_GT(at860.limit.ratio, 0.85);
     EXPECT_LT(at860.limit.ratio, 0.90);
+}
+
+TEST(CarbonLimit, TableFollowsTheConstantsOfTheRun) {
+    auto seed = DefaultEngine();
+    auto standard = DefaultEngine();
+    standard->constants = ConstantsSource::Standard;
+    CarbonLimitTable seedTable{};
+    CarbonLimitTable standardTable{};
+    ComputeCarbonLimitTable(*seed, seedTable);
+    ComputeCarbonLimitTable(*standard, standardTable);
+    for (int i = 0; i < 69; ++i) {
+        const CarbonLimitRow& row = standardTable.rows[i];
+        ASSERT_EQ(row.limit.kind, CarbonLimitKind::Ratio);
+        EXPECT_GE(row.limit.activity, 1 - 1e-6);
+        EXPECT_LE(row.limit.activity, 1);
+        EXPECT_NE(row.limit.ratio, seedTable.rows[i].limit.ratio) << row.temperature;
+    }
 }
 
 TEST(CarbonLimit, WetFeedNeedsNoSteamAndButaneNeedsMoreThanTheRange) {
