@@ -34,6 +34,7 @@
 #include "ui/CenteredMessageBox.h"
 #include "ui/HelpViewer.h"
 #include "ui/LayoutRule.h"
+#include "ui/OptionsMenu.h"
 #include "ui/RadioGroup.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
@@ -305,6 +306,13 @@ void TMainForm::AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm) {
                                 &TMainForm::EditStructureConvertibleGasItemClick);
         EditStructureConvertibleGasItem->setObjectName(
             QStringLiteral("EditStructureConvertibleGasItem"));
+
+        // Between Edit and Help; the remembered choice holds from the first cycle on.
+        OptionsMenu = new quorvel::OptionsMenu(menuBar(), this);
+        engine_.constants = OptionsMenu->StandardData() ? quorvel::ConstantsSource::Standard
+                                                        : quorvel::ConstantsSource::Seed;
+        connect(OptionsMenu, &quorvel::OptionsMenu::StandardDataChanged, this,
+                &TMainForm::OptionsStandardDataClick);
 
         HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
         HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
@@ -667,7 +675,13 @@ void TMainForm::FileExit() {
     close();
 }
 
-// ---- Edit and Help menus ----
+// ---- Edit, Options and Help menus ----
+
+void TMainForm::OptionsStandardDataClick(bool standard) {
+    engine_.constants =
+        standard ? quorvel::ConstantsSource::Standard : quorvel::ConstantsSource::Seed;
+    FormActivate();
+}
 
 void TMainForm::EditStructureConvertibleGasItemClick() {
     if (dataForm_ == nullptr) {
