@@ -10,8 +10,8 @@
 
 namespace quorvel {
 
-bool SaveChartPicture(const QString& fileName, QSize size, int YAxisMode, int XAxisMode,
-                      const CurveData& data, QString* errorMessage) {
+bool SaveChartModelPicture(const ChartModel& model, const QString& fileName, QSize size,
+                           QString* errorMessage) {
     auto fail = [&](const QString& why) {
         if (errorMessage)
             *errorMessage = QStringLiteral("Cannot write the chart picture %1: %2")
@@ -26,11 +26,6 @@ bool SaveChartPicture(const QString& fileName, QSize size, int YAxisMode, int XA
     // Fonts can be measured only with a GUI application object.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return fail(QStringLiteral("drawing needs a graphical application object"));
-
-    ChartModel model;
-    ConfigureReformingChart(model);
-    ConstructionChart(model, YAxisMode, XAxisMode);
-    ChartDisplay(model, YAxisMode, data);
 
     // The window has drawn the chart before (the new title goes up at once, before the
     // sweep), so its label bands are sized from an earlier pass; a first pass here
@@ -49,6 +44,15 @@ bool SaveChartPicture(const QString& fileName, QSize size, int YAxisMode, int XA
     if (!file.commit())
         return fail(file.errorString());
     return true;
+}
+
+bool SaveChartPicture(const QString& fileName, QSize size, int YAxisMode, int XAxisMode,
+                      const CurveData& data, QString* errorMessage) {
+    ChartModel model;
+    ConfigureReformingChart(model);
+    ConstructionChart(model, YAxisMode, XAxisMode);
+    ChartDisplay(model, YAxisMode, data);
+    return SaveChartModelPicture(model, fileName, size, errorMessage);
 }
 
 } // namespace quorvel

@@ -13,4 +13,8 @@ namespace quorvel {
 bool SaveChartPicture(const QString& fileName, QSize size, int YAxisMode, int XAxisMode,
                       const CurveData& data, QString* errorMessage);
 
+// Draws any chart off-screen, two passes as on the screen, and saves it the same way.
+bool SaveChartModelPicture(const ChartModel& model, const QString& fileName, QSize size,
+                           QString* errorMessage);
+
 } // namespace quorvel
