@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSize>
 
+#include "chart/CarbonLimitChartView.h"
 #include "chart/ChartPicture.h"
 
 namespace quorvel {
@@ -13,6 +14,22 @@ bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QStrin
     return SaveChartPicture(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()),
                             QSize(options.chartWidth, options.chartHeight), options.YAxisMode,
                             options.XAxisMode, curves, errorMessage);
+}
+
+bool WriteCarbonLimitPicture(const CarbonLimitTable& table, const SweepOptions& options,
+                             QString* errorMessage) {
+    double temperature[CarbonLimitSettings::TemperatureCount];
+    double ratio[CarbonLimitSettings::TemperatureCount];
+    bool aboveRange[CarbonLimitSettings::TemperatureCount];
+    for (int i = 0; i < table.count; ++i) {
+        temperature[i] = table.rows[i].temperature;
+        ratio[i] = table.rows[i].limit.ratio;
+        aboveRange[i] = table.rows[i].limit.kind == CarbonLimitKind::AboveRange;
+    }
+    return SaveCarbonLimitPicture(
+        QFile::decodeName(options.chartFile.value_or(std::string()).c_str()),
+        QSize(options.chartWidth, options.chartHeight),
+        {temperature, ratio, aboveRange, table.count}, errorMessage);
 }
 
 } // namespace quorvel
