@@ -48,7 +48,8 @@ QStringList CarbonLimitTableLines(const Engine& engine, const CarbonLimitTable& 
                  FormatGeneral(engine.processConditions.InputPressure, decimalSeparator);
     if (engine.constants != ConstantsSource::Seed)
         lines << ConstantsHeaderLine(engine.constants);
-    lines << QString() << QStringLiteral("Минимальное соотношение пар/метан без выпадения углерода")
+    lines << QString() << QStringLiteral("Минимальное соотношение пар/метан,")
+          << QStringLiteral("выше которого углерод не выпадает")
           << QStringLiteral("Температура  пар/метан  пар/углерод");
     for (int i = 0; i < table.count; ++i) {
         const CarbonLimitRow& row = table.rows[i];

@@ -9,7 +9,7 @@
 namespace quorvel {
 
 // The minimum steam ratio table as the limit window shows and saves it: the pressure
-// (and, on standard data, the line naming them), an empty line, the title, the column
+// (and, on standard data, the line naming them), an empty line, the title in two lines, the column
 // heading, then one line per temperature: the temperature, the minimum steam ratio
 // ("0" where no carbon forms in the range, "> 5" where it still forms at 5) and the
 // steam-to-carbon ratio it means ("—" for a feed without hydrocarbons). Numbers use

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 #include "chart/CarbonLimitChartView.h"
 #include "chart/TChart.h"
@@ -74,6 +75,17 @@ CarbonLimitWindow::CarbonLimitWindow(const QLocale& locale, QWidget* parent)
 }
 
 CarbonLimitWindow::~CarbonLimitWindow() = default;
+
+void CarbonLimitWindow::PlaceOnScreenOf(const QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(area.center());
+    move(frame.topLeft().x() < area.left() ? area.left() : frame.topLeft().x(),
+         frame.topLeft().y() < area.top() ? area.top() : frame.topLeft().y());
+}
 
 void CarbonLimitWindow::Recalculate(Engine& engine) {
     ComputeCarbonLimitTable(engine, *table_);

@@ -28,6 +28,10 @@ public:
     explicit CarbonLimitWindow(const QLocale& locale, QWidget* parent = nullptr);
     ~CarbonLimitWindow() override;
 
+    // Puts the window, before its first display, in the middle of the screen that shows
+    // `window`, wholly on it.
+    void PlaceOnScreenOf(const QWidget* window);
+
     // Computes the table anew from the engine and shows it.
     void Recalculate(Engine& engine);
     int RecalculationCount() const { return recalculations_; }

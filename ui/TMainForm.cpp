@@ -710,6 +710,7 @@ bool TMainForm::MarkCarbon() const {
 void TMainForm::OptionsCarbonLimitClick() {
     if (carbonLimitWindow_ == nullptr) {
         carbonLimitWindow_ = new quorvel::CarbonLimitWindow(locale_, this);
+        carbonLimitWindow_->PlaceOnScreenOf(this);
     }
     carbonLimitWindow_->Recalculate(engine_);
     carbonLimitWindow_->show();

@@ -259,10 +259,10 @@ TEST(SweepProgram, CarbonLimitPrintsTheMinimumRatioTableAndItsCurve) {
     const SweepRun table = Sweep({"--carbon-limit", "--decimal-separator", ","});
     ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
     const QStringList lines = table.outLines();
-    ASSERT_EQ(lines.size(), 4 + 69);
+    ASSERT_EQ(lines.size(), 5 + 69);
     EXPECT_EQ(lines[0], QStringLiteral("Давление, атм: 25"));
-    EXPECT_EQ(lines[4], QStringLiteral("        300     0,1989       0,1989"));
-    EXPECT_TRUE(lines[72].startsWith(QStringLiteral("        980     0,86")));
+    EXPECT_EQ(lines[5], QStringLiteral("        300     0,1989       0,1989"));
+    EXPECT_TRUE(lines[73].startsWith(QStringLiteral("        980     0,86")));
 
     // Feed, pressure and constants count; "> 5" is inf in the CSV.
     const SweepRun butane = Sweep(
@@ -290,7 +290,7 @@ TEST(SweepProgram, CarbonLimitPrintsTheMinimumRatioTableAndItsCurve) {
     EXPECT_EQ(QImage(picture).size(), QSize(500, 300));
     QFile file(saved);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().count("\r\n"), 73);
+    EXPECT_EQ(file.readAll().count("\r\n"), 74);
     EXPECT_TRUE(drawn.out.isEmpty());
 
     // Options of a sweep have no meaning here and are refused.

@@ -108,15 +108,19 @@ TEST(CarbonReport, LimitTableOfTheStartUpFeedWithEitherSeparator) {
     CarbonLimitTable table{};
     ComputeCarbonLimitTable(*engine, table);
     const QStringList comma = CarbonLimitTableLines(*engine, table, Comma);
-    ASSERT_EQ(comma.size(), 4 + 69);
+    ASSERT_EQ(comma.size(), 5 + 69);
     EXPECT_EQ(comma[0], QStringLiteral("Давление, атм: 25"));
     EXPECT_TRUE(comma[1].isEmpty());
-    EXPECT_EQ(comma[3], QStringLiteral("Температура  пар/метан  пар/углерод"));
-    EXPECT_EQ(comma[4], QStringLiteral("        300     0,1989       0,1989"));
-    EXPECT_EQ(comma[4 + 56].left(11), QStringLiteral("        860"));
-    EXPECT_TRUE(comma[4 + 56].contains(QStringLiteral("0,8950")));
+    EXPECT_EQ(comma[2], QStringLiteral("Минимальное соотношение пар/метан,"));
+    EXPECT_EQ(comma[3], QStringLiteral("выше которого углерод не выпадает"));
+    EXPECT_EQ(comma[4], QStringLiteral("Температура  пар/метан  пар/углерод"));
+    for (const QString& line : comma)
+        EXPECT_LE(line.size(), 35) << line.toStdString(); // fits the limit window's table
+    EXPECT_EQ(comma[5], QStringLiteral("        300     0,1989       0,1989"));
+    EXPECT_EQ(comma[5 + 56].left(11), QStringLiteral("        860"));
+    EXPECT_TRUE(comma[5 + 56].contains(QStringLiteral("0,8950")));
     const QStringList point = CarbonLimitTableLines(*engine, table, Point);
-    EXPECT_EQ(point[4], QStringLiteral("        300     0.1989       0.1989"));
+    EXPECT_EQ(point[5], QStringLiteral("        300     0.1989       0.1989"));
 
     const QStringList csv = CarbonLimitCsvLines(table);
     ASSERT_EQ(csv.size(), 70);
@@ -136,7 +140,7 @@ TEST(CarbonReport, LimitTableWritesNoneAboveRangeAndMissingSteamToCarbon) {
     auto wet = StartUpEngine({40, 0, 0, 0, 0, 0, 0, 0, 60});
     CarbonLimitTable table{};
     ComputeCarbonLimitTable(*wet, table);
-    EXPECT_EQ(CarbonLimitTableLines(*wet, table, Comma)[4],
+    EXPECT_EQ(CarbonLimitTableLines(*wet, table, Comma)[5],
               QStringLiteral("        300          0       1,5000"));
     const QStringList wetRow = CarbonLimitCsvLines(table)[1].split(QLatin1Char(','));
     EXPECT_EQ(wetRow.mid(0, 2), (QStringList{"300", "0"}));
@@ -145,13 +149,13 @@ TEST(CarbonReport, LimitTableWritesNoneAboveRangeAndMissingSteamToCarbon) {
     auto butane = StartUpEngine({0, 0, 0, 100, 0, 0, 0, 0, 0});
     butane->processConditions.InputPressure = 1;
     ComputeCarbonLimitTable(*butane, table);
-    EXPECT_EQ(CarbonLimitTableLines(*butane, table, Comma)[4],
+    EXPECT_EQ(CarbonLimitTableLines(*butane, table, Comma)[5],
               QStringLiteral("        300        > 5     > 1,2500"));
     EXPECT_EQ(CarbonLimitCsvLines(table)[1], QStringLiteral("300,inf,inf"));
 
     auto monoxide = StartUpEngine({0, 0, 0, 0, 0, 100, 0, 0, 0});
     ComputeCarbonLimitTable(*monoxide, table);
-    EXPECT_TRUE(CarbonLimitTableLines(*monoxide, table, Comma)[4].endsWith(QStringLiteral(" —")));
+    EXPECT_TRUE(CarbonLimitTableLines(*monoxide, table, Comma)[5].endsWith(QStringLiteral(" —")));
     EXPECT_TRUE(CarbonLimitCsvLines(table)[1].endsWith(QLatin1Char(',')));
 }
 

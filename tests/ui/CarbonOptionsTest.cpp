@@ -128,7 +128,7 @@ TEST_F(CarbonOptionsTest, LimitWindowFollowsEveryCycleAndSavesItsTable) {
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Граница выпадения углерода"));
     EXPECT_EQ(window->RecalculationCount(), 1);
-    ASSERT_EQ(window->TableLines().size(), 4 + 69);
+    ASSERT_EQ(window->TableLines().size(), 5 + 69);
     EXPECT_EQ(window->TableLines()[0], QStringLiteral("Давление, атм: 25"));
     EXPECT_EQ(window->Memo()->toPlainText(), window->TableLines().join(u'\n'));
     EXPECT_EQ(window->Chart()->Model().Series(0).Count(), 69);
@@ -150,7 +150,7 @@ TEST_F(CarbonOptionsTest, LimitWindowFollowsEveryCycleAndSavesItsTable) {
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_EQ(bytes.count("\r\n"), 73);
+    EXPECT_EQ(bytes.count("\r\n"), 74);
     EXPECT_TRUE(bytes.contains("0,")); // the window's decimal comma
     EXPECT_FALSE(window->SaveTableToFile(dir.filePath("missing/limit.txt"), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("limit.txt")));
@@ -167,7 +167,7 @@ TEST_F(CarbonOptionsTest, LimitWindowFollowsEveryCycleAndSavesItsTable) {
 TEST_F(CarbonOptionsTest, LimitTableUsesThePointWithAPointLocale) {
     OpenWithMenus(QLocale::c());
     LimitItem()->trigger();
-    EXPECT_EQ(form->CarbonLimit()->TableLines()[4],
+    EXPECT_EQ(form->CarbonLimit()->TableLines()[5],
               QStringLiteral("        300     0.1989       0.1989"));
 }
 
