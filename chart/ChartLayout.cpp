@@ -4,6 +4,7 @@
 #include "chart/AxisScale.h"
 #include "chart/ChartModel.h"
 #include "chart/ChartRounding.h"
+#include "chart/ChartXBands.h"
 #include "chart/LabelFit.h"
 #include "chart/TextMeasurer.h"
 
@@ -543,6 +544,12 @@ ChartLayout LayOutOnce(const ChartModel& model, QSize size, const TextMeasurer& 
     // A plot squeezed to nothing, or turned inside out at a tiny size, has no inside
     // to draw curves in: they would land on the legend and the titles.
     const bool plotHasRoom = rect.right > rect.left && rect.bottom > rect.top;
+    if (plotHasRoom && !model.XBands().empty()) {
+        const AxisLayout& bottom = layout.Axis(TChartAxisId::Bottom);
+        const AxisSpan span{bottom.minimum, bottom.maximum, bottom.start, bottom.end, true};
+        layout.xBands = XBandRects(model.XBands(), span, layout.plotRect);
+    }
+
     layout.series.reserve(static_cast<std::size_t>(model.SeriesCount()));
     for (int i = 0; i < model.SeriesCount(); ++i)
         layout.series.push_back(plotHasRoom ? LayoutSeries(model, i, layout) : SeriesLayout{i, {}});

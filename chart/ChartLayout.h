@@ -129,6 +129,7 @@ struct ChartLayout {
     TitleLayout foot;
     LegendLayout legend;
     std::array<AxisLayout, 4> axes; // bottom, top, left, right
+    std::vector<ChartRect> xBands;  // shaded stretches, inclusive pixels inside the plot
     std::vector<SeriesLayout> series;
     const AxisLayout& Axis(TChartAxisId id) const { return axes[static_cast<std::size_t>(id)]; }
 };

@@ -25,6 +25,13 @@ void ChartModel::SetBackWallBrush(QColor color, bool filled) {
     PartChanged();
 }
 
+void ChartModel::SetXBands(std::vector<ChartXBand> bands) {
+    if (xBands_ == bands)
+        return;
+    xBands_ = std::move(bands);
+    PartChanged();
+}
+
 void ChartModel::SetLabelLocale(const QLocale& locale) {
     if (labelLocale_ == locale)
         return;

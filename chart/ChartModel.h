@@ -2,6 +2,7 @@
 
 #include "chart/ChartChangeSink.h"
 #include "chart/ChartStyle.h"
+#include "chart/ChartXBands.h"
 #include "chart/TChartAxis.h"
 #include "chart/TChartLegend.h"
 #include "chart/TChartTitle.h"
@@ -68,6 +69,13 @@ public:
     bool BackWallFilled() const { return backWallFilled_; }
     void SetBackWallBrush(QColor color, bool filled);
 
+    // Stretches of the bottom axis shaded behind the curves, inside the plot, in
+    // XBandColor; none by default.
+    const std::vector<ChartXBand>& XBands() const { return xBands_; }
+    void SetXBands(std::vector<ChartXBand> bands);
+    QColor XBandColor() const { return xBandColor_; }
+    void SetXBandColor(QColor c) { Assign(xBandColor_, c); }
+
     // Separators of the axis labels; the desktop's own unless a test or tool sets one.
     const QLocale& LabelLocale() const { return labelLocale_; }
     void SetLabelLocale(const QLocale& locale);
@@ -105,6 +113,10 @@ private:
     ChartPen backWallPen_{Qt::black, 1, ChartPen::Style::Solid, true};
     QColor backWallColor_ = Qt::white;
     bool backWallFilled_ = true;
+    std::vector<ChartXBand> xBands_;
+    // Light enough to read as a background, dark enough that even the palest curve
+    // keeps at least the contrast it has on the plain panel.
+    QColor xBandColor_ = QColor(200, 200, 200);
     QLocale labelLocale_ = QLocale::system();
     bool loading_ = false;
     std::function<void()> onChange_;

@@ -105,6 +105,14 @@ void DrawBackWall(QPainter& painter, const ChartModel& model, const ChartRect& p
     }
 }
 
+// Behind the grid and the curves, so dotted grid lines and every curve stay on top.
+void DrawXBands(QPainter& painter, const ChartModel& model, const ChartLayout& layout) {
+    for (const ChartRect& band : layout.xBands)
+        painter.fillRect(
+            QRect(band.left, band.top, band.right - band.left + 1, band.bottom - band.top + 1),
+            model.XBandColor());
+}
+
 void DrawAxis(QPainter& painter, const TChartAxis& axis, const AxisLayout& a,
               const FontTextMeasurer& measure) {
     if (a.titleDrawn) {
@@ -167,6 +175,7 @@ void PaintChart(QPainter& painter, const ChartModel& model, const ChartLayout& l
     DrawTitle(painter, model.Foot(), layout.foot, measure);
     DrawLegend(painter, model, layout.legend, measure);
     DrawBackWall(painter, model, layout.plotRect);
+    DrawXBands(painter, model, layout);
     for (std::size_t i = 0; i < layout.axes.size(); ++i)
         if (layout.axes[i].drawn)
             DrawAxis(painter, model.Axis(static_cast<TChartAxisId>(i)), layout.axes[i], measure);

@@ -13,7 +13,7 @@ class ChartModel;
 class FontTextMeasurer;
 
 // Draws one drawing pass: everything at the places the layout computed, in the
-// pass's order (panel, title, legend, back wall, axes, series).
+// pass's order (panel, title, legend, back wall, shaded bands, axes, series).
 void PaintChart(QPainter& painter, const ChartModel& model, const ChartLayout& layout,
                 const FontTextMeasurer& measure);
 

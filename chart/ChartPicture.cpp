@@ -9,8 +9,7 @@
 
 namespace quorvel {
 
-QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
-                           QString* reason) {
+QByteArray ChartModelPicturePng(const ChartModel& model, QSize size, QString* reason) {
     auto fail = [&](const QString& why) {
         if (reason)
             *reason = why;
@@ -24,11 +23,6 @@ QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const Curve
     // Fonts can be measured only with a GUI application object.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return fail(QStringLiteral("для рисования нужен графический объект приложения"));
-
-    ChartModel model;
-    ConfigureReformingChart(model);
-    ConstructionChart(model, YAxisMode, XAxisMode);
-    ChartDisplay(model, YAxisMode, data);
 
     // One pass: a pass lays itself out again when its label band was sized for another
     // step, so no earlier pass is needed to match the window.
@@ -44,6 +38,15 @@ QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const Curve
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         return fail(QStringLiteral("не удалось закодировать рисунок в PNG"));
     return png;
+}
+
+QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
+                           QString* reason) {
+    ChartModel model;
+    ConfigureReformingChart(model);
+    ConstructionChart(model, YAxisMode, XAxisMode);
+    ChartDisplay(model, YAxisMode, data);
+    return ChartModelPicturePng(model, size, reason);
 }
 
 } // namespace quorvel

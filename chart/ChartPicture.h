@@ -14,4 +14,8 @@ namespace quorvel {
 QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
                            QString* reason);
 
+// Draws any chart off-screen as the window would at that size, encoded as PNG; the
+// same failures as ChartPicturePng.
+QByteArray ChartModelPicturePng(const ChartModel& model, QSize size, QString* reason);
+
 } // namespace quorvel

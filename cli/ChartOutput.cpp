@@ -5,18 +5,18 @@
 #include <QFile>
 #include <QSize>
 
+#include "chart/CarbonLimitChartView.h"
 #include "chart/ChartPicture.h"
 #include "report/OutputFile.h"
 
 namespace quorvel {
 
-bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QString* errorMessage) {
-    const ResultSeries& r = engine.resultSeries;
-    const CurveData curves{r.XValue, r.CH4, r.CO, r.CO2, r.H2, r.H2toCO, r.CO2toCO, r.LastIndex};
+namespace {
+
+// Writes a drawn picture to --chart, or says why it could not be drawn or written.
+bool WritePicture(const SweepOptions& options, const QByteArray& png, const QString& reason,
+                  QString* errorMessage) {
     const QByteArray name(options.chartFile.value_or(std::string()).c_str());
-    QString reason;
-    const QByteArray png = ChartPicturePng(QSize(options.chartWidth, options.chartHeight),
-                                           options.YAxisMode, options.XAxisMode, curves, &reason);
     if (png.isEmpty()) {
         if (errorMessage)
             *errorMessage = QStringLiteral("Не удалось нарисовать диаграмму для «%1»: %2.")
@@ -24,6 +24,36 @@ bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QStrin
         return false;
     }
     return WriteOutputFile(name, png, errorMessage);
+}
+
+} // namespace
+
+bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QString* errorMessage) {
+    const ResultSeries& r = engine.resultSeries;
+    const CurveData curves{r.XValue, r.CH4, r.CO, r.CO2, r.H2, r.H2toCO, r.CO2toCO, r.LastIndex};
+    QString reason;
+    return WritePicture(options, ChartPicturePng(QSize(options.chartWidth, options.chartHeight),
+                                                 options.YAxisMode, options.XAxisMode, curves,
+                                                 &reason),
+                        reason, errorMessage);
+}
+
+bool WriteCarbonLimitPicture(const CarbonLimitTable& table, const SweepOptions& options,
+                             QString* errorMessage) {
+    double temperature[CarbonLimitSettings::TemperatureCount];
+    double ratio[CarbonLimitSettings::TemperatureCount];
+    bool aboveRange[CarbonLimitSettings::TemperatureCount];
+    for (int i = 0; i < table.count; ++i) {
+        temperature[i] = table.rows[i].temperature;
+        ratio[i] = table.rows[i].limit.ratio;
+        aboveRange[i] = table.rows[i].limit.kind == CarbonLimitKind::AboveRange;
+    }
+    QString reason;
+    return WritePicture(options,
+                        CarbonLimitPicturePng(QSize(options.chartWidth, options.chartHeight),
+                                              {temperature, ratio, aboveRange, table.count},
+                                              &reason),
+                        reason, errorMessage);
 }
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "cli/SweepOptions.h"
+#include "engine/CarbonLimit.h"
 #include "engine/Engine.h"
 
 namespace quorvel {
@@ -10,5 +11,9 @@ namespace quorvel {
 // Draws the chart of the engine's last sweep for the chosen modes and saves it as the
 // PNG file of --chart at --size. False and a message naming the file on failure.
 bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QString* errorMessage);
+
+// Draws the minimum steam ratio against temperature and saves it as --chart.
+bool WriteCarbonLimitPicture(const CarbonLimitTable& table, const SweepOptions& options,
+                             QString* errorMessage);
 
 } // namespace quorvel

@@ -5,9 +5,12 @@
 
 #include <memory>
 
+#include "chart/CarbonLimitChartView.h"
 #include "cli/ChartOutput.h"
 #include "cli/FeedTotal.h"
+#include "engine/CarbonLimit.h"
 #include "engine/InputLimits.h"
+#include "report/CarbonLimitReport.h"
 #include "report/CsvLines.h"
 #include "report/NumberFormat.h"
 #include "report/ResultsTable.h"
@@ -82,19 +85,27 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
     engine->processConditions.InputPressure =
         ClampAndReport(options.pressure, PressureLimits, options.pressureGiven, "давление", err);
 
-    try {
-        RunSweep(*engine, options.XAxisMode, options.YAxisMode);
-    } catch (const FloatingPointError& error) {
-        PrintMessage(err, QString::fromUtf8(error.what()));
-        return ExitFailure;
-    }
-
     const QChar separator =
         options.decimalSeparator ? QLatin1Char(*options.decimalSeparator) : localeSeparator;
-    const QStringList lines =
-        options.format == OutputFormat::Csv
-            ? CsvLines(*engine, options.XAxisMode)
-            : ResultsTableLines(*engine, options.XAxisMode, options.YAxisMode, separator);
+    std::unique_ptr<CarbonLimitTable> limit;
+    QStringList lines;
+    if (options.carbonLimit) {
+        limit = std::make_unique<CarbonLimitTable>();
+        ComputeCarbonLimitTable(*engine, *limit);
+        lines = options.format == OutputFormat::Csv
+                    ? CarbonLimitCsvLines(*limit)
+                    : CarbonLimitTableLines(*engine, *limit, separator);
+    } else {
+        try {
+            RunSweep(*engine, options.XAxisMode, options.YAxisMode);
+        } catch (const FloatingPointError& error) {
+            PrintMessage(err, QString::fromUtf8(error.what()));
+            return ExitFailure;
+        }
+        lines = options.format == OutputFormat::Csv
+                    ? CsvLines(*engine, options.XAxisMode)
+                    : ResultsTableLines(*engine, options.XAxisMode, options.YAxisMode, separator);
+    }
 
     if (options.outputFile) {
         QString message;
@@ -109,7 +120,9 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
 
     if (options.chartFile) {
         QString message;
-        if (!WriteChartPicture(*engine, options, &message)) {
+        const bool written = limit ? WriteCarbonLimitPicture(*limit, options, &message)
+                                   : WriteChartPicture(*engine, options, &message);
+        if (!written) {
             PrintMessage(err, message);
             return ExitFailure;
         }

@@ -157,10 +157,15 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
 ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
     ParsedOptions result;
     bool sizeGiven = false;
+    std::string sweepOnlyOption; // an option that --carbon-limit has no use for
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h") {
             result.options.help = true;
+            continue;
+        }
+        if (argument == "--carbon-limit") {
+            result.options.carbonLimit = true;
             continue;
         }
         const std::size_t equals = argument.find('=');
@@ -182,12 +187,18 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
             return result;
         }
         sizeGiven = sizeGiven || name == "--size";
+        if (name == "--sweep" || name == "--view" || name == "--ratio" || name == "--temperature")
+            sweepOnlyOption = name;
         result.error = reader->second(value, result.options);
         if (!result.error.empty())
             return result;
     }
     if (sizeGiven && !result.options.chartFile && !result.options.help)
         result.error = "параметр --size задаёт размер рисунка и действует только вместе с --chart";
+    else if (result.options.carbonLimit && !sweepOnlyOption.empty() && !result.options.help)
+        result.error = "параметр " + sweepOnlyOption +
+                       " не действует вместе с --carbon-limit: таблица минимального "
+                       "соотношения пар/метан строится для температур 300..980 град. С";
     return result;
 }
 

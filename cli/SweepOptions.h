@@ -32,6 +32,8 @@ struct SweepOptions {
     std::optional<std::string> chartFile;
     int chartWidth = 438; // the chart's size in the window at its design size
     int chartHeight = 269;
+    // Print the minimum steam ratio table (300..980 C) instead of a sweep.
+    bool carbonLimit = false;
     bool help = false;
 };
 

@@ -1,6 +1,7 @@
 // The equilibrium engine: plain C++, no Qt.
 #pragma once
 
+#include "CarbonSeries.h"
 #include "ConstantsSource.h"
 #include "FloatingPointError.h"
 #include "ProcessData.h"
@@ -40,6 +41,7 @@ struct Engine {
     // exactRoot[i]: point i stores the converged root of the equilibrium equations; false
     // where no root exists and the solver's own answer was stored instead.
     bool exactRoot[ResultCapacity]{};
+    CarbonSeries carbonSeries{}; // carbon activities of the stored points
 
     // Where RunSweep takes K1 and K2 from; only these two numbers differ between sources.
     ConstantsSource constants = ConstantsSource::Seed;

@@ -1,6 +1,7 @@
 #include "engine/Engine.h"
 #include "engine/EquilibriumModel.h"
 #include "engine/FloatingPointGuard.h"
+#include "engine/PointCarbon.h"
 #include "engine/ReformerFigures.h"
 #include "engine/RootRefinement.h"
 #include "engine/SolveEquations.h"
@@ -63,6 +64,7 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, int YAxisMode) {
     rs.CO2toCO[i] = pc.CO2 / pc.CO;
     rs.XValue[i] = xValue;
     engine.exactRoot[i] = root.exact;
+    StorePointCarbon(engine, i, root.x, root.y);
     ThrowOnFloatingPointFault();
     StoreFigures(engine, i, root.x, root.y);
     rs.LastIndex = i;

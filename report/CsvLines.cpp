@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "report/CarbonColumns.h"
 #include "report/FigureColumns.h"
 
 namespace quorvel {
@@ -24,7 +25,7 @@ QStringList CsvLines(const Engine& engine, int XAxisMode) {
     QStringList lines;
     lines << QString::fromLatin1(swept) +
                  QStringLiteral(",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,") +
-                 FigureColumnsHeader();
+                 FigureColumnsHeader() + QLatin1Char(',') + CarbonColumnsHeader();
     const ResultSeries& r = engine.resultSeries;
     const int lastIndex = std::min(r.LastIndex, ResultCapacity - 1);
     for (int i = 0; i <= lastIndex; ++i) {
@@ -34,6 +35,7 @@ QStringList CsvLines(const Engine& engine, int XAxisMode) {
             fields << Shortest(column[i]);
         fields << (engine.exactRoot[i] ? QStringLiteral("1") : QStringLiteral("0"));
         AppendFigureFields(engine.figures, i, fields);
+        AppendCarbonFields(engine.carbonSeries, i, fields);
         lines << fields.join(QLatin1Char(','));
     }
     return lines;

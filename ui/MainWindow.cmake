@@ -2,6 +2,12 @@
 list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/ActivationTracker.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ActivationTracker.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/CarbonBands.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/CarbonBands.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/CarbonLimitWindow.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/CarbonLimitWindow.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/CarbonOptions.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/CarbonOptions.h
   ${CMAKE_CURRENT_SOURCE_DIR}/CenteredMessageBox.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/CenteredMessageBox.h
   ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.cpp
@@ -16,6 +22,7 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/MemoViewState.h
   ${CMAKE_CURRENT_SOURCE_DIR}/ParameterEntry.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ParameterEntry.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/ProgramSettings.h
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.h
   ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinter.cpp

@@ -5,16 +5,9 @@
 #include <QMenuBar>
 #include <QSettings>
 
+#include "ui/ProgramSettings.h"
+
 namespace quorvel {
-
-namespace {
-
-QSettings ProgramSettings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvel"),
-                     QStringLiteral("quorvel"));
-}
-
-} // namespace
 
 QString OptionsMenu::StandardDataKey() {
     return QStringLiteral("Options/StandardThermodynamicData");

@@ -29,8 +29,12 @@
 
 #include "chart/ReformingChartView.h"
 #include "chart/TChart.h"
+#include "report/CarbonMarks.h"
 #include "report/ResultsTable.h"
 #include "report/TableFile.h"
+#include "ui/CarbonBands.h"
+#include "ui/CarbonLimitWindow.h"
+#include "ui/CarbonOptions.h"
 #include "ui/CenteredMessageBox.h"
 #include "ui/HelpViewer.h"
 #include "ui/LayoutRule.h"
@@ -329,6 +333,11 @@ void TMainForm::AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm) {
                                                         : quorvel::ConstantsSource::Seed;
         connect(OptionsMenu, &quorvel::OptionsMenu::StandardDataChanged, this,
                 &TMainForm::OptionsStandardDataClick);
+        carbonOptions_ = new quorvel::CarbonOptions(OptionsMenu->Menu(), this);
+        connect(carbonOptions_, &quorvel::CarbonOptions::MarkCarbonChanged, this,
+                &TMainForm::OptionsMarkCarbonClick);
+        connect(carbonOptions_, &quorvel::CarbonOptions::CarbonLimitRequested, this,
+                &TMainForm::OptionsCarbonLimitClick);
 
         HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
         HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
@@ -383,6 +392,9 @@ void TMainForm::FormActivate() {
         quorvel::RunSweep(engine_, XAxisMode(), YAxisMode());
         SaveToMemo();
         ChartDisplay();
+        if (carbonLimitWindow_ != nullptr && carbonLimitWindow_->isVisible()) {
+            carbonLimitWindow_->Recalculate(engine_);
+        }
     } catch (const quorvel::FloatingPointError& error) {
         // The table and the curves keep what the previous cycle left.
         ShowError(ApplicationCaption(), QString::fromUtf8(error.what()));
@@ -447,8 +459,10 @@ void TMainForm::SaveToMemo() {
     Memo->clear();
     const QString separator = locale_.decimalPoint();
     const QChar decimal = separator.isEmpty() ? QChar(u'.') : separator.front();
-    const QStringList lines =
-        quorvel::ResultsTableLines(engine_, XAxisMode(), YAxisMode(), decimal);
+    QStringList lines = quorvel::ResultsTableLines(engine_, XAxisMode(), YAxisMode(), decimal);
+    if (MarkCarbon()) {
+        quorvel::MarkCarbonFormation(engine_, lines);
+    }
     Memo->setPlainText(lines.join(u'\n'));
     Memo->show();
     quorvel::RestoreMemoView(*Memo, view);
@@ -459,6 +473,8 @@ void TMainForm::ChartDisplay() {
     const quorvel::CurveData data{r.XValue, r.CH4,    r.CO,      r.CO2,
                                   r.H2,     r.H2toCO, r.CO2toCO, r.LastIndex};
     quorvel::ChartDisplay(*Chart, YAxisMode(), data);
+    Chart->Model().SetXBands(MarkCarbon() ? quorvel::CarbonFormationBands(engine_)
+                                          : std::vector<quorvel::ChartXBand>());
 }
 
 int TMainForm::XAxisMode() const {
@@ -720,6 +736,25 @@ void TMainForm::OptionsStandardDataClick(bool standard) {
     engine_.constants =
         standard ? quorvel::ConstantsSource::Standard : quorvel::ConstantsSource::Seed;
     FormActivate();
+}
+
+void TMainForm::OptionsMarkCarbonClick(bool) {
+    FormActivate();
+}
+
+bool TMainForm::MarkCarbon() const {
+    return carbonOptions_ != nullptr && carbonOptions_->MarkCarbon();
+}
+
+void TMainForm::OptionsCarbonLimitClick() {
+    if (carbonLimitWindow_ == nullptr) {
+        carbonLimitWindow_ = new quorvel::CarbonLimitWindow(locale_, this);
+        carbonLimitWindow_->PlaceOnScreenOf(this);
+    }
+    carbonLimitWindow_->Recalculate(engine_);
+    carbonLimitWindow_->show();
+    carbonLimitWindow_->raise();
+    carbonLimitWindow_->activateWindow();
 }
 
 void TMainForm::EditStructureConvertibleGasItemClick() {

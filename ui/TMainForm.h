@@ -29,6 +29,8 @@ class TAboutBox;
 class TDataForm;
 
 namespace quorvel {
+class CarbonLimitWindow;
+class CarbonOptions;
 class OptionsMenu;
 class TChart;
 } // namespace quorvel
@@ -91,6 +93,14 @@ public:
     // Options, "Standard thermodynamic data (NASA)": the constants' source of later
     // cycles; starts a cycle.
     void OptionsStandardDataClick(bool standard);
+    // Options, "Mark carbon formation": marks the table and shades the chart where carbon
+    // can form, from the next cycle on (which it starts).
+    void OptionsMarkCarbonClick(bool mark);
+    bool MarkCarbon() const;
+    // Options, "Carbon limit...": shows the window of the minimum steam ratio, computed
+    // now and again at every cycle while it is shown.
+    void OptionsCarbonLimitClick();
+    quorvel::CarbonLimitWindow* CarbonLimit() const { return carbonLimitWindow_; }
 
     // The work behind Save As and Print, without their dialogs.
     bool SaveMemoToFile(const QString& fileName);
@@ -178,6 +188,8 @@ private:
     QMenu* FileMenu = nullptr;
     QMenu* EditMenu = nullptr;
     quorvel::OptionsMenu* OptionsMenu = nullptr;
+    quorvel::CarbonOptions* carbonOptions_ = nullptr;
+    quorvel::CarbonLimitWindow* carbonLimitWindow_ = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* FileSaveAsItem = nullptr;
     QAction* FilePrintItem = nullptr;

@@ -65,6 +65,14 @@ TEST(SweepOptions, ReadsEveryOptionInBothSpellings) {
     EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.YAxisMode, 1);
     EXPECT_EQ(Parse({"--ratio", "1", "--ratio", "2"}).options.ratio, 2);
     EXPECT_TRUE(Parse({"-h"}).options.help);
+    EXPECT_FALSE(Parse({}).options.carbonLimit);
+    const ParsedOptions limit =
+        Parse({"--carbon-limit", "--pressure", "10", "--feed", "90,5,0,0,5,0,0,0,0"});
+    EXPECT_EQ(limit.error, "");
+    EXPECT_TRUE(limit.options.carbonLimit);
+    EXPECT_EQ(limit.options.pressure, 10);
+    for (const char* sweepOnly : {"--sweep=ratio", "--view=wet", "--ratio=2", "--temperature=800"})
+        EXPECT_NE(Parse({"--carbon-limit", sweepOnly}).error, "") << sweepOnly;
 }
 
 TEST(SweepOptions, RefusesBadCommandLinesWithOneLineSayingWhy) {

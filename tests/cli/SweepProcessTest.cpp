@@ -91,7 +91,7 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
         ASSERT_EQ(rows.size(), 1 + s.points) << s.sweep;
         EXPECT_TRUE(rows[0].contains(",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,"));
         EXPECT_TRUE(
-            rows[0].endsWith(",methane_conversion,h2_yield,steam_to_carbon,heat_duty_kj_per_mol"));
+            rows[0].contains(",methane_conversion,h2_yield,steam_to_carbon,heat_duty_kj_per_mol,"));
         EXPECT_EQ(ToDouble(rows[1].section(',', 0, 0)), s.first);
         EXPECT_EQ(ToDouble(rows.last().section(',', 0, 0)), s.last);
 
@@ -101,7 +101,7 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
         ASSERT_EQ(tableLines.size(), 5 + s.points);
         for (int i = 0; i < s.points; ++i) {
             const QStringList fields = rows[i + 1].split(',');
-            ASSERT_EQ(fields.size(), 14);
+            ASSERT_EQ(fields.size(), 14 + 3); // and the three carbon columns
             EXPECT_EQ(fields[9], QStringLiteral("1")) << "no exact root at point " << i;
             const QStringList printed = tableLines[5 + i].split(' ', Qt::SkipEmptyParts);
             ASSERT_EQ(printed.size(), 7);
@@ -208,9 +208,9 @@ TEST(SweepProgram, BadCommandLinesExitWithStatus2AndOneLine) {
 TEST(SweepProgram, HelpNamesEveryOption) {
     const SweepRun help = Sweep({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* option :
-         {"--sweep", "--view", "--ratio", "--temperature", "--pressure", "--feed",
-          "--decimal-separator", "--format", "--output", "--chart", "--size", "--help"})
+    for (const char* option : {"--sweep", "--view", "--ratio", "--temperature", "--pressure",
+                               "--feed", "--decimal-separator", "--format", "--output", "--chart",
+                               "--size", "--carbon-limit", "--help"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
 }
 
@@ -253,4 +253,60 @@ TEST(SweepProgram, StandardConstantsAddOneHeaderLineAndChangeTheResults) {
     const SweepRun bad = Sweep({"--constants", "nasa"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("seed или standard"))) << bad.err.toStdString();
+}
+
+TEST(SweepProgram, CarbonLimitPrintsTheMinimumRatioTableAndItsCurve) {
+    const SweepRun table = Sweep({"--carbon-limit", "--decimal-separator", ","});
+    ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
+    const QStringList lines = table.outLines();
+    ASSERT_EQ(lines.size(), 5 + 69);
+    EXPECT_EQ(lines[0], QStringLiteral("Давление, атм: 25"));
+    EXPECT_EQ(lines[5], QStringLiteral("        300     0,1989       0,1989"));
+    EXPECT_TRUE(lines[73].startsWith(QStringLiteral("        980     0,86")));
+
+    // Feed, pressure and constants count; "> 5" is inf in the CSV.
+    const SweepRun butane = Sweep(
+        {"--carbon-limit", "--format", "csv", "--feed", "0,0,0,100,0,0,0,0,0", "--pressure", "1"});
+    ASSERT_EQ(butane.exitCode, 0) << butane.err.toStdString();
+    const QStringList csv = butane.outLines();
+    ASSERT_EQ(csv.size(), 70);
+    EXPECT_EQ(csv[0], QStringLiteral("temperature_c,min_ratio,min_steam_to_carbon"));
+    EXPECT_EQ(csv[1], QStringLiteral("300,inf,inf"));
+    const QStringList hot = csv[69].split(',');
+    EXPECT_EQ(hot[0], "980");
+    EXPECT_GT(ToDouble(hot[1]), 3.5);
+    EXPECT_DOUBLE_EQ(ToDouble(hot[2]), ToDouble(hot[1]) / 4); // four carbons per mole
+    const SweepRun standard =
+        Sweep({"--carbon-limit", "--format", "csv", "--constants", "standard"});
+    ASSERT_EQ(standard.exitCode, 0);
+    EXPECT_NE(standard.outLines()[57], Sweep({"--carbon-limit", "--format", "csv"}).outLines()[57]);
+
+    QTemporaryDir dir;
+    const QString picture = dir.filePath("limit.png");
+    const QString saved = dir.filePath("limit.txt");
+    const SweepRun drawn =
+        Sweep({"--carbon-limit", "--chart", picture, "--size", "500x300", "--output", saved});
+    ASSERT_EQ(drawn.exitCode, 0) << drawn.err.toStdString();
+    EXPECT_EQ(QImage(picture).size(), QSize(500, 300));
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("\r\n"), 74);
+    EXPECT_TRUE(drawn.out.isEmpty());
+
+    // Options of a sweep have no meaning here and are refused.
+    const SweepRun refused = Sweep({"--carbon-limit", "--sweep", "temperature"});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("--carbon-limit")));
+}
+
+TEST(SweepProgram, CsvEndsWithTheCarbonColumns) {
+    const SweepRun run = Sweep({"--format", "csv"});
+    ASSERT_EQ(run.exitCode, 0);
+    const QStringList lines = run.outLines();
+    EXPECT_TRUE(lines[0].endsWith(
+        QStringLiteral(",carbon_activity_cracking,carbon_activity_boudouard,carbon_forms")));
+    int forming = 0;
+    for (int i = 1; i < lines.size(); ++i)
+        forming += lines[i].endsWith(QStringLiteral(",1"));
+    EXPECT_EQ(forming, 14);
 }

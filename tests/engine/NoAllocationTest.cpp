@@ -2,6 +2,8 @@
 
 #include "EngineTestSupport.h"
 
+#include "engine/CarbonLimit.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -45,6 +47,16 @@ TEST(NoAllocation, SweepsOfEveryModeAllocateNothing) {
             }
         }
     }
+}
+
+TEST(NoAllocation, MinimumSteamRatioTableAllocatesNothing) {
+    auto engine = testing::DefaultEngine();
+    RunSweep(*engine, 0, 0); // the species data are read on first use
+    auto table = std::make_unique<CarbonLimitTable>();
+    const int start = allocations;
+    ComputeCarbonLimitTable(*engine, *table);
+    EXPECT_EQ(allocations, start);
+    EXPECT_EQ(table->count, 69);
 }
 
 } // namespace

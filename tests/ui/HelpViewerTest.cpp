@@ -119,3 +119,21 @@ TEST(HelpViewer, ProjectHelpFileIsARussianGuideQuotingTheMessages) {
           "введено не число (дробную часть отделяйте точкой)", "share/quorvel/Help"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(text))) << text;
 }
+
+TEST(HelpViewer, ProjectHelpFileHasASectionOnCarbonFormation) {
+    QFile file(QStringLiteral(QUORVEL_SOURCE_DIR "/Help/Help.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const qsizetype section = html.indexOf(QStringLiteral("<h2><a name=\"carbon\"></a>"));
+    ASSERT_GE(section, 0);
+    EXPECT_TRUE(html.contains(QStringLiteral("<a href=\"#carbon\">")));
+    const QString text = html.mid(section);
+    for (const char* expected :
+         {"Mark carbon formation", "Carbon limit...", "Граница выпадения углерода",
+          "CH<sub>4</sub> = C(гр) + 2H<sub>2</sub>", "2CO = C(гр) + CO<sub>2</sub>",
+          "K<sub>c</sub> &middot; p<sub>CH4</sub> / p<sub>H2</sub><sup>2</sup>",
+          "K<sub>b</sub> &middot; p<sub>CO</sub><sup>2</sup> / p<sub>CO2</sub>",
+          "возможно выпадение углерода (активность углерода &gt;", "--carbon-limit",
+          "только равновесие с графитом"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+}

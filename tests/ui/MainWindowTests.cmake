@@ -10,7 +10,8 @@ add_executable(quorvel_mainwindow_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/MainFormCycleTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/MainFormViewTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/OptionsMenuTest.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/MainFormEntryTest.cpp)
+    ${CMAKE_CURRENT_SOURCE_DIR}/MainFormEntryTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/CarbonOptionsTest.cpp)
 target_link_libraries(quorvel_mainwindow_tests PRIVATE quorvel_ui quorvel_chart Qt6::Test GTest::gtest)
 gtest_discover_tests(quorvel_mainwindow_tests
     DISCOVERY_MODE PRE_TEST

@@ -1,0 +1,45 @@
+#include "engine/CarbonActivity.h"
+
+#include "engine/SpeciesThermo.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+// K times the product of the numerator's partial pressures over the denominator's, in
+// logarithms so that no quotient can divide by zero or overflow.
+double Activity(double lnK, double numerator, int numeratorPower, double denominator,
+                int denominatorPower, double lnShare) {
+    if (!(numerator > 0)) {
+        return 0;
+    }
+    if (!(denominator > 0)) {
+        return HUGE_VAL;
+    }
+    const double lnActivity = lnK + numeratorPower * std::log(numerator) -
+                              denominatorPower * std::log(denominator) +
+                              (numeratorPower - denominatorPower) * lnShare;
+    if (lnActivity > std::log(DBL_MAX)) {
+        return HUGE_VAL;
+    }
+    return std::exp(lnActivity); // far below 1 it underflows to 0, which is no fault
+}
+
+} // namespace
+
+CarbonConstants CarbonConstantsAt(double T) {
+    return {EquilibriumConstantBar(MethaneCracking, T), EquilibriumConstantBar(Boudouard, T)};
+}
+
+CarbonActivity CarbonActivityOf(const CarbonConstants& constants, double CH4, double CO, double CO2,
+                                double H2, double wetTotal, double pressureAtm) {
+    // p_i = n_i / total * P[atm] * 1.01325 bar/atm; ln(P[bar] / total) is common to all.
+    const double lnShare = std::log(pressureAtm * BarPerAtm) - std::log(wetTotal);
+    return {Activity(std::log(constants.Kc), CH4, 1, H2, 2, lnShare),
+            Activity(std::log(constants.Kb), CO, 2, CO2, 1, lnShare)};
+}
+
+} // namespace quorvel

@@ -1,0 +1,82 @@
+#include "report/CarbonLimitReport.h"
+
+#include "report/ConstantsHeader.h"
+#include "report/NumberFormat.h"
+#include "report/ShortestNumber.h"
+
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+// Column widths: each field right-aligned under its heading word.
+constexpr int TemperatureWidth = 11; // "Температура"
+constexpr int RatioWidth = 11;       // "  пар/метан"
+constexpr int CarbonWidth = 13;      // "  пар/углерод"
+constexpr int RatioDecimals = 4;
+
+QString RightAligned(const QString& text, int width) {
+    return text.rightJustified(width, QLatin1Char(' '));
+}
+
+QString RatioText(const CarbonLimitRow& row, QChar separator) {
+    switch (row.limit.kind) {
+    case CarbonLimitKind::NoCarbon:
+        return QStringLiteral("0");
+    case CarbonLimitKind::AboveRange:
+        return QStringLiteral("> ") + FormatGeneral(row.limit.ratio, separator);
+    case CarbonLimitKind::Ratio:
+        break;
+    }
+    return FormatFixed(row.limit.ratio, RatioDecimals, 0, separator);
+}
+
+QString SteamToCarbonText(const CarbonLimitRow& row, QChar separator) {
+    if (!row.steamToCarbonDefined)
+        return QStringLiteral("—");
+    const QString value = FormatFixed(row.steamToCarbon, RatioDecimals, 0, separator);
+    return row.limit.kind == CarbonLimitKind::AboveRange ? QStringLiteral("> ") + value : value;
+}
+
+} // namespace
+
+QStringList CarbonLimitTableLines(const Engine& engine, const CarbonLimitTable& table,
+                                  QChar decimalSeparator) {
+    QStringList lines;
+    lines << QStringLiteral("Давление, атм: ") +
+                 FormatGeneral(engine.processConditions.InputPressure, decimalSeparator);
+    if (engine.constants != ConstantsSource::Seed)
+        lines << ConstantsHeaderLine(engine.constants);
+    lines << QString() << QStringLiteral("Минимальное соотношение пар/метан,")
+          << QStringLiteral("выше которого углерод не выпадает")
+          << QStringLiteral("Температура  пар/метан  пар/углерод");
+    for (int i = 0; i < table.count; ++i) {
+        const CarbonLimitRow& row = table.rows[i];
+        lines << FormatFixed(row.temperature, 0, TemperatureWidth, decimalSeparator) +
+                     RightAligned(RatioText(row, decimalSeparator), RatioWidth) +
+                     RightAligned(SteamToCarbonText(row, decimalSeparator), CarbonWidth);
+    }
+    return lines;
+}
+
+QStringList CarbonLimitCsvLines(const CarbonLimitTable& table) {
+    QStringList lines;
+    lines << QStringLiteral("temperature_c,min_ratio,min_steam_to_carbon");
+    for (int i = 0; i < table.count; ++i) {
+        const CarbonLimitRow& row = table.rows[i];
+        const bool above = row.limit.kind == CarbonLimitKind::AboveRange;
+        const QString ratio = above ? QStringLiteral("inf")
+                              : row.limit.kind == CarbonLimitKind::NoCarbon
+                                  ? QStringLiteral("0")
+                                  : ShortestNumber(row.limit.ratio);
+        const QString steamToCarbon = !row.steamToCarbonDefined ? QString()
+                                      : above                   ? QStringLiteral("inf")
+                                                                : ShortestNumber(row.steamToCarbon);
+        lines << ShortestNumber(row.temperature) + QLatin1Char(',') + ratio + QLatin1Char(',') +
+                     steamToCarbon;
+    }
+    return lines;
+}
+
+} // namespace quorvel

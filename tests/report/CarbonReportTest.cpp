@@ -1,0 +1,163 @@
+// Carbon formation in the reports: the CSV columns, the table marks and the minimum
+// steam ratio table.
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include <charconv>
+#include <memory>
+
+#include "engine/CarbonLimit.h"
+#include "report/CarbonLimitReport.h"
+#include "report/CarbonMarks.h"
+#include "report/CsvLines.h"
+#include "report/ResultsTable.h"
+
+namespace quorvel {
+namespace {
+
+const QChar Comma = QLocale(QLocale::Russian, QLocale::Russia).decimalPoint().at(0);
+const QChar Point = QLocale::c().decimalPoint().at(0);
+
+std::unique_ptr<Engine> StartUpEngine(const double (&feed)[FeedComponentCount] = {100}) {
+    auto engine = std::make_unique<Engine>();
+    InitialSetData(*engine);
+    for (int i = 0; i < FeedComponentCount; ++i)
+        engine->feedComposition[i] = feed[i];
+    PreparationVar(*engine);
+    engine->InputRatio = 2.5;
+    engine->InputTemperature = 860;
+    engine->processConditions.InputPressure = 25;
+    return engine;
+}
+
+double ToDouble(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    double value = -1;
+    const auto result = std::from_chars(bytes.constData(), bytes.constData() + bytes.size(), value);
+    EXPECT_EQ(result.ptr, bytes.constData() + bytes.size()) << bytes.constData();
+    return value;
+}
+
+bool FormsCarbon(const Engine& engine, int i) {
+    const CarbonSeries& c = engine.carbonSeries;
+    return c.Known[i] && std::max(c.Cracking[i], c.Boudouard[i]) > 1;
+}
+
+TEST(CarbonReport, CsvEndsWithBothActivitiesAndTheFlag) {
+    auto engine = StartUpEngine();
+    RunSweep(*engine, 0, 0);
+    engine->carbonSeries.Known[20] = false; // as where a point has no physical gas
+    const QStringList lines = CsvLines(*engine, 0);
+    ASSERT_EQ(lines.size(), 78);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(
+        ",heat_duty_kj_per_mol,carbon_activity_cracking,carbon_activity_boudouard,carbon_forms")));
+    int forming = 0;
+    for (int i = 0; i <= 76; ++i) {
+        const QStringList fields = lines[i + 1].split(QLatin1Char(','));
+        ASSERT_EQ(fields.size(), 17);
+        if (i == 20) {
+            EXPECT_TRUE(fields[14].isEmpty() && fields[15].isEmpty() && fields[16].isEmpty());
+            continue;
+        }
+        EXPECT_EQ(ToDouble(fields[14]), engine->carbonSeries.Cracking[i]);
+        EXPECT_EQ(ToDouble(fields[15]), engine->carbonSeries.Boudouard[i]);
+        EXPECT_EQ(fields[16], FormsCarbon(*engine, i) ? "1" : "0");
+        forming += fields[16] == "1";
+    }
+    EXPECT_EQ(forming, 14);
+}
+
+TEST(CarbonReport, MarksExactlyThePointsWhoseActivityExceedsOne) {
+    auto engine = StartUpEngine();
+    for (int x = 0; x < 3; ++x) {
+        RunSweep(*engine, x, 0);
+        const QStringList plain = ResultsTableLines(*engine, x, 0, Comma);
+        QStringList marked = plain;
+        MarkCarbonFormation(*engine, marked);
+        ASSERT_EQ(marked.size(), plain.size() + 2);
+        EXPECT_EQ(marked.back(),
+                  QStringLiteral("C — возможно выпадение углерода (активность углерода > 1)"));
+        EXPECT_TRUE(marked[marked.size() - 2].isEmpty());
+        const int points = engine->resultSeries.LastIndex + 1;
+        const int first = static_cast<int>(plain.size()) - points;
+        EXPECT_EQ(marked.mid(0, first), plain.mid(0, first)); // header untouched
+        int count = 0;
+        for (int i = 0; i < points; ++i) {
+            const QString expected =
+                FormsCarbon(*engine, i) ? plain[first + i] + "  C" : plain[first + i];
+            EXPECT_EQ(marked[first + i], expected) << x << " " << i;
+            count += FormsCarbon(*engine, i);
+        }
+        // The start-up view: ratios 0.20 to 0.85; the temperature and pressure sweeps at
+        // ratio 2.5 form no carbon.
+        EXPECT_EQ(count, x == 0 ? 14 : 0) << x;
+    }
+    RunSweep(*engine, 0, 0);
+    QStringList marked = ResultsTableLines(*engine, 0, 0, Comma);
+    MarkCarbonFormation(*engine, marked);
+    EXPECT_EQ(marked[5],
+              QStringLiteral("    0,20   0,5319  0,1137  0,0026  0,3517  0,0000  1,5426  C"))
+        << marked[5].toStdString();
+    EXPECT_FALSE(marked[19].endsWith(QStringLiteral("C"))); // 0.90
+}
+
+TEST(CarbonReport, LimitTableOfTheStartUpFeedWithEitherSeparator) {
+    auto engine = StartUpEngine();
+    CarbonLimitTable table{};
+    ComputeCarbonLimitTable(*engine, table);
+    const QStringList comma = CarbonLimitTableLines(*engine, table, Comma);
+    ASSERT_EQ(comma.size(), 5 + 69);
+    EXPECT_EQ(comma[0], QStringLiteral("Давление, атм: 25"));
+    EXPECT_TRUE(comma[1].isEmpty());
+    EXPECT_EQ(comma[2], QStringLiteral("Минимальное соотношение пар/метан,"));
+    EXPECT_EQ(comma[3], QStringLiteral("выше которого углерод не выпадает"));
+    EXPECT_EQ(comma[4], QStringLiteral("Температура  пар/метан  пар/углерод"));
+    for (const QString& line : comma)
+        EXPECT_LE(line.size(), 35) << line.toStdString(); // fits the limit window's table
+    EXPECT_EQ(comma[5], QStringLiteral("        300     0,1989       0,1989"));
+    EXPECT_EQ(comma[5 + 56].left(11), QStringLiteral("        860"));
+    EXPECT_TRUE(comma[5 + 56].contains(QStringLiteral("0,8950")));
+    const QStringList point = CarbonLimitTableLines(*engine, table, Point);
+    EXPECT_EQ(point[5], QStringLiteral("        300     0.1989       0.1989"));
+
+    const QStringList csv = CarbonLimitCsvLines(table);
+    ASSERT_EQ(csv.size(), 70);
+    EXPECT_EQ(csv[0], QStringLiteral("temperature_c,min_ratio,min_steam_to_carbon"));
+    const QStringList at860 = csv[57].split(QLatin1Char(','));
+    EXPECT_EQ(at860[0], "860");
+    EXPECT_EQ(ToDouble(at860[1]), table.rows[56].limit.ratio);
+    EXPECT_EQ(ToDouble(at860[2]), table.rows[56].steamToCarbon);
+
+    engine->constants = ConstantsSource::Standard;
+    ComputeCarbonLimitTable(*engine, table);
+    EXPECT_EQ(CarbonLimitTableLines(*engine, table, Comma)[1],
+              QStringLiteral("Константы равновесия: стандартные данные NASA"));
+}
+
+TEST(CarbonReport, LimitTableWritesNoneAboveRangeAndMissingSteamToCarbon) {
+    auto wet = StartUpEngine({40, 0, 0, 0, 0, 0, 0, 0, 60});
+    CarbonLimitTable table{};
+    ComputeCarbonLimitTable(*wet, table);
+    EXPECT_EQ(CarbonLimitTableLines(*wet, table, Comma)[5],
+              QStringLiteral("        300          0       1,5000"));
+    const QStringList wetRow = CarbonLimitCsvLines(table)[1].split(QLatin1Char(','));
+    EXPECT_EQ(wetRow.mid(0, 2), (QStringList{"300", "0"}));
+    EXPECT_DOUBLE_EQ(ToDouble(wetRow[2]), 1.5);
+
+    auto butane = StartUpEngine({0, 0, 0, 100, 0, 0, 0, 0, 0});
+    butane->processConditions.InputPressure = 1;
+    ComputeCarbonLimitTable(*butane, table);
+    EXPECT_EQ(CarbonLimitTableLines(*butane, table, Comma)[5],
+              QStringLiteral("        300        > 5     > 1,2500"));
+    EXPECT_EQ(CarbonLimitCsvLines(table)[1], QStringLiteral("300,inf,inf"));
+
+    auto monoxide = StartUpEngine({0, 0, 0, 0, 0, 100, 0, 0, 0});
+    ComputeCarbonLimitTable(*monoxide, table);
+    EXPECT_TRUE(CarbonLimitTableLines(*monoxide, table, Comma)[5].endsWith(QStringLiteral(" —")));
+    EXPECT_TRUE(CarbonLimitCsvLines(table)[1].endsWith(QLatin1Char(',')));
+}
+
+} // namespace
+} // namespace quorvel

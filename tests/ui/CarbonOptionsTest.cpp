@@ -1,0 +1,174 @@
+// The carbon items of the Options menu: marking the table and shading the chart where
+// carbon can form, the choice remembered in the (test-only) settings, and the window of
+// the minimum steam ratio.
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "MainFormTestSupport.h"
+#include "chart/TChart.h"
+#include "report/TableFile.h"
+#include "ui/CarbonLimitWindow.h"
+#include "ui/CarbonOptions.h"
+#include "ui/TAboutBox.h"
+#include "ui/TDataForm.h"
+
+namespace {
+
+const QString Footnote =
+    QStringLiteral("C — возможно выпадение углерода (активность углерода > 1)");
+
+QSettings TestSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvel"),
+                     QStringLiteral("quorvel"));
+}
+
+class CarbonOptionsTest : public MainFormTest {
+protected:
+    void SetUp() override { TestSettings().remove(quorvel::CarbonOptions::MarkCarbonKey()); }
+    void TearDown() override {
+        feed.reset();
+        about.reset();
+        MainFormTest::TearDown();
+        TestSettings().remove(quorvel::CarbonOptions::MarkCarbonKey());
+    }
+
+    void OpenWithMenus(const QLocale& locale = RussianLocale) {
+        Create(locale);
+        about = std::make_unique<TAboutBox>(form.get());
+        feed = std::make_unique<TDataForm>(*engine, form.get());
+        form->AttachDialogs(about.get(), feed.get());
+        form->show();
+        ASSERT_TRUE(Activate(form.get()));
+        ASSERT_EQ(form->CycleCount(), 1);
+    }
+
+    QAction* MarkItem() const { return form->findChild<QAction*>("OptionsMarkCarbonItem"); }
+    QAction* LimitItem() const { return form->findChild<QAction*>("OptionsCarbonLimitItem"); }
+    QStringList Table() const {
+        return form->findChild<QPlainTextEdit*>("Memo")->toPlainText().split(u'\n');
+    }
+    quorvel::TChart* MainChart() const { return form->findChild<quorvel::TChart*>("Chart"); }
+
+    std::unique_ptr<TAboutBox> about;
+    std::unique_ptr<TDataForm> feed;
+};
+
+TEST_F(CarbonOptionsTest, OffAtFirstTheStartUpViewIsUnmarked) {
+    OpenWithMenus();
+    ASSERT_NE(MarkItem(), nullptr);
+    ASSERT_NE(LimitItem(), nullptr);
+    EXPECT_TRUE(MarkItem()->isCheckable());
+    EXPECT_FALSE(MarkItem()->isChecked());
+    EXPECT_EQ(MarkItem()->text(), QStringLiteral("Mark &carbon formation"));
+    EXPECT_EQ(LimitItem()->text(), QStringLiteral("Carbon &limit..."));
+    const QMenu* options = form->findChild<QMenu*>("OptionsMenu");
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(options->actions().contains(MarkItem()));
+    const QStringList table = Table();
+    EXPECT_EQ(table.size(), 5 + 77);
+    for (const QString& line : table)
+        EXPECT_FALSE(line.endsWith(QStringLiteral("  C")));
+    EXPECT_TRUE(MainChart()->Model().XBands().empty());
+}
+
+TEST_F(CarbonOptionsTest, MarkingMarksExactlyThePointsWithActivityAboveOneAndIsRemembered) {
+    OpenWithMenus();
+    MarkItem()->trigger();
+    EXPECT_EQ(form->CycleCount(), 2); // the choice starts a cycle
+    EXPECT_TRUE(TestSettings().value(quorvel::CarbonOptions::MarkCarbonKey()).toBool());
+
+    const QStringList table = Table();
+    ASSERT_EQ(table.size(), 5 + 77 + 2);
+    EXPECT_EQ(table.back(), Footnote);
+    const quorvel::CarbonSeries& carbon = engine->carbonSeries;
+    int marked = 0;
+    for (int i = 0; i < 77; ++i) {
+        const bool forms = carbon.Known[i] && std::max(carbon.Cracking[i], carbon.Boudouard[i]) > 1;
+        EXPECT_EQ(table[5 + i].endsWith(QStringLiteral("  C")), forms) << i;
+        marked += table[5 + i].endsWith(QStringLiteral("  C"));
+    }
+    EXPECT_EQ(marked, 14);
+    EXPECT_TRUE(table[5 + 13].startsWith(QStringLiteral("    0,85")));
+    // The chart shades 0.20 up to halfway between 0.85 and 0.90.
+    ASSERT_EQ(MainChart()->Model().XBands().size(), 1u);
+    EXPECT_DOUBLE_EQ(MainChart()->Model().XBands()[0].from, 0.2);
+    EXPECT_NEAR(MainChart()->Model().XBands()[0].to, 0.875, 1e-12);
+
+    // A temperature sweep at ratio 2.5 forms no carbon: footnote, no marks, no band.
+    Choose("RadioGroupAxisX", 1);
+    EXPECT_EQ(Table().back(), Footnote);
+    for (const QString& line : Table())
+        EXPECT_FALSE(line.endsWith(QStringLiteral("  C"))) << line.toStdString();
+    EXPECT_TRUE(MainChart()->Model().XBands().empty());
+
+    // A new window reads the remembered choice; switching it off unmarks at once.
+    feed.reset();
+    about.reset();
+    form.reset();
+    OpenWithMenus();
+    EXPECT_TRUE(MarkItem()->isChecked());
+    EXPECT_EQ(Table().back(), Footnote);
+    MarkItem()->trigger();
+    EXPECT_FALSE(TestSettings().value(quorvel::CarbonOptions::MarkCarbonKey()).toBool());
+    EXPECT_EQ(Table().size(), 5 + 77);
+    EXPECT_TRUE(MainChart()->Model().XBands().empty());
+}
+
+TEST_F(CarbonOptionsTest, LimitWindowFollowsEveryCycleAndSavesItsTable) {
+    OpenWithMenus();
+    LimitItem()->trigger();
+    quorvel::CarbonLimitWindow* window = form->CarbonLimit();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isModal());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Граница выпадения углерода"));
+    EXPECT_EQ(window->RecalculationCount(), 1);
+    ASSERT_EQ(window->TableLines().size(), 5 + 69);
+    EXPECT_EQ(window->TableLines()[0], QStringLiteral("Давление, атм: 25"));
+    EXPECT_EQ(window->Memo()->toPlainText(), window->TableLines().join(u'\n'));
+    EXPECT_EQ(window->Chart()->Model().Series(0).Count(), 69);
+
+    // A new pressure, entered in the main window, reaches the limit table.
+    const double before = window->Table().rows[56].limit.ratio;
+    ASSERT_TRUE(Activate(form.get()));
+    QComboBox* pressure = Entry("ComboBoxPressure");
+    Type(pressure, QStringLiteral("10"));
+    Press(pressure, Qt::Key_Return);
+    EXPECT_GE(window->RecalculationCount(), 2);
+    EXPECT_EQ(window->TableLines()[0], QStringLiteral("Давление, атм: 10"));
+    EXPECT_NE(window->Table().rows[56].limit.ratio, before);
+
+    QTemporaryDir dir;
+    const QString name = dir.filePath("limit.txt");
+    QString error;
+    ASSERT_TRUE(window->SaveTableToFile(name, &error)) << error.toStdString();
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count("\r\n"), 74);
+    EXPECT_TRUE(bytes.contains("0,")); // the window's decimal comma
+    EXPECT_FALSE(window->SaveTableToFile(dir.filePath("missing/limit.txt"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("limit.txt")));
+
+    // Hidden, it is left alone by the cycles; shown again, it is up to date at once.
+    window->close();
+    const int count = window->RecalculationCount();
+    Choose("RadioGroupAxisY", 1);
+    EXPECT_EQ(window->RecalculationCount(), count);
+    LimitItem()->trigger();
+    EXPECT_EQ(window->RecalculationCount(), count + 1);
+}
+
+TEST_F(CarbonOptionsTest, LimitTableUsesThePointWithAPointLocale) {
+    OpenWithMenus(QLocale::c());
+    LimitItem()->trigger();
+    EXPECT_EQ(form->CarbonLimit()->TableLines()[5],
+              QStringLiteral("        300     0.1989       0.1989"));
+}
+
+} // namespace
