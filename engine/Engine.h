@@ -21,8 +21,9 @@ struct PointComposition {
 // What the exact-root refinement carries from one point of a run to the next.
 struct RefinementState {
     bool HavePrevious; // false at a run's first point and after a point without a root
-    double PreviousX;
+    double PreviousU;  // x + y, the methane converted
     double PreviousY;
+    double PreviousLogAmounts[5]; // ln of methane, CO, CO2, hydrogen and water
 };
 
 // All state of the equilibrium engine, one instance of each record. The program
@@ -38,6 +39,10 @@ struct Engine {
     // exactRoot[i]: point i stores the converged root of the equilibrium equations; false
     // where no root exists and the solver's own answer was stored instead.
     bool exactRoot[ResultCapacity]{};
+    // physicalRoot[i]: point i has a composition with every amount positive. Where it is
+    // false no such composition exists; the point's arrays hold the solver's answer,
+    // which means nothing and is never shown.
+    bool physicalRoot[ResultCapacity]{};
 
     // The solver's own state.
     SolverWorkspace workspace{};

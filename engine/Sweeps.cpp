@@ -18,12 +18,17 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, int YAxisMode) {
     ThrowOnFloatingPointFault();
 
     // The solver's chain in Unknowns goes on untouched; the point stores the exact root.
-    const RefinedRoot root = RefineRoot(engine, ws.Unknowns[0], ws.Unknowns[1]);
+    const RefinedRoot root = RefineRoot(engine);
     // The refinement judges its own arithmetic; what it leaves in the flags is not a
     // fault of the run.
     ClearFloatingPointFaults();
 
-    const double volumeChange = ComputeComposition(engine, root.x, root.y, YAxisMode == 0);
+    // Without a root the solver's answer is stored, as meaningless as it is, so that the
+    // faults its composition raises are still reported.
+    const bool dry = YAxisMode == 0;
+    const double volumeChange =
+        root.exact ? ComputeCompositionOfAmounts(engine, root.amounts, dry)
+                   : ComputeComposition(engine, ws.Unknowns[0], ws.Unknowns[1], dry);
     const PointComposition& pc = engine.pointComposition;
     ResultSeries& rs = engine.resultSeries;
     rs.CH4[i] = pc.CH4;
@@ -36,6 +41,7 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, int YAxisMode) {
     rs.CO2toCO[i] = pc.CO2 / pc.CO;
     rs.XValue[i] = xValue;
     engine.exactRoot[i] = root.exact;
+    engine.physicalRoot[i] = root.physical;
     ThrowOnFloatingPointFault();
     rs.LastIndex = i;
 }
