@@ -18,12 +18,11 @@ struct PointComposition {
     double Total; // dry total or wet total, as the basis demands
 };
 
-// What the exact-root refinement carries from one point of a run to the next.
+// What the exact-root refinement carries from one point of a run to the next: the roots
+// of the last two points, each as x + y, y and the logarithms of the five amounts.
 struct RefinementState {
-    bool HavePrevious; // false at a run's first point and after a point without a root
-    double PreviousU;  // x + y, the methane converted
-    double PreviousY;
-    double PreviousLogAmounts[5]; // ln of methane, CO, CO2, hydrogen and water
+    int Known;          // roots held: 0 at a run's first point and after a point without a root
+    double Roots[2][7]; // Roots[0] of the previous point, Roots[1] of the one before
 };
 
 // All state of the equilibrium engine, one instance of each record. The program

@@ -182,6 +182,7 @@ bool NestedBisection(const Problem& p, double& uFound, double& yFound) {
 }
 
 constexpr int M = N + 2; // unknowns of Newton's method: u, y and the log amounts
+static_assert(M == sizeof(RefinementState::Roots[0]) / sizeof(double));
 
 // Solves a x = r by elimination with partial pivoting; false if a pivot vanishes or the
 // answer is not finite.
@@ -317,6 +318,19 @@ bool NewtonFromExtents(const Problem& p, double& u, double& y, double* z) {
 
 } // namespace
 
+bool RootFromBisection(const Engine& engine, double* amounts) {
+    Problem p;
+    double v[M];
+    if (!MakeProblem(engine, p) || !DomainMiddle(p, v[0], v[1]) ||
+        !NestedBisection(p, v[0], v[1]) || !NewtonFromExtents(p, v[0], v[1], v + 2)) {
+        return false;
+    }
+    for (int k = 0; k < N; ++k) {
+        amounts[k] = std::exp(v[2 + k]);
+    }
+    return true;
+}
+
 bool PhysicalDomainExists(const Engine& engine) {
     Problem p;
     double u, y;
@@ -329,36 +343,43 @@ RefinedRoot RefineRoot(Engine& engine) {
     Problem p;
     double middleU, middleY;
     if (!MakeProblem(engine, p) || !DomainMiddle(p, middleU, middleY)) {
-        state.HavePrevious = false;
+        state.Known = 0;
         return root;
     }
     root.physical = true;
 
-    double u = state.PreviousU;
-    double y = state.PreviousY;
-    double z[N];
+    // v: u, y, then the log amounts.
+    double v[M];
     bool found = false;
-    if (state.HavePrevious) {
-        std::copy(state.PreviousLogAmounts, state.PreviousLogAmounts + N, z);
-        found = NewtonOnExtentsAndLogAmounts(p, u, y, z);
+    if (state.Known == 2) {
+        // The sweep's steps are even, so the line through the last two roots starts
+        // Newton's method closer than the last root alone.
+        for (int k = 0; k < M; ++k) {
+            v[k] = 2 * state.Roots[0][k] - state.Roots[1][k];
+        }
+        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2);
+    }
+    if (!found && state.Known >= 1) {
+        std::copy(state.Roots[0], state.Roots[0] + M, v);
+        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2);
     }
     if (!found) {
-        u = middleU;
-        y = middleY;
-        found = NewtonFromExtents(p, u, y, z);
+        v[0] = middleU;
+        v[1] = middleY;
+        found = NewtonFromExtents(p, v[0], v[1], v + 2);
     }
-    if (!found && NestedBisection(p, u, y)) {
-        found = NewtonFromExtents(p, u, y, z);
+    if (!found && NestedBisection(p, v[0], v[1])) {
+        found = NewtonFromExtents(p, v[0], v[1], v + 2);
     }
-    state.HavePrevious = found;
     if (!found) {
+        state.Known = 0;
         return root;
     }
-    state.PreviousU = u;
-    state.PreviousY = y;
-    std::copy(z, z + N, state.PreviousLogAmounts);
+    std::copy(state.Roots[0], state.Roots[0] + M, state.Roots[1]);
+    std::copy(v, v + M, state.Roots[0]);
+    state.Known = std::min(state.Known + 1, 2);
     for (int k = 0; k < N; ++k) {
-        root.amounts[k] = std::exp(z[k]);
+        root.amounts[k] = std::exp(v[2 + k]);
     }
     root.exact = true;
     return root;

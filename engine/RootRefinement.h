@@ -5,7 +5,7 @@
 namespace quorvel {
 
 // The amounts of the equilibrium gas, mol per mol feed gas, in the order of
-// RefinedRoot::amounts and RefinementState::PreviousLogAmounts.
+// RefinedRoot::amounts.
 enum Species { Methane, CarbonMonoxide, CarbonDioxide, Hydrogen, Water, SpeciesCount };
 
 // The root of the two equilibrium equations, as the amounts themselves: a trace amount
@@ -18,12 +18,18 @@ struct RefinedRoot {
 
 // The root of the equilibrium equations at the engine's current feed and conditions.
 // Where every amount can be positive there is exactly one root, and it is found: by
-// Newton's method on the logarithms of the amounts, started from the previous point's
-// root, then from the middle of the domain, then from a nested bisection that cannot
-// miss. Where no composition has every amount positive, physical and exact are false.
-// Reads nothing of the solver's state; raises no floating-point flag that it does not
-// also judge itself, so the caller clears the flags afterwards.
+// Newton's method on the extents and the logarithms of the amounts, started from the
+// root extrapolated from the previous two points, then from the previous point's root,
+// then from the middle of the domain, then from a nested bisection that cannot miss. Where no
+// composition has every amount positive, physical and exact are false. Reads nothing of the
+// solver's state; raises no floating-point flag that it does not also judge itself, so the caller
+// clears the flags afterwards.
 RefinedRoot RefineRoot(Engine& engine);
+
+// The root by the last resort alone: the nested bisection, then Newton's method from
+// its point. False where there is no physical root. Lets the fallback be checked on
+// points that the earlier starts already solve.
+bool RootFromBisection(const Engine& engine, double* amounts);
 
 // True if some composition at the engine's current feed and conditions has every
 // amount strictly positive.

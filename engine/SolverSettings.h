@@ -48,8 +48,8 @@ struct SweepSettings {
 
 struct RefinementSettings {
     static constexpr int IterationLimit = 60;      // Newton iterations per start
-    static constexpr double Convergence = 1e-10;   // relative change of every amount: one more step
-    static constexpr double ResidualLimit = 1e-12; // log residuals and relative balances at the end
+    static constexpr double Convergence = 1e-8;    // no amount changes more: one more step
+    static constexpr double ResidualLimit = 1e-12; // every residual at the end, each relative
     static constexpr double StepCap = 30;          // largest change of a log amount per step
     // Log amounts kept within these, so that the exponentials neither overflow nor lose
     // their relative precision in subnormal numbers.

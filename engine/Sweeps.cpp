@@ -88,7 +88,7 @@ void SweepPressure(Engine& engine, int YAxisMode) {
 void RunSweep(Engine& engine, int XAxisMode, int YAxisMode) {
     ClearFloatingPointFaults();
     engine.loopLimitHits = {};
-    engine.refinement.HavePrevious = false;
+    engine.refinement.Known = 0;
 
     SolverWorkspace& ws = engine.workspace;
     ws.EquationCount = 2;

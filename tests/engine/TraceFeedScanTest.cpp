@@ -3,6 +3,7 @@
 // every stored value; each point whose domain is empty is marked as having none.
 
 #include "EngineTestSupport.h"
+#include "engine/RootRefinement.h"
 
 #include <gtest/gtest.h>
 
@@ -326,6 +327,43 @@ TEST(TraceFeedScan, EveryPhysicalRootIsFoundAndEveryOtherPointIsMarked) {
     EXPECT_EQ(figures.missed, 0);
     EXPECT_EQ(figures.exact + figures.marked, figures.points);
     EXPECT_GT(figures.marked, 0); // the heavy feeds at low steam
+}
+
+TEST(TraceFeedScan, TheBisectionFallbackFindsTheSameRoot) {
+    // The earlier starts solve every point of the scan, so the last resort is checked on
+    // its own: from the bisection's point, Newton's method reaches the stored root.
+    auto engine = testing::DefaultEngine();
+    int checked = 0;
+    for (const std::vector<double>& feed : ScanFeeds()) {
+        for (int k = 0; k < FeedComponentCount; ++k) {
+            engine->feedComposition[k] = feed[k];
+        }
+        PreparationVar(*engine);
+        for (const double t : {300.0, 980.0}) {
+            engine->InputTemperature = t;
+            engine->processConditions.InputPressure = t > 500 ? 1 : 30;
+            RunSweep(*engine, 0, 1);
+            for (const int i : {0, 40, 76}) {
+                engine->processConditions.Ratio = engine->resultSeries.XValue[i];
+                double amounts[5];
+                const bool found = RootFromBisection(*engine, amounts);
+                ASSERT_EQ(found, engine->physicalRoot[i]) << feed[0] << " " << t << " " << i;
+                if (!found) {
+                    continue;
+                }
+                ++checked;
+                const double total = amounts[0] + amounts[1] + amounts[2] + amounts[3] +
+                                     amounts[4] + engine->feedTotals.N2;
+                const double stored[4] = {engine->resultSeries.CH4[i], engine->resultSeries.CO[i],
+                                          engine->resultSeries.CO2[i], engine->resultSeries.H2[i]};
+                for (int k = 0; k < 4; ++k) {
+                    EXPECT_NEAR(amounts[k] / total, stored[k], 1e-10 * stored[k])
+                        << feed[0] << " " << t << " " << i << " species " << k;
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 300);
 }
 
 TEST(TraceFeedScan, EveryRunPrintsTheSameValues) {
