@@ -11,19 +11,18 @@ namespace {
 
 constexpr int N = SpeciesCount;
 
-// Reforming CH4 + H2O = CO + 3H2 and shift CO + H2O = CO2 + H2, per species.
+// Reforming CH4 + H2O = CO + 3H2 and shift CO + H2O = CO2 + H2, per species: also the
+// change of each amount with u = x + y (the reforming's extent) and with y (the shift's).
 constexpr double Reforming[N] = {-1, 1, 0, 3, -1};
 constexpr double Shift[N] = {0, -1, 1, 1, -1};
-// Atoms of carbon, hydrogen and oxygen in each species.
-constexpr double Carbon[N] = {1, 1, 1, 0, 0};
-constexpr double HydrogenAtoms[N] = {4, 0, 0, 2, 2};
-constexpr double Oxygen[N] = {0, 1, 2, 0, 1};
 
 // What the equations need of the feed and the conditions, computed once per point.
 struct Problem {
     double c, a, b, h, m, sw; // feed totals; sw is the added steam plus the feed water
     double lnK1, lnK2, lnPressure;
-    double elements[3]; // carbon, hydrogen and oxygen of feed and steam
+    // Carbon, hydrogen and oxygen of feed and steam: each must be positive for any
+    // composition to have every amount positive, and together they size the extents.
+    double elements[3];
 };
 
 bool MakeProblem(const Engine& engine, Problem& p) {
@@ -222,10 +221,6 @@ bool SolveLinear(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
     return true;
 }
 
-// The change of each amount with u and with y, and its feed value.
-constexpr double ByU[N] = {-1, 1, 0, 3, -1};
-constexpr double ByY[N] = {0, -1, 1, 1, -1};
-
 double FeedAmount(const Problem& p, int k) {
     const double feed[N] = {p.c, p.a, p.b, p.h, p.sw};
     return feed[k];
@@ -264,10 +259,10 @@ bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double
         for (int k = 0; k < N; ++k) {
             const double feed = FeedAmount(p, k);
             const double terms =
-                std::fabs(feed) + std::fabs(ByU[k] * u) + std::fabs(ByY[k] * y) + n[k];
-            f[2 + k] = (feed + ByU[k] * u + ByY[k] * y - n[k]) / terms;
-            J[2 + k][0] = ByU[k] / terms;
-            J[2 + k][1] = ByY[k] / terms;
+                std::fabs(feed) + std::fabs(Reforming[k] * u) + std::fabs(Shift[k] * y) + n[k];
+            f[2 + k] = (feed + Reforming[k] * u + Shift[k] * y - n[k]) / terms;
+            J[2 + k][0] = Reforming[k] / terms;
+            J[2 + k][1] = Shift[k] / terms;
             J[2 + k][2 + k] = -n[k] / terms;
             residual = std::max(residual, std::fabs(f[2 + k]));
         }
