@@ -139,6 +139,8 @@ void ChartDisplay(ChartModel& model, int YAxisMode, const CurveData& data) {
     if (YAxisMode < 0 || YAxisMode > 2 || data.LastIndex < 0)
         return;
     for (int i = 0; i <= data.LastIndex; ++i) {
+        if (data.HasPoint != nullptr && !data.HasPoint[i])
+            continue;
         const double x = data.XValue[i];
         if (YAxisMode == 2) {
             model.Series(2).AddPoint(x, data.CO2toCO[i]);

@@ -17,6 +17,9 @@ struct CurveData {
     const double* H2toCO;
     const double* CO2toCO;
     int LastIndex;
+    // HasPoint[i] false leaves point i out of every curve (a point without a value to
+    // show); the curves then join the neighbouring points. Null: every point is shown.
+    const bool* HasPoint = nullptr;
 };
 
 // The main window's chart configuration: title, footer, axes, legend, back wall

@@ -30,7 +30,8 @@ bool WritePicture(const SweepOptions& options, const QByteArray& png, const QStr
 
 bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QString* errorMessage) {
     const ResultSeries& r = engine.resultSeries;
-    const CurveData curves{r.XValue, r.CH4, r.CO, r.CO2, r.H2, r.H2toCO, r.CO2toCO, r.LastIndex};
+    const CurveData curves{
+        r.XValue, r.CH4, r.CO, r.CO2, r.H2, r.H2toCO, r.CO2toCO, r.LastIndex, engine.physicalRoot};
     QString reason;
     return WritePicture(options, ChartPicturePng(QSize(options.chartWidth, options.chartHeight),
                                                  options.YAxisMode, options.XAxisMode, curves,

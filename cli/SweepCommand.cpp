@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 
+#include <algorithm>
 #include <memory>
 
 #include "chart/CarbonLimitChartView.h"
@@ -116,6 +117,17 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
     } else if (!PrintLines(lines, out)) {
         PrintMessage(err, QStringLiteral("не удалось вывести результат в стандартный вывод"));
         return ExitFailure;
+    }
+
+    // The table shows the words at such points; the count goes to stderr, so that a
+    // script sees at once that some points have no composition.
+    if (!limit && options.format != OutputFormat::Csv) {
+        int withoutSolution = 0;
+        for (int i = 0; i <= std::min(engine->resultSeries.LastIndex, ResultCapacity - 1); ++i)
+            withoutSolution += engine->physicalRoot[i] ? 0 : 1;
+        if (withoutSolution > 0)
+            PrintMessage(err,
+                         QStringLiteral("точек без физического решения: %1").arg(withoutSolution));
     }
 
     if (options.chartFile) {

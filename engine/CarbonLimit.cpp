@@ -10,21 +10,13 @@
 
 namespace quorvel {
 
-double LargerActivityAtRatio(Engine& engine, double ratio, double& x, double& y) {
+double LargerActivityAtRatio(Engine& engine, double ratio) {
     engine.processConditions.Ratio = ratio;
-    // From the last root first: neighbouring probes have neighbouring roots.
-    bool found = RefineFrom(engine, x, y);
-    if (!found) {
-        double middleX;
-        double middleY;
-        if (DomainMiddle(engine, middleX, middleY) && RefineFrom(engine, middleX, middleY)) {
-            x = middleX;
-            y = middleY;
-            found = true;
-        }
-    }
+    // The refinement starts from the last probes' roots: neighbouring probes have
+    // neighbouring roots.
+    const RefinedRoot root = RefineRoot(engine);
     CarbonActivity activity{};
-    if (!found || !CarbonActivityAtPoint(engine, x, y, activity)) {
+    if (!root.physical || !CarbonActivityAtPoint(engine, root.amounts, activity)) {
         // No physical gas at this ratio: nothing shows that carbon cannot form.
         return HUGE_VAL;
     }
@@ -34,11 +26,11 @@ double LargerActivityAtRatio(Engine& engine, double ratio, double& x, double& y)
 void ComputeCarbonLimitTable(Engine& engine, CarbonLimitTable& table) {
     using S = CarbonLimitSettings;
     const ProcessConditions saved = engine.processConditions;
+    const RefinementState savedRefinement = engine.refinement;
+    engine.refinement.Known = 0;
     ProcessConditions& pc = engine.processConditions;
     pc.Pressure = pc.InputPressure;
     const FeedTotals& f = engine.feedTotals;
-    double x = SweepSettings::StartX;
-    double y = SweepSettings::StartY;
     table.count = 0;
     for (int i = 0; i < S::TemperatureCount; ++i) {
         const double t = S::TemperatureFirst + i * S::TemperatureStep;
@@ -47,7 +39,7 @@ void ComputeCarbonLimitTable(Engine& engine, CarbonLimitTable& table) {
         CarbonLimitRow& row = table.rows[i];
         row.temperature = t;
         row.limit = FindMinimumRatio(
-            [&](double ratio) { return LargerActivityAtRatio(engine, ratio, x, y); });
+            [&](double ratio) { return LargerActivityAtRatio(engine, ratio); });
         row.steamToCarbonDefined = f.C > 0;
         row.steamToCarbon = row.steamToCarbonDefined ? (row.limit.ratio + f.H2O) / f.C : 0;
         table.count = i + 1;
@@ -55,6 +47,7 @@ void ComputeCarbonLimitTable(Engine& engine, CarbonLimitTable& table) {
     // The refinement judges its own arithmetic; nothing of it is a fault of the cycle.
     ClearFloatingPointFaults();
     pc = saved;
+    engine.refinement = savedRefinement;
 }
 
 } // namespace quorvel

@@ -87,10 +87,11 @@ struct CarbonLimitTable {
 
 // The larger carbon activity of the equilibrium gas at the engine's feed, pressure
 // (processConditions.Pressure) and constants (K1, K2 of processConditions, set for the
-// temperature) and the given steam ratio, solved from (x, y) which it updates to the
-// root; +infinity where no physical root exists. Temperature is read from
-// processConditions.Temperature (kelvin, Celsius + 273).
-double LargerActivityAtRatio(Engine& engine, double ratio, double& x, double& y);
+// temperature) and the given steam ratio, from the exact root of the equilibrium
+// equations; +infinity where no physical root exists. Temperature is read from
+// processConditions.Temperature (kelvin, Celsius + 273). Moves the refinement's memory
+// of earlier roots on, as a point of a sweep does.
+double LargerActivityAtRatio(Engine& engine, double ratio);
 
 // Fills the table for the engine's feed and the entered pressure
 // (processConditions.InputPressure), with the equilibrium constants of the run. The

@@ -21,11 +21,11 @@ struct PointComposition {
     double Total; // dry total or wet total, as the basis demands
 };
 
-// What the exact-root refinement carries from one point of a run to the next.
+// What the exact-root refinement carries from one point of a run to the next: the roots
+// of the last two points, each as x + y, y and the logarithms of the five amounts.
 struct RefinementState {
-    bool HavePrevious; // false at a run's first point and after a point without a root
-    double PreviousX;
-    double PreviousY;
+    int Known;          // roots held: 0 at a run's first point and after a point without a root
+    double Roots[2][7]; // Roots[0] of the previous point, Roots[1] of the one before
 };
 
 // All state of the equilibrium engine, one instance of each record. The program
@@ -48,6 +48,10 @@ struct Engine {
     // Conversion, hydrogen yield, steam-to-carbon ratio and heat duty of every stored
     // point, filled beside resultSeries by every run.
     ReformerFigures figures{};
+    // physicalRoot[i]: point i has a composition with every amount positive. Where it is
+    // false no such composition exists; the point's arrays hold the solver's answer,
+    // which means nothing and is never shown.
+    bool physicalRoot[ResultCapacity]{};
 
     // The solver's own state.
     SolverWorkspace workspace{};

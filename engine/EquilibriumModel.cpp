@@ -69,4 +69,19 @@ double ComputeComposition(Engine& engine, double x, double y, bool dryBasis) {
     return dryBasis ? pc.Total : pc.Total / (1 + s);
 }
 
+double ComputeCompositionOfAmounts(Engine& engine, const double* amounts, bool dryBasis) {
+    const double s = engine.processConditions.Ratio;
+    const double m = engine.feedTotals.N2;
+    PointComposition& pc = engine.pointComposition;
+
+    const double dryTotal = amounts[0] + amounts[1] + amounts[2] + amounts[3] + m;
+    pc.Total = dryBasis ? dryTotal : dryTotal + amounts[4];
+    pc.CH4 = amounts[0] / pc.Total;
+    pc.CO = amounts[1] / pc.Total;
+    pc.CO2 = amounts[2] / pc.Total;
+    pc.H2 = amounts[3] / pc.Total;
+    pc.N2 = m / pc.Total;
+    return dryBasis ? pc.Total : pc.Total / (1 + s);
+}
+
 } // namespace quorvel

@@ -32,4 +32,9 @@ void SetVariableBounds(const Engine& engine, double* lower, double* upper);
 // VolumeChange value.
 double ComputeComposition(Engine& engine, double x, double y, bool dryBasis);
 
+// The same from the five amounts of methane, CO, CO2, hydrogen and water (mol per mol
+// feed gas) themselves, so that a trace amount keeps its relative precision. The totals
+// are the sums of the amounts with the inert gas.
+double ComputeCompositionOfAmounts(Engine& engine, const double* amounts, bool dryBasis);
+
 } // namespace quorvel

@@ -5,15 +5,16 @@
 
 namespace quorvel {
 
-bool CarbonActivityAtPoint(const Engine& engine, double x, double y, CarbonActivity& activity) {
-    const FeedTotals& f = engine.feedTotals;
+bool CarbonActivityAtPoint(const Engine& engine, const double* amounts,
+                           CarbonActivity& activity) {
     const ProcessConditions& pc = engine.processConditions;
-    const double CH4 = f.C - x - y;
-    const double CO = f.CO + x;
-    const double CO2 = f.CO2 + y;
-    const double H2 = 3 * x + f.H2 + 4 * y;
-    const double H2O = pc.Ratio + f.H2O - x - 2 * y;
-    const double wetTotal = 1 + pc.Ratio + 2 * x + 2 * y;
+    const double CH4 = amounts[Methane];
+    const double CO = amounts[CarbonMonoxide];
+    const double CO2 = amounts[CarbonDioxide];
+    const double H2 = amounts[Hydrogen];
+    const double H2O = amounts[Water];
+    // The wet total as the stored composition counts it: the amounts and the inert gas.
+    const double wetTotal = CH4 + CO + CO2 + H2 + H2O + engine.feedTotals.N2;
     if (!(CH4 > 0 && CO > 0 && CO2 > 0 && H2 > 0 && H2O > 0 && wetTotal > 0 && pc.Pressure > 0)) {
         return false;
     }
@@ -22,10 +23,10 @@ bool CarbonActivityAtPoint(const Engine& engine, double x, double y, CarbonActiv
     return true;
 }
 
-void StorePointCarbon(Engine& engine, int i, double x, double y) {
+void StorePointCarbon(Engine& engine, int i, const double* amounts) {
     CarbonSeries& cs = engine.carbonSeries;
     CarbonActivity activity{};
-    cs.Known[i] = CarbonActivityAtPoint(engine, x, y, activity);
+    cs.Known[i] = engine.physicalRoot[i] && CarbonActivityAtPoint(engine, amounts, activity);
     cs.Cracking[i] = cs.Known[i] ? activity.cracking : 0;
     cs.Boudouard[i] = cs.Known[i] ? activity.boudouard : 0;
 }

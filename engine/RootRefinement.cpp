@@ -9,210 +9,375 @@ namespace quorvel {
 
 namespace {
 
-// The amounts of the equilibrium gas at (x, y), mol per mol feed gas, and their
-// derivatives by x and y.
-struct Amounts {
-    double value[5]; // methane, CO, CO2, hydrogen, water
-    double wetTotal;
+constexpr int N = GasAmountCount;
+
+// Reforming CH4 + H2O = CO + 3H2 and shift CO + H2O = CO2 + H2, per species: also the
+// change of each amount with u = x + y (the reforming's extent) and with y (the shift's).
+constexpr double Reforming[N] = {-1, 1, 0, 3, -1};
+constexpr double Shift[N] = {0, -1, 1, 1, -1};
+
+// What the equations need of the feed and the conditions, computed once per point.
+struct Problem {
+    double c, a, b, h, m, sw; // feed totals; sw is the added steam plus the feed water
+    double lnK1, lnK2, lnPressure;
+    // Carbon, hydrogen and oxygen of feed and steam: each must be positive for any
+    // composition to have every amount positive, and together they size the extents.
+    double elements[3];
 };
 
-constexpr double dAmountDx[5] = {-1, 1, 0, 3, -1};
-constexpr double dAmountDy[5] = {-1, 0, 1, 4, -2};
-
-Amounts AmountsAt(const Engine& engine, double x, double y) {
+bool MakeProblem(const Engine& engine, Problem& p) {
     const FeedTotals& f = engine.feedTotals;
-    const double s = engine.processConditions.Ratio;
-    return {{f.C - x - y, f.CO + x, f.CO2 + y, 3 * x + f.H2 + 4 * y, s + f.H2O - x - 2 * y},
-            1 + s + 2 * x + 2 * y};
+    const ProcessConditions& pc = engine.processConditions;
+    const auto usable = [](double v) { return v > 0 && std::isfinite(v); };
+    if (!usable(pc.Pressure) || !usable(pc.K1) || !usable(pc.K2) || !std::isfinite(pc.Ratio)) {
+        return false;
+    }
+    p = {f.C,
+         f.CO,
+         f.CO2,
+         f.H2,
+         f.N2,
+         pc.Ratio + f.H2O,
+         std::log(pc.K1),
+         std::log(pc.K2),
+         std::log(pc.Pressure),
+         {}};
+    p.elements[0] = p.c + p.a + p.b;
+    p.elements[1] = 4 * p.c + 2 * p.h + 2 * p.sw;
+    p.elements[2] = p.a + 2 * p.b + p.sw;
+    return usable(p.elements[0]) && usable(p.elements[1]) && usable(p.elements[2]) &&
+           std::isfinite(p.m) && p.m >= 0;
 }
 
-// Every log below is of a value this test has admitted, so no flag can be raised.
-bool InDomain(const Amounts& amounts) {
-    for (const double amount : amounts.value) {
-        if (!(amount > RefinementSettings::SmallestAmount)) {
+// The amounts at u = x + y (the methane converted) and y (the CO2 formed).
+void AmountsAt(const Problem& p, double u, double y, double* n) {
+    n[Methane] = p.c - u;
+    n[CarbonMonoxide] = p.a + u - y;
+    n[CarbonDioxide] = p.b + y;
+    n[Hydrogen] = p.h + 3 * u + y;
+    n[Water] = p.sw - u - y;
+}
+
+bool AllPositive(const double* n) {
+    for (int k = 0; k < N; ++k) {
+        if (!(n[k] > 0)) {
             return false;
         }
     }
-    return amounts.wetTotal > RefinementSettings::SmallestAmount;
+    return true;
 }
 
-bool ConditionsUsable(const Engine& engine) {
-    const ProcessConditions& pc = engine.processConditions;
-    const auto usable = [](double v) { return v > 0 && std::isfinite(v); };
-    return usable(pc.Pressure) && usable(pc.K1) && usable(pc.K2) && std::isfinite(pc.Ratio);
+double WetTotal(const Problem& p, const double* n) {
+    return n[0] + n[1] + n[2] + n[3] + n[4] + p.m;
 }
 
-// f0 = ln(pCO pH2^3) - ln(pCH4 pH2O K1), f1 = ln(pCO2 pH2) - ln(pCO pH2O K2).
-void LogResiduals(const Engine& engine, const Amounts& a, double* f) {
-    const ProcessConditions& pc = engine.processConditions;
-    const double lnCH4 = std::log(a.value[0]);
-    const double lnCO = std::log(a.value[1]);
-    const double lnCO2 = std::log(a.value[2]);
-    const double lnH2 = std::log(a.value[3]);
-    const double lnH2O = std::log(a.value[4]);
-    const double lnPressureShare = std::log(pc.Pressure) - std::log(a.wetTotal);
-    f[0] = lnCO + 3 * lnH2 - lnCH4 - lnH2O + 2 * lnPressureShare - std::log(pc.K1);
-    f[1] = lnCO2 + lnH2 - lnCO - lnH2O - std::log(pc.K2);
+// The range of u over which some y leaves every amount positive: each bound comes from
+// two amounts that one u and y cannot both keep positive beyond it.
+bool URange(const Problem& p, double& low, double& high) {
+    low = std::max({-p.a - p.b, -(p.a + p.h) / 4, -(p.h + p.sw) / 2});
+    high = std::min(p.c, p.sw + p.b);
+    return low < high;
 }
 
-// The analytic Jacobian of the log residuals; its determinant is positive in the domain.
-struct Jacobian {
-    double a00, a01, a10, a11, determinant;
-};
-
-Jacobian JacobianAt(const Amounts& a) {
-    const double ch4 = 1 / a.value[0];
-    const double co = 1 / a.value[1];
-    const double co2 = 1 / a.value[2];
-    const double h2 = 1 / a.value[3];
-    const double h2o = 1 / a.value[4];
-    const double total = 1 / a.wetTotal;
-    Jacobian J;
-    J.a00 = co + 9 * h2 + ch4 + h2o - 4 * total;
-    J.a01 = 12 * h2 + ch4 + 2 * h2o - 4 * total;
-    J.a10 = -co + 3 * h2 + h2o;
-    J.a11 = co2 + 4 * h2 + 2 * h2o;
-    J.determinant = J.a00 * J.a11 - J.a01 * J.a10;
-    return J;
+// The range of y that keeps every amount positive at this u.
+void YRange(const Problem& p, double u, double& low, double& high) {
+    low = std::max(-p.b, -p.h - 3 * u);
+    high = std::min(p.a + u, p.sw - u);
 }
 
-// The Newton step -J^-1 f.
-void NewtonStep(const Jacobian& J, const double* f, double* step) {
-    step[0] = -(J.a11 * f[0] - J.a01 * f[1]) / J.determinant;
-    step[1] = -(J.a00 * f[1] - J.a10 * f[0]) / J.determinant;
-}
-
-// The larger component; a step that is not finite counts as infinitely large.
-double Size(const double* step) {
-    if (!std::isfinite(step[0]) || !std::isfinite(step[1])) {
-        return HUGE_VAL;
-    }
-    return std::max(std::fabs(step[0]), std::fabs(step[1]));
-}
-
-// Largest fraction of the step that leaves every amount at 1 % of its value or more.
-double ShortenedFraction(const Amounts& a, const double* step) {
-    double t = 1;
-    for (int i = 0; i < 5; ++i) {
-        const double change = dAmountDx[i] * step[0] + dAmountDy[i] * step[1];
-        if (change < 0) {
-            const double allowed = (1 - RefinementSettings::KeepFraction) * a.value[i] / -change;
-            t = std::min(t, allowed);
-        }
-    }
-    return t;
-}
-
-} // namespace
-
-bool DomainMiddle(const Engine& engine, double& x, double& y) {
-    const FeedTotals& f = engine.feedTotals;
-    const double sw = engine.processConditions.Ratio + f.H2O;
-    // u = x + y, the methane converted; then y within what u leaves.
-    const double uLow = std::max({-f.CO - f.CO2, -(f.CO + f.H2) / 4, -(f.H2 + sw) / 2});
-    const double uHigh = std::min(f.C, sw + f.CO2);
-    if (!(uLow < uHigh)) {
+// The middle (u, y) of the domain of positive amounts; false if no such point is found.
+bool DomainMiddle(const Problem& p, double& u, double& y) {
+    double uLow, uHigh;
+    if (!URange(p, uLow, uHigh)) {
         return false;
     }
-    const double u = (uLow + uHigh) / 2;
-    const double yLow = std::max(-f.CO2, -(f.H2 + 3 * u));
-    const double yHigh = std::min(f.CO + u, sw - u);
+    u = (uLow + uHigh) / 2;
+    double yLow, yHigh;
+    YRange(p, u, yLow, yHigh);
     if (!(yLow < yHigh)) {
         return false;
     }
     y = (yLow + yHigh) / 2;
-    x = u - y;
-    return InDomain(AmountsAt(engine, x, y));
+    double n[N];
+    AmountsAt(p, u, y, n);
+    return AllPositive(n);
 }
 
-bool RefineFrom(const Engine& engine, double& x, double& y) {
-    if (!ConditionsUsable(engine)) {
-        return false;
-    }
-    Amounts amounts = AmountsAt(engine, x, y);
-    if (!std::isfinite(x) || !std::isfinite(y) || !InDomain(amounts)) {
-        return false;
-    }
-    double f[2];
-    LogResiduals(engine, amounts, f);
-    for (int iteration = 0; iteration < RefinementSettings::IterationLimit; ++iteration) {
-        const Jacobian J = JacobianAt(amounts);
-        if (!(J.determinant > 0)) {
-            return false;
-        }
-        double step[2];
-        NewtonStep(J, f, step);
-        if (!std::isfinite(step[0]) || !std::isfinite(step[1])) {
-            return false;
-        }
-        const double stepSize = Size(step);
-        const double scale = std::max(std::fabs(x), std::fabs(y));
-        if (stepSize <= RefinementSettings::Convergence * scale) {
-            const Amounts last = AmountsAt(engine, x + step[0], y + step[1]);
-            if (InDomain(last)) {
-                x += step[0];
-                y += step[1];
-            }
-            return true;
-        }
+// ln(pCO2 pH2 / (pCO pH2O K2)): increases with y at fixed u.
+double ShiftResidual(const Problem& p, const double* n) {
+    return std::log(n[CarbonDioxide]) + std::log(n[Hydrogen]) - std::log(n[CarbonMonoxide]) -
+           std::log(n[Water]) - p.lnK2;
+}
 
-        // Shorten, then halve until the trial point is inside and its own Newton step
-        // (with this Jacobian) has shrunk enough: a natural monotonicity test.
-        double t = ShortenedFraction(amounts, step);
-        bool accepted = false;
-        for (int halving = 0; halving <= RefinementSettings::HalvingLimit; ++halving) {
-            const double trialX = x + t * step[0];
-            const double trialY = y + t * step[1];
-            const Amounts trial = AmountsAt(engine, trialX, trialY);
-            if (InDomain(trial)) {
-                double trialF[2];
-                LogResiduals(engine, trial, trialF);
-                double trialStep[2];
-                NewtonStep(J, trialF, trialStep);
-                if (Size(trialStep) <= (1 - RefinementSettings::DecreaseSlope * t) * stepSize) {
-                    x = trialX;
-                    y = trialY;
-                    amounts = trial;
-                    f[0] = trialF[0];
-                    f[1] = trialF[1];
-                    accepted = true;
-                    break;
-                }
-            }
-            t /= 2;
+// ln(pCO pH2^3 / (pCH4 pH2O K1)).
+double ReformingResidual(const Problem& p, const double* n) {
+    return std::log(n[CarbonMonoxide]) + 3 * std::log(n[Hydrogen]) - std::log(n[Methane]) -
+           std::log(n[Water]) + 2 * (p.lnPressure - std::log(WetTotal(p, n))) - p.lnK1;
+}
+
+// Bisection for the y at which the shift holds at this u; false if no y keeps every
+// amount positive in floating point. An amount at or below zero stands for an infinite
+// residual of the sign its side of the range gives.
+bool ShiftRootAt(const Problem& p, double u, double& y, double* n) {
+    double low, high;
+    YRange(p, u, low, high);
+    bool found = false;
+    for (int k = 0; k < RefinementSettings::BisectionLimit; ++k) {
+        const double middle = low + (high - low) / 2;
+        if (!(middle > low && middle < high)) {
+            break;
         }
-        if (!accepted) {
+        AmountsAt(p, u, middle, n);
+        const bool tooLow = !(n[CarbonDioxide] > 0) || !(n[Hydrogen] > 0);
+        const bool tooHigh = !(n[CarbonMonoxide] > 0) || !(n[Water] > 0);
+        if (tooLow && tooHigh) {
+            break;
+        }
+        if (tooLow) {
+            low = middle;
+        } else if (tooHigh) {
+            high = middle;
+        } else {
+            y = middle;
+            found = n[Methane] > 0;
+            (ShiftResidual(p, n) < 0 ? low : high) = middle;
+        }
+    }
+    if (found) {
+        AmountsAt(p, u, y, n);
+    }
+    return found;
+}
+
+// The nested bisection over u and y: the log residuals are monotone (the shift in y at
+// fixed u, the reforming along the curve where the shift holds, in u), so the bracket
+// always closes on the one root. Leaves in (u, y) the last point at which every amount
+// was positive.
+bool NestedBisection(const Problem& p, double& uFound, double& yFound) {
+    double low, high;
+    if (!URange(p, low, high)) {
+        return false;
+    }
+    const double uMiddle = low + (high - low) / 2;
+    double point[N];
+    bool found = false;
+    for (int k = 0; k < RefinementSettings::BisectionLimit; ++k) {
+        const double u = low + (high - low) / 2;
+        if (!(u > low && u < high)) {
+            break;
+        }
+        double y;
+        if (!ShiftRootAt(p, u, y, point)) {
+            // No y keeps every amount positive: u lies at an end of its range.
+            (u < uMiddle ? low : high) = u;
+            continue;
+        }
+        uFound = u;
+        yFound = y;
+        found = true;
+        (ReformingResidual(p, point) < 0 ? low : high) = u;
+    }
+    return found;
+}
+
+constexpr int M = N + 2; // unknowns of Newton's method: u, y and the log amounts
+static_assert(M == sizeof(RefinementState::Roots[0]) / sizeof(double));
+
+// Solves a x = r by elimination with partial pivoting; false if a pivot vanishes or the
+// answer is not finite.
+bool SolveLinear(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
+    for (int col = 0; col < M; ++col) {
+        int pivot = col;
+        for (int row = col + 1; row < M; ++row) {
+            if (std::fabs(a[row][col]) > std::fabs(a[pivot][col])) {
+                pivot = row;
+            }
+        }
+        if (!(std::fabs(a[pivot][col]) > 0)) {
             return false;
         }
+        if (pivot != col) {
+            std::swap(a[pivot], a[col]);
+            std::swap(r[pivot], r[col]);
+        }
+        for (int row = col + 1; row < M; ++row) {
+            const double factor = a[row][col] / a[col][col];
+            for (int k = col; k < M; ++k) {
+                a[row][k] -= factor * a[col][k];
+            }
+            r[row] -= factor * r[col];
+        }
+    }
+    for (int row = M - 1; row >= 0; --row) {
+        double sum = r[row];
+        for (int k = row + 1; k < M; ++k) {
+            sum -= a[row][k] * x[k];
+        }
+        x[row] = sum / a[row][row];
+        if (!std::isfinite(x[row])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+double FeedAmount(const Problem& p, int k) {
+    const double feed[N] = {p.c, p.a, p.b, p.h, p.sw};
+    return feed[k];
+}
+
+// Newton's method on the extents u, y together with z = ln(amount) of each species.
+// Equations: the two equilibria in log form, and for each species its amount as the
+// extents give it, relative to the size of the terms. A trace amount that is the
+// difference of two large terms is then fixed by the equilibria, with its own relative
+// precision, while the extents keep every other amount free of cancellation. True with
+// the root in (u, y, z) once the extents and each amount change by little and every
+// residual is small.
+bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double* z) {
+    bool closing = false;
+    for (int iteration = 0; iteration < RefinementSettings::IterationLimit; ++iteration) {
+        double n[N];
+        for (int k = 0; k < N; ++k) {
+            if (!(z[k] > RefinementSettings::LogAmountLow &&
+                  z[k] < RefinementSettings::LogAmountHigh)) {
+                return false;
+            }
+            n[k] = std::exp(z[k]);
+        }
+        const double total = WetTotal(p, n);
+        double f[M];
+        double J[M][M] = {};
+        f[0] = -2 * (std::log(total) - p.lnPressure) - p.lnK1;
+        f[1] = -p.lnK2;
+        for (int k = 0; k < N; ++k) {
+            f[0] += Reforming[k] * z[k];
+            f[1] += Shift[k] * z[k];
+            J[0][2 + k] = Reforming[k] - 2 * n[k] / total;
+            J[1][2 + k] = Shift[k];
+        }
+        double residual = std::max(std::fabs(f[0]), std::fabs(f[1]));
+        for (int k = 0; k < N; ++k) {
+            const double feed = FeedAmount(p, k);
+            const double terms =
+                std::fabs(feed) + std::fabs(Reforming[k] * u) + std::fabs(Shift[k] * y) + n[k];
+            f[2 + k] = (feed + Reforming[k] * u + Shift[k] * y - n[k]) / terms;
+            J[2 + k][0] = Reforming[k] / terms;
+            J[2 + k][1] = Shift[k] / terms;
+            J[2 + k][2 + k] = -n[k] / terms;
+            residual = std::max(residual, std::fabs(f[2 + k]));
+        }
+        if (closing) {
+            return residual <= RefinementSettings::ResidualLimit;
+        }
+        double minusF[M];
+        for (int k = 0; k < M; ++k) {
+            minusF[k] = -f[k];
+        }
+        double step[M];
+        if (!SolveLinear(J, minusF, step)) {
+            return false;
+        }
+        // The extents' steps measured against the size of the feed, the amounts' steps
+        // are relative changes already.
+        const double extentScale = p.elements[0] + p.elements[1] + p.elements[2];
+        double size = std::max(std::fabs(step[0]), std::fabs(step[1])) / extentScale;
+        for (int k = 2; k < M; ++k) {
+            size = std::max(size, std::fabs(step[k]));
+        }
+        // A long step only ever comes from a trace amount far from its value; its
+        // equation is then nearly linear in its logarithm, yet a cap keeps the other
+        // amounts from being thrown out of range.
+        const double scale =
+            size > RefinementSettings::StepCap ? RefinementSettings::StepCap / size : 1;
+        u += scale * step[0];
+        y += scale * step[1];
+        for (int k = 0; k < N; ++k) {
+            z[k] += scale * step[2 + k];
+        }
+        // Convergence is quadratic: once the changes are this small, the step just
+        // taken has brought every amount to full precision.
+        closing = size <= RefinementSettings::Convergence;
     }
     return false;
 }
 
-RefinedRoot RefineRoot(Engine& engine, double solverX, double solverY) {
+// Newton's method from a point of the domain given by its extents.
+bool NewtonFromExtents(const Problem& p, double& u, double& y, double* z) {
+    double n[N];
+    AmountsAt(p, u, y, n);
+    for (int k = 0; k < N; ++k) {
+        z[k] = std::log(n[k]);
+    }
+    return NewtonOnExtentsAndLogAmounts(p, u, y, z);
+}
+
+} // namespace
+
+bool RootFromBisection(const Engine& engine, double* amounts) {
+    Problem p;
+    double v[M];
+    if (!MakeProblem(engine, p) || !DomainMiddle(p, v[0], v[1]) ||
+        !NestedBisection(p, v[0], v[1]) || !NewtonFromExtents(p, v[0], v[1], v + 2)) {
+        return false;
+    }
+    for (int k = 0; k < N; ++k) {
+        amounts[k] = std::exp(v[2 + k]);
+    }
+    return true;
+}
+
+bool PhysicalDomainExists(const Engine& engine) {
+    Problem p;
+    double u, y;
+    return MakeProblem(engine, p) && DomainMiddle(p, u, y);
+}
+
+RefinedRoot RefineRoot(Engine& engine) {
     RefinementState& state = engine.refinement;
-    double x;
-    double y;
+    RefinedRoot root{};
+    Problem p;
+    double middleU, middleY;
+    if (!MakeProblem(engine, p) || !DomainMiddle(p, middleU, middleY)) {
+        state.Known = 0;
+        return root;
+    }
+    root.physical = true;
+
+    // v: u, y, then the log amounts.
+    double v[M];
     bool found = false;
-    if (state.HavePrevious) {
-        x = state.PreviousX;
-        y = state.PreviousY;
-        found = RefineFrom(engine, x, y);
+    if (state.Known == 2) {
+        // The sweep's steps are even, so the line through the last two roots starts
+        // Newton's method closer than the last root alone.
+        for (int k = 0; k < M; ++k) {
+            v[k] = 2 * state.Roots[0][k] - state.Roots[1][k];
+        }
+        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2);
     }
-    if (!found && DomainMiddle(engine, x, y)) {
-        found = RefineFrom(engine, x, y);
+    if (!found && state.Known >= 1) {
+        std::copy(state.Roots[0], state.Roots[0] + M, v);
+        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2);
     }
     if (!found) {
-        x = solverX;
-        y = solverY;
-        found = RefineFrom(engine, x, y);
+        v[0] = middleU;
+        v[1] = middleY;
+        found = NewtonFromExtents(p, v[0], v[1], v + 2);
     }
-    state.HavePrevious = found;
+    if (!found && NestedBisection(p, v[0], v[1])) {
+        found = NewtonFromExtents(p, v[0], v[1], v + 2);
+    }
     if (!found) {
-        return {solverX, solverY, false};
+        state.Known = 0;
+        return root;
     }
-    state.PreviousX = x;
-    state.PreviousY = y;
-    return {x, y, true};
+    std::copy(state.Roots[0], state.Roots[0] + M, state.Roots[1]);
+    std::copy(v, v + M, state.Roots[0]);
+    state.Known = std::min(state.Known + 1, 2);
+    for (int k = 0; k < N; ++k) {
+        root.amounts[k] = std::exp(v[2 + k]);
+    }
+    root.exact = true;
+    return root;
 }
 
 } // namespace quorvel

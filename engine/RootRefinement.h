@@ -4,24 +4,35 @@
 
 namespace quorvel {
 
-// A pair of reaction extents and whether it is the converged root of the equations.
+// The amounts of the equilibrium gas, mol per mol feed gas, in the order of
+// RefinedRoot::amounts.
+enum GasAmount { Methane, CarbonMonoxide, CarbonDioxide, Hydrogen, Water, GasAmountCount };
+
+// The root of the two equilibrium equations, as the amounts themselves: a trace amount
+// keeps its full relative precision instead of being the difference of two totals.
 struct RefinedRoot {
-    double x;
-    double y;
-    bool exact;
+    double amounts[GasAmountCount];
+    bool physical; // some composition has every amount strictly positive
+    bool exact;    // amounts hold the converged root
 };
 
-// The exact root of the two equilibrium equations at the engine's current feed and
-// conditions, by Newton's method on their logarithmic form inside the domain where every
-// amount is positive. Tries the previous point's root, the middle of the domain and the
-// solver's answer (solverX, solverY) in turn; if none converges (no physical root),
-// returns the solver's answer with exact false. Raises no floating-point flag.
-RefinedRoot RefineRoot(Engine& engine, double solverX, double solverY);
+// The root of the equilibrium equations at the engine's current feed and conditions.
+// Where every amount can be positive there is exactly one root, and it is found: by
+// Newton's method on the extents and the logarithms of the amounts, started from the
+// root extrapolated from the previous two points, then from the previous point's root,
+// then from the middle of the domain, then from a nested bisection that cannot miss. Where no
+// composition has every amount positive, physical and exact are false. Reads nothing of the
+// solver's state; raises no floating-point flag that it does not also judge itself, so the caller
+// clears the flags afterwards.
+RefinedRoot RefineRoot(Engine& engine);
 
-// One start of the refinement; true with the root in (x, y) if it converged.
-bool RefineFrom(const Engine& engine, double& x, double& y);
+// The root by the last resort alone: the nested bisection, then Newton's method from
+// its point. False where there is no physical root. Lets the fallback be checked on
+// points that the earlier starts already solve.
+bool RootFromBisection(const Engine& engine, double* amounts);
 
-// The middle of the domain of positive amounts; false if the domain is empty.
-bool DomainMiddle(const Engine& engine, double& x, double& y);
+// True if some composition at the engine's current feed and conditions has every
+// amount strictly positive.
+bool PhysicalDomainExists(const Engine& engine);
 
 } // namespace quorvel

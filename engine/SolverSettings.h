@@ -47,14 +47,17 @@ struct SweepSettings {
 };
 
 struct RefinementSettings {
-    static constexpr int IterationLimit = 50;     // Newton iterations per start
-    static constexpr int HalvingLimit = 60;       // step halvings per iteration
-    static constexpr double KeepFraction = 0.01;  // no amount drops below 1 % of its value
-    static constexpr double Convergence = 1e-13;  // step relative to the larger unknown
-    static constexpr double DecreaseSlope = 0.25; // next step at most (1 - t/4) of this one
-    // Smallest amount accepted as positive: keeps 1/amount and the Jacobian's
-    // determinant far from overflow. Far below any amount that shows in a result.
-    static constexpr double SmallestAmount = 1e-150;
+    static constexpr int IterationLimit = 60;      // Newton iterations per start
+    static constexpr double Convergence = 1e-8;    // no amount changes more: one more step
+    static constexpr double ResidualLimit = 1e-12; // every residual at the end, each relative
+    static constexpr double StepCap = 30;          // largest change of a log amount per step
+    // Log amounts kept within these, so that the exponentials neither overflow nor lose
+    // their relative precision in subnormal numbers.
+    static constexpr double LogAmountLow = -700;
+    static constexpr double LogAmountHigh = 700;
+    // Halvings per level of the nested bisection: enough to reach the last bit of any
+    // bracket met, and a bound on the work if it is not reached.
+    static constexpr int BisectionLimit = 80;
 };
 
 } // namespace quorvel

@@ -17,7 +17,17 @@ namespace {
 // The four figures of the point at index i. They are additions to the stored point and
 // never end a run: a figure whose arithmetic faults (only an absurd feed can make it
 // overflow) is stored as undefined, and its flags are cleared.
-void StoreFigures(Engine& engine, int i, double x, double y) {
+void StoreFigures(Engine& engine, int i, const double* amounts) {
+    if (!engine.physicalRoot[i]) {
+        // No composition, so nothing to describe: every figure is undefined.
+        const double undefined = std::numeric_limits<double>::quiet_NaN();
+        ReformerFigures& rf = engine.figures;
+        rf.MethaneConversion[i] = rf.H2Yield[i] = rf.SteamToCarbon[i] = rf.HeatDuty[i] = undefined;
+        return;
+    }
+    // The extents: carbon monoxide and carbon dioxide formed.
+    const double x = amounts[CarbonMonoxide] - engine.feedTotals.CO;
+    const double y = amounts[CarbonDioxide] - engine.feedTotals.CO2;
     const ProcessConditions& pc = engine.processConditions;
     PointFigures point = ComputePointFigures(engine.feedComposition, engine.feedTotals, pc.Ratio,
                                              pc.Temperature - SweepSettings::CelsiusToKelvin, x, y);
@@ -46,12 +56,17 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, int YAxisMode) {
     ThrowOnFloatingPointFault();
 
     // The solver's chain in Unknowns goes on untouched; the point stores the exact root.
-    const RefinedRoot root = RefineRoot(engine, ws.Unknowns[0], ws.Unknowns[1]);
+    const RefinedRoot root = RefineRoot(engine);
     // The refinement judges its own arithmetic; what it leaves in the flags is not a
     // fault of the run.
     ClearFloatingPointFaults();
 
-    const double volumeChange = ComputeComposition(engine, root.x, root.y, YAxisMode == 0);
+    // Without a root the solver's answer is stored, as meaningless as it is, so that the
+    // faults its composition raises are still reported.
+    const bool dry = YAxisMode == 0;
+    const double volumeChange =
+        root.exact ? ComputeCompositionOfAmounts(engine, root.amounts, dry)
+                   : ComputeComposition(engine, ws.Unknowns[0], ws.Unknowns[1], dry);
     const PointComposition& pc = engine.pointComposition;
     ResultSeries& rs = engine.resultSeries;
     rs.CH4[i] = pc.CH4;
@@ -64,9 +79,10 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, int YAxisMode) {
     rs.CO2toCO[i] = pc.CO2 / pc.CO;
     rs.XValue[i] = xValue;
     engine.exactRoot[i] = root.exact;
-    StorePointCarbon(engine, i, root.x, root.y);
+    engine.physicalRoot[i] = root.physical;
+    StorePointCarbon(engine, i, root.amounts);
     ThrowOnFloatingPointFault();
-    StoreFigures(engine, i, root.x, root.y);
+    StoreFigures(engine, i, root.amounts);
     rs.LastIndex = i;
 }
 
@@ -112,7 +128,7 @@ void SweepPressure(Engine& engine, int YAxisMode) {
 void RunSweep(Engine& engine, int XAxisMode, int YAxisMode) {
     ClearFloatingPointFaults();
     engine.loopLimitHits = {};
-    engine.refinement.HavePrevious = false;
+    engine.refinement.Known = 0;
 
     SolverWorkspace& ws = engine.workspace;
     ws.EquationCount = 2;

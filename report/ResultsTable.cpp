@@ -52,8 +52,15 @@ int ValidMode(int mode) {
     return (mode >= 0 && mode <= 2) ? mode : 0;
 }
 
-QString PointLine(const ResultSeries& results, int i, int YAxisMode, QChar separator) {
+// Shown after the X value of a point at which no composition has every amount positive.
+constexpr char16_t NoPhysicalSolution[] = u"нет физического решения";
+
+QString PointLine(const Engine& engine, int i, int YAxisMode, QChar separator) {
+    const ResultSeries& results = engine.resultSeries;
     QString line = FormatFixed(results.XValue[i], XValueDecimals, XValueWidth, separator);
+    if (!engine.physicalRoot[i]) {
+        return line + QLatin1Char(' ') + QString::fromUtf16(NoPhysicalSolution);
+    }
     const auto column = [&](double value, int width) {
         AppendTableField(line, FormatFixed(value, ColumnDecimals, width, separator));
     };
@@ -102,7 +109,7 @@ QStringList ResultsTableLines(const Engine& engine, int XAxisMode, int YAxisMode
     // Never read past the arrays, whatever LastIndex holds.
     const int lastIndex = std::min(engine.resultSeries.LastIndex, ResultCapacity - 1);
     for (int i = 0; i <= lastIndex; ++i)
-        lines << PointLine(engine.resultSeries, i, YAxisMode, decimalSeparator);
+        lines << PointLine(engine, i, YAxisMode, decimalSeparator);
     return lines;
 }
 

@@ -470,8 +470,8 @@ void TMainForm::SaveToMemo() {
 
 void TMainForm::ChartDisplay() {
     const quorvel::ResultSeries& r = engine_.resultSeries;
-    const quorvel::CurveData data{r.XValue, r.CH4,    r.CO,      r.CO2,
-                                  r.H2,     r.H2toCO, r.CO2toCO, r.LastIndex};
+    const quorvel::CurveData data{
+        r.XValue, r.CH4, r.CO, r.CO2, r.H2, r.H2toCO, r.CO2toCO, r.LastIndex, engine_.physicalRoot};
     quorvel::ChartDisplay(*Chart, YAxisMode(), data);
     Chart->Model().SetXBands(MarkCarbon() ? quorvel::CarbonFormationBands(engine_)
                                           : std::vector<quorvel::ChartXBand>());

@@ -163,6 +163,30 @@ TEST(ReformingChart, ChartDisplayReloadsTheCurvesOfTheView) {
         EXPECT_EQ(chart.Series(i).Count(), 0);
 }
 
+TEST(ReformingChart, PointsWithoutAValueAreLeftOutOfEveryCurve) {
+    TChart chart;
+    ConfigureReformingChart(chart);
+    const Sweep sweep;
+    CurveData data = sweep.Data();
+    const bool some[5] = {false, true, false, true, true};
+    data.HasPoint = some;
+    for (const int view : {0, 2}) {
+        ChartDisplay(chart, view, data);
+        for (int i = view == 2 ? 2 : 0; i < 4; ++i) {
+            ASSERT_EQ(chart.Series(i).Count(), 3) << view << " " << i;
+            // The curve joins the neighbours 1.15 and 3.05 directly.
+            EXPECT_EQ(chart.Series(i).XValues()[0], 1.15);
+            EXPECT_EQ(chart.Series(i).XValues()[1], 3.05);
+        }
+    }
+    EXPECT_EQ(chart.Series(3).YValues()[1], 5.5);
+    const bool none[5] = {};
+    data.HasPoint = none;
+    ChartDisplay(chart, 0, data);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(chart.Series(i).Count(), 0);
+}
+
 TEST(ReformingChart, RepaintRequestsCoalesceAndTheTitleRepaintsAtOnce) {
     TChart chart;
     ConfigureReformingChart(chart);

@@ -89,7 +89,8 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
         ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
         const QStringList rows = csv.outLines();
         ASSERT_EQ(rows.size(), 1 + s.points) << s.sweep;
-        EXPECT_TRUE(rows[0].contains(",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,"));
+        EXPECT_TRUE(rows[0].contains(
+            ",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,physical,"));
         EXPECT_TRUE(
             rows[0].contains(",methane_conversion,h2_yield,steam_to_carbon,heat_duty_kj_per_mol,"));
         EXPECT_EQ(ToDouble(rows[1].section(',', 0, 0)), s.first);
@@ -101,8 +102,9 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
         ASSERT_EQ(tableLines.size(), 5 + s.points);
         for (int i = 0; i < s.points; ++i) {
             const QStringList fields = rows[i + 1].split(',');
-            ASSERT_EQ(fields.size(), 14 + 3); // and the three carbon columns
+            ASSERT_EQ(fields.size(), 15 + 3); // and the three carbon columns
             EXPECT_EQ(fields[9], QStringLiteral("1")) << "no exact root at point " << i;
+            EXPECT_EQ(fields[10], QStringLiteral("1")) << "no physical root at point " << i;
             const QStringList printed = tableLines[5 + i].split(' ', Qt::SkipEmptyParts);
             ASSERT_EQ(printed.size(), 7);
             EXPECT_EQ(printed[0], QString::number(ToDouble(fields[0]), 'f', 2));
@@ -111,6 +113,41 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
                     << s.sweep << " point " << i << " column " << column;
         }
     }
+}
+
+TEST(SweepProgram, PointsWithoutAPhysicalCompositionAreSaidPlainly) {
+    // Pure ethane below a third of a mole of steam: no composition has every amount
+    // positive at the ratios 0.20, 0.25 and 0.30.
+    const QStringList ethane = {"--feed", "0,100,0,0,0,0,0,0,0", "--temperature",
+                                "700",    "--pressure",          "1"};
+    const SweepRun table = Sweep(ethane, QStringLiteral("ru_RU.UTF-8"));
+    ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
+    const QStringList lines = table.outLines();
+    ASSERT_EQ(lines.size(), 5 + 77);
+    EXPECT_EQ(lines[5], QStringLiteral("    0,20 нет физического решения"));
+    EXPECT_EQ(lines[7], QStringLiteral("    0,30 нет физического решения"));
+    EXPECT_EQ(lines[8].split(' ', Qt::SkipEmptyParts).size(), 7);
+    EXPECT_EQ(table.errLines(),
+              QStringList{QStringLiteral("quorvel-sweep: точек без физического решения: 3")});
+
+    const SweepRun csv = Sweep(ethane + QStringList{"--format", "csv"});
+    ASSERT_EQ(csv.exitCode, 0);
+    EXPECT_EQ(csv.err, QString());
+    const QStringList rows = csv.outLines();
+    // Without a composition the figures and the carbon activities are empty too.
+    EXPECT_EQ(rows[1], QStringLiteral("0.2,,,,,,,,,0,0,,,,,,,"));
+    EXPECT_EQ(rows[3], QStringLiteral("0.3,,,,,,,,,0,0,,,,,,,"));
+    EXPECT_EQ(rows[4].section(',', 9, 10), QStringLiteral("1,1")) << rows[4].toStdString();
+
+    // A trace feed prints the same bytes on every run, whatever the solver drew.
+    const QStringList trace = {
+        "--feed", "0.01,0,0,0,99.99,0,0,0,0", "--temperature", "980", "--pressure", "1", "--format",
+        "csv"};
+    const SweepRun first = Sweep(trace);
+    const SweepRun second = Sweep(trace);
+    ASSERT_EQ(first.exitCode, 0);
+    EXPECT_EQ(first.out, second.out);
+    EXPECT_FALSE(first.out.contains(QStringLiteral(",-"))) << "a negative amount was printed";
 }
 
 TEST(SweepProgram, OutputFileIsWindows1251WithCrLfAndNothingOnStdout) {

@@ -125,12 +125,10 @@ TEST(CarbonActivity, BothActivitiesAgreeAtEquilibriumWithStandardConstants) {
                     const double T = t + StandardKelvinOffset;
                     pc.K1 = EquilibriumConstantBar(SteamReforming, T) / (BarPerAtm * BarPerAtm);
                     pc.K2 = EquilibriumConstantBar(WaterGasShift, T);
-                    double x;
-                    double y;
-                    ASSERT_TRUE(DomainMiddle(*engine, x, y));
-                    ASSERT_TRUE(RefineFrom(*engine, x, y));
+                    const RefinedRoot root = RefineRoot(*engine);
+                    ASSERT_TRUE(root.exact);
                     CarbonActivity a{};
-                    ASSERT_TRUE(CarbonActivityAtPoint(*engine, x, y, a));
+                    ASSERT_TRUE(CarbonActivityAtPoint(*engine, root.amounts, a));
                     EXPECT_NEAR(a.cracking / a.boudouard, 1, 1e-9) << t << " " << ratio << " " << p;
                     ++checked;
                 }
@@ -211,12 +209,10 @@ TEST(CarbonLimit, TableOfTheStartUpFeedHasActivityOneAtEveryRatio) {
         pc.Temperature = row.temperature + 273;
         pc.Pressure = 25;
         ComputeConstants(*engine, pc.Temperature);
-        double x = 0.3;
-        double y = 0.1;
-        const double at = LargerActivityAtRatio(*engine, row.limit.ratio, x, y);
+        const double at = LargerActivityAtRatio(*engine, row.limit.ratio);
         EXPECT_LE(at, 1) << row.temperature;
         EXPECT_GE(at, 1 - 1e-6) << row.temperature;
-        EXPECT_GT(LargerActivityAtRatio(*engine, row.limit.ratio - 1e-6, x, y), 1)
+        EXPECT_GT(LargerActivityAtRatio(*engine, row.limit.ratio - 1e-6), 1)
             << row.temperature;
     }
     // At the start-up temperature the boundary lies between the marked 0.85 and 0.90.

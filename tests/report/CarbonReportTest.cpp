@@ -56,15 +56,15 @@ TEST(CarbonReport, CsvEndsWithBothActivitiesAndTheFlag) {
     int forming = 0;
     for (int i = 0; i <= 76; ++i) {
         const QStringList fields = lines[i + 1].split(QLatin1Char(','));
-        ASSERT_EQ(fields.size(), 17);
+        ASSERT_EQ(fields.size(), 18);
         if (i == 20) {
-            EXPECT_TRUE(fields[14].isEmpty() && fields[15].isEmpty() && fields[16].isEmpty());
+            EXPECT_TRUE(fields[15].isEmpty() && fields[16].isEmpty() && fields[17].isEmpty());
             continue;
         }
-        EXPECT_EQ(ToDouble(fields[14]), engine->carbonSeries.Cracking[i]);
-        EXPECT_EQ(ToDouble(fields[15]), engine->carbonSeries.Boudouard[i]);
-        EXPECT_EQ(fields[16], FormsCarbon(*engine, i) ? "1" : "0");
-        forming += fields[16] == "1";
+        EXPECT_EQ(ToDouble(fields[15]), engine->carbonSeries.Cracking[i]);
+        EXPECT_EQ(ToDouble(fields[16]), engine->carbonSeries.Boudouard[i]);
+        EXPECT_EQ(fields[17], FormsCarbon(*engine, i) ? "1" : "0");
+        forming += fields[17] == "1";
     }
     EXPECT_EQ(forming, 14);
 }

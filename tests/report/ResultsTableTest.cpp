@@ -33,6 +33,7 @@ std::unique_ptr<Engine> HandFilledEngine(int pointCount) {
         r.VolumeChange[i] = 2.5;
         r.H2toCO[i] = 12.3456;
         r.CO2toCO[i] = 1.5;
+        engine->physicalRoot[i] = true;
         x += 0.05;
     }
     r.LastIndex = pointCount - 1;
@@ -87,6 +88,20 @@ TEST(ResultsTable, WetViewOfThePressureSweepWithAPoint) {
               QStringLiteral(" Давление   CH4     CO      CO2     H2      N2   Изм. объема"));
     EXPECT_EQ(lines[6],
               QStringLiteral("   15.50   0.1234  0.0568  0.0890  0.7000  0.0000  2.5000"));
+}
+
+TEST(ResultsTable, APointWithoutAPhysicalCompositionShowsItsXValueAndTheWords) {
+    auto engine = HandFilledEngine(3);
+    engine->physicalRoot[1] = false;
+    engine->resultSeries.XValue[2] = 1234.5;
+    engine->physicalRoot[2] = false;
+    for (int view = 0; view < 3; ++view) {
+        const QStringList lines = ResultsTableLines(*engine, 0, view, Point);
+        ASSERT_EQ(lines.size(), 8);
+        EXPECT_TRUE(lines[5].startsWith(QStringLiteral("    0.20  ")));
+        EXPECT_EQ(lines[6], QStringLiteral("    0.25 нет физического решения"));
+        EXPECT_EQ(lines[7], QStringLiteral(" 1234.50 нет физического решения"));
+    }
 }
 
 TEST(ResultsTable, OversizedFieldsPushTheLineRightAndKeepABlankBeforeThem) {

@@ -63,19 +63,19 @@ TEST(StandardDataReport, CsvEndsWithTheFourFiguresAtFullPrecision) {
     // The three carbon columns follow the figures.
     EXPECT_TRUE(lines[0].startsWith(
         QStringLiteral("temperature_C,CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,"
-                       "exact_root,methane_conversion,h2_yield,steam_to_carbon,"
+                       "exact_root,physical,methane_conversion,h2_yield,steam_to_carbon,"
                        "heat_duty_kj_per_mol,")));
     const ReformerFigures& f = engine->figures;
     for (int i = 0; i < 26; ++i) {
         const QStringList fields = lines[i + 1].split(',');
-        ASSERT_EQ(fields.size(), 14 + 3);
-        EXPECT_EQ(ToDouble(fields[10]), f.MethaneConversion[i]);
-        EXPECT_EQ(ToDouble(fields[11]), f.H2Yield[i]);
-        EXPECT_EQ(ToDouble(fields[12]), f.SteamToCarbon[i]);
-        EXPECT_EQ(ToDouble(fields[13]), f.HeatDuty[i]);
+        ASSERT_EQ(fields.size(), 15 + 3);
+        EXPECT_EQ(ToDouble(fields[11]), f.MethaneConversion[i]);
+        EXPECT_EQ(ToDouble(fields[12]), f.H2Yield[i]);
+        EXPECT_EQ(ToDouble(fields[13]), f.SteamToCarbon[i]);
+        EXPECT_EQ(ToDouble(fields[14]), f.HeatDuty[i]);
         EXPECT_GT(f.HeatDuty[i], 0);
     }
-    EXPECT_EQ(lines[1].section(',', 12, 12), QStringLiteral("2.5"));
+    EXPECT_EQ(lines[1].section(',', 13, 13), QStringLiteral("2.5"));
 }
 
 TEST(StandardDataReport, UndefinedFiguresAreEmptyFields) {
@@ -89,9 +89,9 @@ TEST(StandardDataReport, UndefinedFiguresAreEmptyFields) {
     ASSERT_EQ(lines.size(), 1 + 31);
     for (int i = 1; i < lines.size(); ++i) {
         const QStringList fields = lines[i].split(',');
-        ASSERT_EQ(fields.size(), 14 + 3);
-        EXPECT_TRUE(fields[10].isEmpty() && fields[11].isEmpty() && fields[12].isEmpty());
-        EXPECT_EQ(ToDouble(fields[13]), engine->figures.HeatDuty[i - 1]);
+        ASSERT_EQ(fields.size(), 15 + 3);
+        EXPECT_TRUE(fields[11].isEmpty() && fields[12].isEmpty() && fields[13].isEmpty());
+        EXPECT_EQ(ToDouble(fields[14]), engine->figures.HeatDuty[i - 1]);
     }
 }
 

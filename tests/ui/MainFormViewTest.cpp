@@ -129,6 +129,34 @@ TEST_F(MainFormTest, TableAndChartFollowBothModes) {
     EXPECT_TRUE(Entry("ComboBoxTemperature")->isVisible());
 }
 
+TEST_F(MainFormTest, APointWithoutACompositionShowsTheWordsAndNoChartPoint) {
+    for (const QLocale& locale : {RussianLocale, QLocale::c()}) {
+        Open(locale);
+        // Pure ethane: below a third of a mole of steam no composition has every amount
+        // positive, so the first three points of the ratio sweep have none.
+        for (int i = 0; i < quorvel::FeedComponentCount; ++i)
+            engine->feedComposition[i] = i == 1 ? 100 : 0;
+        quorvel::PreparationVar(*engine);
+        Choose("RadioGroupAxisY", 1);
+        const QString separator = locale.decimalPoint();
+        const QStringList lines = form->MemoLines();
+        ASSERT_EQ(lines.size(), 5 + 77);
+        EXPECT_EQ(lines[5], "    0" + separator + "20 нет физического решения");
+        EXPECT_EQ(lines[7], "    0" + separator + "30 нет физического решения");
+        EXPECT_FALSE(lines[8].contains(QStringLiteral("нет")));
+
+        auto* chart = form->findChild<quorvel::TChart*>("Chart");
+        for (int s = 0; s < 4; ++s) {
+            ASSERT_EQ(chart->Series(s).Count(), 74) << s;
+            EXPECT_EQ(chart->Series(s).XValues().Value(0), engine->resultSeries.XValue[3]);
+        }
+        Choose("RadioGroupAxisY", 2);
+        EXPECT_EQ(chart->Series(3).Count(), 74);
+        EXPECT_EQ(chart->Series(3).YValues().Value(0), engine->resultSeries.H2toCO[3]);
+        TearDown();
+    }
+}
+
 TEST_F(MainFormTest, APointDesktopReadsItsOwnTextsAndGetsAPointTable) {
     Open(QLocale::c());
     EXPECT_TRUE(messages.isEmpty());
