@@ -3,9 +3,25 @@
 #include "chart/ChartPainter.h"
 #include "chart/TextMeasurer.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace quorvel {
+
+namespace {
+
+bool SameLine(const std::optional<ChartReadout>& a, const std::optional<ChartReadout>& b) {
+    if (a.has_value() != b.has_value())
+        return false;
+    if (!a)
+        return true;
+    const PixelLine& l = a->hoverLine;
+    const PixelLine& m = b->hoverLine;
+    return l.x1 == m.x1 && l.y1 == m.y1 && l.x2 == m.x2 && l.y2 == m.y2;
+}
+
+} // namespace
 
 TChart::TChart(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -23,10 +39,66 @@ void TChart::RepaintNow() {
 
 void TChart::paintEvent(QPaintEvent*) {
     static thread_local FontTextMeasurer measure;
+    memoryBeforeLastPaint_ = memory_;
     lastLayout_ = ComputeChartLayout(model_, size(), measure, memory_);
     QPainter painter(this);
     PaintChart(painter, model_, lastLayout_, measure);
+    // The line follows the curves when they change under a resting mouse.
+    if (hoverPosition_) {
+        readout_ = FindReadout(model_, lastLayout_, *hoverPosition_);
+        if (readout_)
+            PaintReadoutLine(painter, *readout_);
+    }
     ++paintCount_;
+}
+
+QImage TChart::Picture() const {
+    ChartLayoutMemory memory = memoryBeforeLastPaint_;
+    return RenderChart(model_, size(), memory);
+}
+
+void TChart::SetReadoutText(ReadoutTextFunction text) {
+    readoutText_ = std::move(text);
+    setMouseTracking(static_cast<bool>(readoutText_));
+    if (!readoutText_)
+        HideReadout();
+}
+
+QString TChart::ShowReadoutAt(QPoint position) {
+    if (!readoutText_)
+        return {};
+    hoverPosition_ = position;
+    std::optional<ChartReadout> readout = FindReadout(model_, lastLayout_, position);
+    const bool moved = !SameLine(readout, readout_);
+    readout_ = std::move(readout);
+    if (moved)
+        update();
+    if (!readout_) {
+        QToolTip::hideText();
+        return {};
+    }
+    const QString text = readoutText_(*readout_);
+    QToolTip::showText(mapToGlobal(position), text, this);
+    return text;
+}
+
+void TChart::HideReadout() {
+    const bool hadLine = readout_.has_value();
+    hoverPosition_.reset();
+    readout_.reset();
+    QToolTip::hideText();
+    if (hadLine)
+        update();
+}
+
+void TChart::mouseMoveEvent(QMouseEvent* event) {
+    ShowReadoutAt(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void TChart::leaveEvent(QEvent* event) {
+    HideReadout();
+    QWidget::leaveEvent(event);
 }
 
 } // namespace quorvel

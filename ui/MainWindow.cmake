@@ -6,6 +6,8 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/CenteredMessageBox.h
   ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/ExportActions.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ExportActions.h
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.h
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.cpp

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -29,9 +30,11 @@
 
 #include "chart/ReformingChartView.h"
 #include "chart/TChart.h"
+#include "report/CsvExport.h"
 #include "report/ResultsTable.h"
 #include "report/TableFile.h"
 #include "ui/CenteredMessageBox.h"
+#include "ui/ExportActions.h"
 #include "ui/HelpViewer.h"
 #include "ui/LayoutRule.h"
 #include "ui/RadioGroup.h"
@@ -140,6 +143,11 @@ void TMainForm::CreateControls() {
     Chart->setObjectName(QStringLiteral("Chart"));
     Chart->setGeometry(249, ChartTop, 418, 267);
     quorvel::ConfigureReformingChart(*Chart);
+    // The readout over the plot, in the table's number format. Figures of the sweep
+    // beyond the curves go into the last argument, one line each.
+    Chart->SetReadoutText([this](const quorvel::ChartReadout& readout) {
+        return quorvel::ReadoutText(XAxisMode(), readout, DecimalSeparator(), {});
+    });
 
     Panel = new QFrame(client_);
     Panel->setObjectName(QStringLiteral("Panel"));
@@ -275,9 +283,25 @@ void TMainForm::CreateMenu() {
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
     FileSaveAsItem = FileMenu->addAction(QStringLiteral("Save &As..."), this, &TMainForm::SaveAs);
     FileSaveAsItem->setObjectName(QStringLiteral("FileSaveAsItem"));
+    exports_ = new ExportActions(
+        *Chart, *printer_,
+        {[this] { return MemoLines(); },
+         [this] { return quorvel::CsvExportLines(engine_, XAxisMode(), YAxisMode()); },
+         [this](QPrinter& printer) { return PrintMemo(printer); },
+         [this](const QString& text) { ShowError(ApplicationCaption(), text); }},
+        this);
+    FileExportCsvItem =
+        FileMenu->addAction(QStringLiteral("&Export CSV..."), exports_, &ExportActions::ExportCsv);
+    FileExportCsvItem->setObjectName(QStringLiteral("FileExportCsvItem"));
+    FileSaveChartItem = FileMenu->addAction(QStringLiteral("Save &Chart Picture..."), exports_,
+                                            &ExportActions::SaveChartPicture);
+    FileSaveChartItem->setObjectName(QStringLiteral("FileSaveChartItem"));
     FileMenu->addSeparator();
     FilePrintItem = FileMenu->addAction(QStringLiteral("&Print"), this, &TMainForm::Print);
     FilePrintItem->setObjectName(QStringLiteral("FilePrintItem"));
+    FilePrintPreviewItem = FileMenu->addAction(QStringLiteral("Print Pre&view..."), exports_,
+                                               &ExportActions::PrintPreview);
+    FilePrintPreviewItem->setObjectName(QStringLiteral("FilePrintPreviewItem"));
     FilePrintSetupItem =
         FileMenu->addAction(QStringLiteral("P&rint Setup..."), this, &TMainForm::FilePrintSetup);
     FilePrintSetupItem->setObjectName(QStringLiteral("FilePrintSetupItem"));
@@ -305,6 +329,17 @@ void TMainForm::AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm) {
                                 &TMainForm::EditStructureConvertibleGasItemClick);
         EditStructureConvertibleGasItem->setObjectName(
             QStringLiteral("EditStructureConvertibleGasItem"));
+        // Ctrl+C stays with the table and the entries, which copy their selection with
+        // it; the window's copy commands take Ctrl+Shift and the letter of each one.
+        EditMenu->addSeparator();
+        EditCopyTableItem =
+            EditMenu->addAction(QStringLiteral("&Copy Table"), exports_, &ExportActions::CopyTable);
+        EditCopyTableItem->setObjectName(QStringLiteral("EditCopyTableItem"));
+        EditCopyTableItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        EditCopyChartItem =
+            EditMenu->addAction(QStringLiteral("Copy C&hart"), exports_, &ExportActions::CopyChart);
+        EditCopyChartItem->setObjectName(QStringLiteral("EditCopyChartItem"));
+        EditCopyChartItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
 
         HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
         HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
@@ -402,13 +437,16 @@ bool TMainForm::ComboBoxChange() {
     return true;
 }
 
+QChar TMainForm::DecimalSeparator() const {
+    const QString separator = locale_.decimalPoint();
+    return separator.isEmpty() ? QChar(u'.') : separator.front();
+}
+
 void TMainForm::SaveToMemo() {
     Memo->hide();
     Memo->clear();
-    const QString separator = locale_.decimalPoint();
-    const QChar decimal = separator.isEmpty() ? QChar(u'.') : separator.front();
     const QStringList lines =
-        quorvel::ResultsTableLines(engine_, XAxisMode(), YAxisMode(), decimal);
+        quorvel::ResultsTableLines(engine_, XAxisMode(), YAxisMode(), DecimalSeparator());
     Memo->setPlainText(lines.join(u'\n'));
     Memo->show();
 }
