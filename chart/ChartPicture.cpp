@@ -49,29 +49,29 @@ bool WriteChartPicture(const QString& fileName, const ChartModel& model, QSize s
                        ChartLayoutMemory memory, QString* errorMessage) {
     auto fail = [&](const QString& why) {
         if (errorMessage)
-            *errorMessage = QStringLiteral("Cannot write the chart picture %1: %2")
+            *errorMessage = QStringLiteral("Не удалось записать рисунок диаграммы %1: %2")
                                 .arg(QDir::toNativeSeparators(fileName), why);
         return false;
     };
     if (size.width() <= 0 || size.height() <= 0 || size.width() > LargestSide ||
         size.height() > LargestSide)
-        return fail(QStringLiteral("the size %1x%2 is outside 1x1 to 16384x16384")
+        return fail(QStringLiteral("размер %1x%2 вне пределов от 1x1 до 16384x16384")
                         .arg(size.width())
                         .arg(size.height()));
     // Fonts can be measured only with a GUI application object.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return fail(QStringLiteral("drawing needs a graphical application object"));
+        return fail(QStringLiteral("для рисования нужен графический объект приложения"));
 
     QByteArray svg;
     QImage image;
     if (PictureFormatFor(fileName) == ChartPictureFormat::Svg) {
         svg = ChartSvg(model, size, memory);
         if (svg.isEmpty())
-            return fail(QStringLiteral("the SVG could not be drawn"));
+            return fail(QStringLiteral("не удалось нарисовать SVG"));
     } else {
         image = RenderChart(model, size, memory);
         if (image.isNull())
-            return fail(QStringLiteral("not enough memory for the picture"));
+            return fail(QStringLiteral("не хватает памяти для рисунка"));
     }
 
     QSaveFile file(fileName);
@@ -81,7 +81,7 @@ bool WriteChartPicture(const QString& fileName, const ChartModel& model, QSize s
         if (file.write(svg) != svg.size())
             return fail(file.errorString());
     } else if (!image.save(&file, "PNG")) {
-        return fail(QStringLiteral("the PNG could not be encoded"));
+        return fail(QStringLiteral("не удалось закодировать PNG"));
     }
     if (!file.commit())
         return fail(file.errorString());
