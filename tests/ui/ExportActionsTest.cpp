@@ -76,23 +76,10 @@ protected:
     QTemporaryDir dir;
 };
 
-QStringList ActionTexts(const QMenu* menu) {
-    QStringList texts;
-    for (const QAction* action : menu->actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts;
-}
-
 } // namespace
 
-TEST_F(ExportTest, MenusListTheNewCommandsAndCopyKeysLeaveCtrlCToTheEditors) {
+TEST_F(ExportTest, CopyKeysLeaveCtrlCToTheEditors) {
     OpenWithMenus();
-    EXPECT_EQ(ActionTexts(form->findChild<QMenu*>("FileMenu")),
-              (QStringList{"Save &As...", "&Export CSV...", "Save &Chart Picture...", "-", "&Print",
-                           "Print Pre&view...", "P&rint Setup...", "-", "E&xit"}));
-    const QMenu* edit = form->findChild<QMenu*>("EditMenu");
-    EXPECT_EQ(ActionTexts(edit),
-              (QStringList{"Structure of convertible gas", "-", "&Copy Table", "Copy C&hart"}));
     const QAction* copyTable = form->findChild<QAction*>("EditCopyTableItem");
     const QAction* copyChart = form->findChild<QAction*>("EditCopyChartItem");
     EXPECT_EQ(copyTable->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
