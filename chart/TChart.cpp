@@ -26,7 +26,10 @@ bool SameLine(const std::optional<ChartReadout>& a, const std::optional<ChartRea
 TChart::TChart(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Every visible change asks for one deferred repaint; update() coalesces them.
-    model_.SetChangeHandler([this] { update(); });
+    model_.SetChangeHandler([this] {
+        readoutOnly_ = false;
+        update();
+    });
 }
 
 TChart::~TChart() {
@@ -34,13 +37,27 @@ TChart::~TChart() {
 }
 
 void TChart::RepaintNow() {
+    readoutOnly_ = false;
     repaint();
+}
+
+void TChart::UpdateReadoutLine() {
+    // Only the line moves: the chart is drawn again from the last pass's layout, not by
+    // a new drawing pass, whose label bands (sized from the pass before) could shift.
+    if (paintCount_ > 0)
+        readoutOnly_ = true;
+    update();
 }
 
 void TChart::paintEvent(QPaintEvent*) {
     static thread_local FontTextMeasurer measure;
-    memoryBeforeLastPaint_ = memory_;
-    lastLayout_ = ComputeChartLayout(model_, size(), measure, memory_);
+    const bool newPass = !readoutOnly_ || lastLayout_.size != size();
+    readoutOnly_ = false;
+    if (newPass) {
+        memoryBeforeLastPaint_ = memory_;
+        lastLayout_ = ComputeChartLayout(model_, size(), measure, memory_);
+        ++paintCount_;
+    }
     QPainter painter(this);
     PaintChart(painter, model_, lastLayout_, measure);
     // The line follows the curves when they change under a resting mouse.
@@ -49,7 +66,6 @@ void TChart::paintEvent(QPaintEvent*) {
         if (readout_)
             PaintReadoutLine(painter, *readout_);
     }
-    ++paintCount_;
 }
 
 QImage TChart::Picture() const {
@@ -72,7 +88,7 @@ QString TChart::ShowReadoutAt(QPoint position) {
     const bool moved = !SameLine(readout, readout_);
     readout_ = std::move(readout);
     if (moved)
-        update();
+        UpdateReadoutLine();
     if (!readout_) {
         QToolTip::hideText();
         return {};
@@ -88,7 +104,7 @@ void TChart::HideReadout() {
     readout_.reset();
     QToolTip::hideText();
     if (hadLine)
-        update();
+        UpdateReadoutLine();
 }
 
 void TChart::mouseMoveEvent(QMouseEvent* event) {

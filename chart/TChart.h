@@ -12,7 +12,8 @@
 
 namespace quorvel {
 
-// The chart widget: a ChartModel drawn by one full drawing pass on every paint.
+// The chart widget: a ChartModel drawn by one full drawing pass on every paint, except
+// a repaint that only moves the readout line, which redraws the last pass.
 // Changes to the model request a deferred repaint (coalesced by update());
 // RepaintNow() draws at once.
 //
@@ -82,6 +83,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    void UpdateReadoutLine();
+
     ChartModel model_;
     ChartLayoutMemory memory_;
     ChartLayoutMemory memoryBeforeLastPaint_;
@@ -90,6 +93,7 @@ private:
     ReadoutTextFunction readoutText_;
     std::optional<QPoint> hoverPosition_;
     std::optional<ChartReadout> readout_;
+    bool readoutOnly_ = false; // the pending repaint only moves the readout line
 };
 
 } // namespace quorvel
