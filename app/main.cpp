@@ -1,6 +1,6 @@
 // The calculator's entry: creates the main window, then the About box, then the feed
-// dialog, and runs the message loop until the main window closes. No argument, file or
-// setting is read; nothing is saved at the end.
+// dialog, and runs the message loop until the main window closes. No argument or file is
+// read; the only setting is the Options menu's choice, which the menu itself keeps.
 
 #include <QApplication>
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "cli/ChartOutput.h"
-#include "report/CsvLines.h"
 #include "engine/InputLimits.h"
+#include "report/CsvLines.h"
 #include "report/NumberFormat.h"
 #include "report/ResultsTable.h"
 #include "report/TableFile.h"
@@ -72,6 +72,7 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
                     std::FILE* err) {
     auto engine = std::make_unique<Engine>();
     InitialSetData(*engine);
+    engine->constants = options.constants;
     if (options.feed && !SetFeed(*engine, *options.feed, err))
         return ExitBadInput;
 

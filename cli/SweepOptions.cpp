@@ -107,6 +107,15 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
              return ReadNumber("--pressure", v, o.pressure);
          }},
         {"--feed", ReadFeed},
+        {"--constants",
+         [](std::string_view v, SweepOptions& o) -> std::string {
+             const auto source = ModeIndex(v, {"seed", "standard"});
+             if (!source)
+                 return "параметр --constants принимает seed или standard, получено «" +
+                        std::string(v) + "»";
+             o.constants = *source == 0 ? ConstantsSource::Seed : ConstantsSource::Standard;
+             return {};
+         }},
         {"--decimal-separator",
          [](std::string_view v, SweepOptions& o) -> std::string {
              if (v != "," && v != ".")

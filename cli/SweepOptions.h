@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/ConstantsSource.h"
+
 namespace quorvel {
 
 enum class OutputFormat { Table, Csv };
@@ -23,6 +25,9 @@ struct SweepOptions {
     std::optional<std::array<double, 9>> feed; // per cent by volume, dialog order
     std::optional<char> decimalSeparator;      // the locale's when not given
     OutputFormat format = OutputFormat::Table;
+    // Where the equilibrium constants come from: the program's correlation or the
+    // standard thermodynamic data.
+    ConstantsSource constants = ConstantsSource::Seed;
     std::optional<std::string> outputFile; // as given, in the local 8-bit encoding
     std::optional<std::string> chartFile;
     int chartWidth = 438; // the chart's size in the window at its design size

@@ -1,9 +1,11 @@
 // The equilibrium engine: plain C++, no Qt.
 #pragma once
 
+#include "ConstantsSource.h"
 #include "FloatingPointError.h"
 #include "ProcessData.h"
 #include "RandomSource.h"
+#include "ReformerFigures.h"
 #include "SolverWorkspace.h"
 
 namespace quorvel {
@@ -38,6 +40,12 @@ struct Engine {
     // exactRoot[i]: point i stores the converged root of the equilibrium equations; false
     // where no root exists and the solver's own answer was stored instead.
     bool exactRoot[ResultCapacity]{};
+
+    // Where RunSweep takes K1 and K2 from; only these two numbers differ between sources.
+    ConstantsSource constants = ConstantsSource::Seed;
+    // Conversion, hydrogen yield, steam-to-carbon ratio and heat duty of every stored
+    // point, filled beside resultSeries by every run.
+    ReformerFigures figures{};
 
     // The solver's own state.
     SolverWorkspace workspace{};

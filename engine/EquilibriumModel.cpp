@@ -1,10 +1,20 @@
 #include "engine/EquilibriumModel.h"
 
+#include "engine/SolverSettings.h"
+#include "engine/StandardConstants.h"
+
 #include <cmath>
 
 namespace quorvel {
 
 void ComputeConstants(Engine& engine, double T) {
+    if (engine.constants == ConstantsSource::Standard) {
+        // The species data want kelvin = Celsius + 273.15; T was formed with 273.
+        const ReformingConstants k = StandardReformingConstants(T - SweepSettings::CelsiusToKelvin);
+        engine.processConditions.K1 = k.K1;
+        engine.processConditions.K2 = k.K2;
+        return;
+    }
     engine.processConditions.K1 = std::exp(-26448.20607 / T + 29.62541);
     engine.processConditions.K2 = std::exp(4568.56322 / T - 4.29696);
 }

@@ -13,7 +13,8 @@ namespace quorvel {
 // The only residual mode: the reforming model.
 inline constexpr int ReformingMode = 1;
 
-// K1 and K2 of processConditions for the temperature T in kelvin.
+// K1 and K2 of processConditions for the temperature T in kelvin (Celsius + 273), from
+// the source engine.constants names.
 void ComputeConstants(Engine& engine, double T);
 
 // Residuals 0 (reforming, atm^4) and 1 (shift, atm^2) at unknowns 0 and 1; sets ok.

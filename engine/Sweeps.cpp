@@ -1,13 +1,40 @@
 #include "engine/Engine.h"
 #include "engine/EquilibriumModel.h"
 #include "engine/FloatingPointGuard.h"
+#include "engine/ReformerFigures.h"
 #include "engine/RootRefinement.h"
 #include "engine/SolveEquations.h"
 #include "engine/SolverSettings.h"
 
+#include <cmath>
+#include <limits>
+
 namespace quorvel {
 
 namespace {
+
+// The four figures of the point at index i. They are additions to the stored point and
+// never end a run: a figure whose arithmetic faults (only an absurd feed can make it
+// overflow) is stored as undefined, and its flags are cleared.
+void StoreFigures(Engine& engine, int i, double x, double y) {
+    const ProcessConditions& pc = engine.processConditions;
+    PointFigures point = ComputePointFigures(engine.feedComposition, engine.feedTotals, pc.Ratio,
+                                             pc.Temperature - SweepSettings::CelsiusToKelvin, x, y);
+    if (FloatingPointFaultPending()) {
+        ClearFloatingPointFaults();
+        for (double* figure :
+             {&point.MethaneConversion, &point.H2Yield, &point.SteamToCarbon, &point.HeatDuty}) {
+            if (!std::isfinite(*figure)) {
+                *figure = std::numeric_limits<double>::quiet_NaN();
+            }
+        }
+    }
+    ReformerFigures& rf = engine.figures;
+    rf.MethaneConversion[i] = point.MethaneConversion;
+    rf.H2Yield[i] = point.H2Yield;
+    rf.SteamToCarbon[i] = point.SteamToCarbon;
+    rf.HeatDuty[i] = point.HeatDuty;
+}
 
 // Solves the point at the current conditions and stores it at index i. LastIndex moves
 // only after all nine arrays hold the point and no floating-point fault was raised.
@@ -37,6 +64,7 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, int YAxisMode) {
     rs.XValue[i] = xValue;
     engine.exactRoot[i] = root.exact;
     ThrowOnFloatingPointFault();
+    StoreFigures(engine, i, root.x, root.y);
     rs.LastIndex = i;
 }
 

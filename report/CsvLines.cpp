@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "report/FigureColumns.h"
+
 namespace quorvel {
 
 namespace {
@@ -21,7 +23,8 @@ QStringList CsvLines(const Engine& engine, int XAxisMode) {
 
     QStringList lines;
     lines << QString::fromLatin1(swept) +
-                 QStringLiteral(",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root");
+                 QStringLiteral(",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,") +
+                 FigureColumnsHeader();
     const ResultSeries& r = engine.resultSeries;
     const int lastIndex = std::min(r.LastIndex, ResultCapacity - 1);
     for (int i = 0; i <= lastIndex; ++i) {
@@ -30,6 +33,7 @@ QStringList CsvLines(const Engine& engine, int XAxisMode) {
              {r.XValue, r.CH4, r.CO, r.CO2, r.H2, r.N2, r.VolumeChange, r.H2toCO, r.CO2toCO})
             fields << Shortest(column[i]);
         fields << (engine.exactRoot[i] ? QStringLiteral("1") : QStringLiteral("0"));
+        AppendFigureFields(engine.figures, i, fields);
         lines << fields.join(QLatin1Char(','));
     }
     return lines;

@@ -10,7 +10,8 @@ namespace quorvel {
 // per point 0..LastIndex with every array at full precision (the shortest text that
 // reads back to the same double, with a point) and exact_root 1 where the point holds
 // the converged root of the equilibrium equations, 0 where the solver's answer stands.
-// The first column is named after the swept parameter (XAxisMode).
+// The first column is named after the swept parameter (XAxisMode); the last four hold
+// the reformer figures, empty where undefined.
 QStringList CsvLines(const Engine& engine, int XAxisMode);
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "report/ConstantsHeader.h"
 #include "report/NumberFormat.h"
 
 namespace quorvel {
@@ -91,8 +92,10 @@ QStringList ResultsTableLines(const Engine& engine, int XAxisMode, int YAxisMode
 
     QStringList lines;
     lines << QString::fromUtf16(header.firstLabel) + FormatGeneral(firstValue, decimalSeparator)
-          << QString::fromUtf16(header.secondLabel) + FormatGeneral(secondValue, decimalSeparator)
-          << QString() << QString::fromUtf16(view.title)
+          << QString::fromUtf16(header.secondLabel) + FormatGeneral(secondValue, decimalSeparator);
+    if (engine.constants != ConstantsSource::Seed)
+        lines << ConstantsHeaderLine(engine.constants);
+    lines << QString() << QString::fromUtf16(view.title)
           << QString::fromUtf16(header.columnPrefix) + QString::fromUtf16(view.heading);
 
     // Never read past the arrays, whatever LastIndex holds.

@@ -37,6 +37,7 @@
 #include "ui/ExportActions.h"
 #include "ui/HelpViewer.h"
 #include "ui/LayoutRule.h"
+#include "ui/OptionsMenu.h"
 #include "ui/RadioGroup.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
@@ -340,6 +341,13 @@ void TMainForm::AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm) {
             EditMenu->addAction(QStringLiteral("Copy C&hart"), exports_, &ExportActions::CopyChart);
         EditCopyChartItem->setObjectName(QStringLiteral("EditCopyChartItem"));
         EditCopyChartItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+
+        // Between Edit and Help; the remembered choice holds from the first cycle on.
+        OptionsMenu = new quorvel::OptionsMenu(menuBar(), this);
+        engine_.constants = OptionsMenu->StandardData() ? quorvel::ConstantsSource::Standard
+                                                        : quorvel::ConstantsSource::Seed;
+        connect(OptionsMenu, &quorvel::OptionsMenu::StandardDataChanged, this,
+                &TMainForm::OptionsStandardDataClick);
 
         HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
         HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
@@ -705,7 +713,13 @@ void TMainForm::FileExit() {
     close();
 }
 
-// ---- Edit and Help menus ----
+// ---- Edit, Options and Help menus ----
+
+void TMainForm::OptionsStandardDataClick(bool standard) {
+    engine_.constants =
+        standard ? quorvel::ConstantsSource::Standard : quorvel::ConstantsSource::Seed;
+    FormActivate();
+}
 
 void TMainForm::EditStructureConvertibleGasItemClick() {
     if (dataForm_ == nullptr) {

@@ -29,8 +29,9 @@ class TAboutBox;
 class TDataForm;
 
 namespace quorvel {
+class OptionsMenu;
 class TChart;
-}
+} // namespace quorvel
 
 // The calculator's main window: the results table on the left, the chart on the right,
 // and below them the three parameter entries and the two radio groups that choose the
@@ -87,6 +88,9 @@ public:
     void HelpContents();
     void HelpHowToUse();
     void HelpAbout();
+    // Options, "Standard thermodynamic data (NASA)": the constants' source of later
+    // cycles; starts a cycle.
+    void OptionsStandardDataClick(bool standard);
 
     // The work behind Save As and Print, without their dialogs.
     bool SaveMemoToFile(const QString& fileName);
@@ -174,6 +178,7 @@ private:
 
     QMenu* FileMenu = nullptr;
     QMenu* EditMenu = nullptr;
+    quorvel::OptionsMenu* OptionsMenu = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* FileSaveAsItem = nullptr;
     QAction* FilePrintItem = nullptr;

@@ -55,6 +55,12 @@ TEST(SweepOptions, ReadsEveryOptionInBothSpellings) {
     EXPECT_EQ(o.chartWidth, 800);
     EXPECT_EQ(o.chartHeight, 600);
 
+    EXPECT_EQ(o.constants, ConstantsSource::Seed);
+    EXPECT_EQ(Parse({"--constants", "standard"}).options.constants, ConstantsSource::Standard);
+    EXPECT_EQ(Parse({"--constants=standard", "--constants=seed"}).options.constants,
+              ConstantsSource::Seed);
+    EXPECT_NE(Parse({"--constants", "Standard"}).error, "");
+
     EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.XAxisMode, 1);
     EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.YAxisMode, 1);
     EXPECT_EQ(Parse({"--ratio", "1", "--ratio", "2"}).options.ratio, 2);

@@ -89,7 +89,9 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
         ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
         const QStringList rows = csv.outLines();
         ASSERT_EQ(rows.size(), 1 + s.points) << s.sweep;
-        EXPECT_TRUE(rows[0].endsWith(",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root"));
+        EXPECT_TRUE(rows[0].contains(",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,"));
+        EXPECT_TRUE(
+            rows[0].endsWith(",methane_conversion,h2_yield,steam_to_carbon,heat_duty_kj_per_mol"));
         EXPECT_EQ(ToDouble(rows[1].section(',', 0, 0)), s.first);
         EXPECT_EQ(ToDouble(rows.last().section(',', 0, 0)), s.last);
 
@@ -99,7 +101,7 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
         ASSERT_EQ(tableLines.size(), 5 + s.points);
         for (int i = 0; i < s.points; ++i) {
             const QStringList fields = rows[i + 1].split(',');
-            ASSERT_EQ(fields.size(), 10);
+            ASSERT_EQ(fields.size(), 14);
             EXPECT_EQ(fields[9], QStringLiteral("1")) << "no exact root at point " << i;
             const QStringList printed = tableLines[5 + i].split(' ', Qt::SkipEmptyParts);
             ASSERT_EQ(printed.size(), 7);
@@ -231,3 +233,24 @@ TEST(SweepProgram, ChartPictureHasTheRequestedSize) {
 }
 
 } // namespace
+
+TEST(SweepProgram, StandardConstantsAddOneHeaderLineAndChangeTheResults) {
+    const SweepRun seed = Sweep({"--constants", "seed"});
+    ASSERT_EQ(seed.exitCode, 0) << seed.err.toStdString();
+    EXPECT_EQ(seed.out, Sweep({}).out);
+    const SweepRun standard = Sweep({"--constants=standard"});
+    ASSERT_EQ(standard.exitCode, 0) << standard.err.toStdString();
+    const QStringList lines = standard.outLines();
+    ASSERT_EQ(lines.size(), 6 + 77);
+    EXPECT_EQ(lines.mid(0, 2), seed.outLines().mid(0, 2));
+    EXPECT_EQ(lines[2], QStringLiteral("Константы равновесия: стандартные данные NASA"));
+    EXPECT_EQ(lines.mid(3, 3), seed.outLines().mid(2, 3));
+    // The start-up point, ratio 2.5: 6.50 % methane in the dry gas, not 7.07 %.
+    EXPECT_TRUE(lines[6 + 46].startsWith(QStringLiteral("    2.50   0.0650")))
+        << lines[52].toStdString();
+    EXPECT_TRUE(seed.outLines()[5 + 46].startsWith(QStringLiteral("    2.50   0.0707")));
+
+    const SweepRun bad = Sweep({"--constants", "nasa"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("seed или standard"))) << bad.err.toStdString();
+}

@@ -43,7 +43,7 @@ TEST_F(MainFormTest, EntriesAndMenusStartAsDesigned) {
     TAboutBox about(form.get());
     TDataForm feed(*engine, form.get());
     form->AttachDialogs(&about, &feed);
-    EXPECT_EQ(Captions(form->menuBar()), (QStringList{"&File", "&Edit", "&Help"}));
+    EXPECT_EQ(Captions(form->menuBar()), (QStringList{"&File", "&Edit", "&Options", "&Help"}));
     EXPECT_EQ(Captions(form->findChild<QMenu*>("EditMenu")),
               (QStringList{"Structure of convertible gas", "-", "&Copy Table", "Copy C&hart"}));
     EXPECT_EQ(Captions(form->findChild<QMenu*>("HelpMenu")),

@@ -8,7 +8,8 @@ add_executable(quorvel_mainwindow_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinterTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/MainFormCycleTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/MainFormViewTest.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/ExportActionsTest.cpp)
+    ${CMAKE_CURRENT_SOURCE_DIR}/ExportActionsTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/OptionsMenuTest.cpp)
 target_link_libraries(quorvel_mainwindow_tests PRIVATE quorvel_ui quorvel_chart Qt6::Test GTest::gtest)
 # The exported CSV and SVG are compared with what quorvel-sweep writes.
 target_compile_definitions(quorvel_mainwindow_tests
