@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <charconv>
+#include <cmath>
 
 namespace quorvel {
 
@@ -170,8 +171,10 @@ void ChartDisplay(TChart& chart, int YAxisMode, const CurveData& data) {
 namespace {
 
 // Fixed point with `decimals` decimals and the given separator; a value that rounds to
-// zero has no minus sign, as in the table.
+// zero has no minus sign, as in the table; an undefined value is said to be so.
 QString Fixed(double value, int decimals, QChar separator) {
+    if (!std::isfinite(value))
+        return QStringLiteral("не определено");
     char buffer[400];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);

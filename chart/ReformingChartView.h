@@ -47,7 +47,8 @@ struct ReadoutFigure {
 // The chart readout's text: the swept parameter (bottom-axis title for XAxisMode) with
 // its value as the table prints it, two decimals; each shown curve by its title with
 // four decimals, as in the table; then the extra figures. One "caption: value" line
-// each, numbers with the given decimal separator.
+// each, numbers with the given decimal separator; a value that is not finite reads
+// "не определено".
 QString ReadoutText(int XAxisMode, const ChartReadout& readout, QChar decimalSeparator,
                     const std::vector<ReadoutFigure>& extra = {});
 

@@ -39,6 +39,7 @@
 #include "ui/LayoutRule.h"
 #include "ui/OptionsMenu.h"
 #include "ui/RadioGroup.h"
+#include "ui/ReadoutFigures.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
 #include "ui/TablePrinter.h"
@@ -144,10 +145,11 @@ void TMainForm::CreateControls() {
     Chart->setObjectName(QStringLiteral("Chart"));
     Chart->setGeometry(249, ChartTop, 418, 267);
     quorvel::ConfigureReformingChart(*Chart);
-    // The readout over the plot, in the table's number format. Figures of the sweep
-    // beyond the curves go into the last argument, one line each.
+    // The readout over the plot, in the table's number format, with the reformer
+    // figures of the same point below the curves' values.
     Chart->SetReadoutText([this](const quorvel::ChartReadout& readout) {
-        return quorvel::ReadoutText(XAxisMode(), readout, DecimalSeparator(), {});
+        return quorvel::ReadoutText(XAxisMode(), readout, DecimalSeparator(),
+                                    quorvel::ReadoutFigures(engine_, readout.x));
     });
 
     Panel = new QFrame(client_);

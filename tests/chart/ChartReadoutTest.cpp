@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QXmlStreamReader>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "tests/chart/SyntheticSweep.h"
@@ -118,6 +119,8 @@ TEST(ChartReadout, TextUsesTheTableFormatAndTheGivenSeparator) {
     EXPECT_EQ(ReadoutText(0, r, u'.', {{QStringLiteral("Степень превращения метана"), 0.98765, 3}}),
               QStringLiteral("Соотношение пар/метан: 2.50\nМетан: 0.0123\nВодород: 0.0000\n"
                              "Степень превращения метана: 0.988"));
+    EXPECT_TRUE(ReadoutText(0, r, u',', {{QStringLiteral("Пар/углерод"), std::nan(""), 2}})
+                    .endsWith(QStringLiteral("\nПар/углерод: не определено")));
 }
 
 TEST(ChartReadout, TheLineShowsOnlyWhileTheMouseIsOverThePlot) {

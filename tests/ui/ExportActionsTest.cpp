@@ -239,12 +239,23 @@ TEST_F(ExportTest, ReadoutReportsThePointsTableValues) {
                 chart->ShowReadoutAt(QPoint(px, (plot.top + plot.bottom) / 2)).split(u'\n');
             const QStringList fields =
                 table[5 + i].split(u' ', Qt::SkipEmptyParts); // x, CH4, CO, CO2, H2, ...
-            ASSERT_EQ(tip.size(), 5);
+            ASSERT_EQ(tip.size(), 8);
             EXPECT_EQ(tip[0], QStringLiteral("Температура, град. С: ") + fields[0]);
             EXPECT_EQ(tip[1], QStringLiteral("Метан: ") + fields[1]);
             EXPECT_EQ(tip[2], QStringLiteral("Монооксид: ") + fields[2]);
             EXPECT_EQ(tip[3], QStringLiteral("Диоксид: ") + fields[3]);
             EXPECT_EQ(tip[4], QStringLiteral("Водород: ") + fields[4]);
+            // The reformer figures of the same point follow.
+            const QChar separator = locale.decimalPoint().front();
+            auto fixed = [separator](double value, int decimals) {
+                return QString::number(value, 'f', decimals).replace(u'.', separator);
+            };
+            EXPECT_EQ(tip[5], QStringLiteral("Конверсия метана: ") +
+                                  fixed(engine->figures.MethaneConversion[i], 4));
+            EXPECT_EQ(tip[6],
+                      QStringLiteral("Пар/углерод: ") + fixed(engine->figures.SteamToCarbon[i], 2));
+            EXPECT_EQ(tip[7], QStringLiteral("Теплота процесса, кДж/моль: ") +
+                                  fixed(engine->figures.HeatDuty[i], 2));
         }
         chart->HideReadout();
         TearDown();
