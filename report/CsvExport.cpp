@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include "report/ConstantsHeader.h"
 #include "report/CsvLines.h"
 #include "report/NumberFormat.h"
 
@@ -59,6 +60,9 @@ QStringList CsvExportLines(const Engine& engine, int XAxisMode, int YAxisMode) {
         line += c.mode == x ? QStringLiteral("переменный") : FormatGeneral(c.value, Point);
         lines << Comment(line);
     }
+    // The same line as in the table when the constants come from the standard data.
+    if (const QString constants = ConstantsHeaderLine(engine.constants); !constants.isEmpty())
+        lines << Comment(constants);
     lines << Comment(QStringLiteral("Исходный газ, % об.:"));
     for (int i = 0; i < FeedComponentCount; ++i)
         lines << Comment(QString::fromUtf16(FeedNames[i]) + QStringLiteral(": ") +

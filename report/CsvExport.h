@@ -8,7 +8,8 @@
 namespace quorvel {
 
 // The lines "Export CSV" writes: comment lines starting with "# " that name the sweep,
-// the view, the three process conditions and the nine feed components, then exactly
+// the view, the three process conditions, the source of the equilibrium constants when
+// it is the standard data, and the nine feed components, then exactly
 // the lines of CsvLines (header row and one row per point). Numbers with a point.
 QStringList CsvExportLines(const Engine& engine, int XAxisMode, int YAxisMode);
 

@@ -105,6 +105,7 @@ TEST_F(ExportTest, ExportedCsvIsTheSweepProgramsCsvAfterItsComments) {
     engine->feedComposition[1] = 5;
     engine->feedComposition[6] = 5;
     quorvel::PreparationVar(*engine);
+    engine->constants = quorvel::ConstantsSource::Standard;
     Choose("RadioGroupAxisY", 1);
     Choose("RadioGroupAxisX", 1);
     const QString fileName = dir.filePath("run.csv");
@@ -122,13 +123,15 @@ TEST_F(ExportTest, ExportedCsvIsTheSweepProgramsCsvAfterItsComments) {
     EXPECT_TRUE(comments.contains(QStringLiteral("# Соотношение пар/метан, мол.д.: 2.5")));
     EXPECT_TRUE(comments.contains(QStringLiteral("# Температура, град. С: переменный")));
     EXPECT_TRUE(comments.contains(QStringLiteral("# Давление, атм: 25")));
+    EXPECT_TRUE(
+        comments.contains(QStringLiteral("# Константы равновесия: стандартные данные NASA")));
     EXPECT_TRUE(comments.contains(QStringLiteral("# Метан: 90")));
     EXPECT_TRUE(comments.contains(QStringLiteral("# Диоксид углерода: 5")));
     EXPECT_TRUE(comments.contains(QStringLiteral("# Вода: 0")));
 
-    const ProgramRun run =
-        RunSweepProgram({"--format", "csv", "--sweep", "temperature", "--view", "wet", "--ratio",
-                         "2.5", "--pressure", "25", "--feed", "90,5,0,0,0,0,5,0,0"});
+    const ProgramRun run = RunSweepProgram({"--format", "csv", "--sweep", "temperature", "--view",
+                                            "wet", "--ratio", "2.5", "--pressure", "25", "--feed",
+                                            "90,5,0,0,0,0,5,0,0", "--constants", "standard"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(rows.join(u'\n') + u'\n', QString::fromUtf8(run.out));
     EXPECT_EQ(rows.size(), 1 + 26);
