@@ -174,6 +174,7 @@ TEST(ChartPicture, SvgIsWellFormedAndHoldsTheFourCurves) {
     QStringList strokes; // the stroke colour of the group around each long polyline
     QString stroke;
     QSize viewBox;
+    int dottedGroups = 0;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -183,6 +184,11 @@ TEST(ChartPicture, SvgIsWellFormedAndHoldsTheFourCurves) {
                 viewBox = QSize(box[2].toInt(), box[3].toInt());
         } else if (xml.name() == QLatin1String("g")) {
             stroke = xml.attributes().value("stroke").toString();
+            // A dotted grid keeps its gaps only with flat ends on its one-unit dashes.
+            if (xml.attributes().hasAttribute("stroke-dasharray")) {
+                ++dottedGroups;
+                EXPECT_EQ(xml.attributes().value("stroke-linecap"), QLatin1String("butt"));
+            }
         } else if (xml.name() == QLatin1String("polyline")) {
             // A curve of 77 points keeps far more than the two ends of a straight line.
             const auto points = xml.attributes().value("points").trimmed().split(u' ');
@@ -192,6 +198,7 @@ TEST(ChartPicture, SvgIsWellFormedAndHoldsTheFourCurves) {
     }
     ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(viewBox, QSize(438, 269));
+    EXPECT_GE(dottedGroups, 2); // the grids of both axes
     EXPECT_EQ(strokes, (QStringList{"#ff0000", "#ffff00", "#000000", "#00ff40"}));
     EXPECT_EQ(PictureFormatFor(QStringLiteral("a.SVG")), ChartPictureFormat::Svg);
     EXPECT_EQ(PictureFormatFor(QStringLiteral("a.svg.png")), ChartPictureFormat::Png);
