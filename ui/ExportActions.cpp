@@ -16,6 +16,7 @@ ExportActions::ExportActions(quorvel::TChart& chart, QPrinter& printer, Sources 
       parent_(parent) {
     csvDialog_ = new QFileDialog(parent);
     csvDialog_->setObjectName(QStringLiteral("CsvDialog"));
+    csvDialog_->setWindowTitle(QStringLiteral("Export CSV"));
     csvDialog_->setAcceptMode(QFileDialog::AcceptSave);
     csvDialog_->setFileMode(QFileDialog::AnyFile);
     csvDialog_->setNameFilters(CsvFilters());
@@ -23,6 +24,7 @@ ExportActions::ExportActions(quorvel::TChart& chart, QPrinter& printer, Sources 
 
     pictureDialog_ = new QFileDialog(parent);
     pictureDialog_->setObjectName(QStringLiteral("PictureDialog"));
+    pictureDialog_->setWindowTitle(QStringLiteral("Save Chart Picture"));
     pictureDialog_->setAcceptMode(QFileDialog::AcceptSave);
     pictureDialog_->setFileMode(QFileDialog::AnyFile);
     pictureDialog_->setNameFilters(PictureFilters());
