@@ -59,11 +59,12 @@ void CarbonLimitChartDisplay(TChart& chart, const LimitCurveData& data) {
     CarbonLimitChartDisplay(chart.Model(), data);
 }
 
-QByteArray CarbonLimitPicturePng(QSize size, const LimitCurveData& data, QString* reason) {
+QByteArray CarbonLimitPicture(QSize size, const LimitCurveData& data, ChartPictureFormat format,
+                              QString* reason) {
     ChartModel model;
     ConfigureCarbonLimitChart(model);
     CarbonLimitChartDisplay(model, data);
-    return ChartModelPicturePng(model, size, reason);
+    return ChartModelPicture(model, size, format, reason);
 }
 
 } // namespace quorvel

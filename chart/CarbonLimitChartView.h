@@ -3,6 +3,8 @@
 #include <QSize>
 #include <QString>
 
+#include "chart/ChartPicture.h"
+
 namespace quorvel {
 
 class TChart;
@@ -27,7 +29,9 @@ void ConfigureCarbonLimitChart(TChart& chart);
 void CarbonLimitChartDisplay(ChartModel& model, const LimitCurveData& data);
 void CarbonLimitChartDisplay(TChart& chart, const LimitCurveData& data);
 
-// The same chart off-screen, encoded as PNG; empty with a Russian reason on failure.
-QByteArray CarbonLimitPicturePng(QSize size, const LimitCurveData& data, QString* reason);
+// The same chart off-screen, encoded as PNG or SVG; empty with a Russian reason on
+// failure.
+QByteArray CarbonLimitPicture(QSize size, const LimitCurveData& data, ChartPictureFormat format,
+                              QString* reason);
 
 } // namespace quorvel

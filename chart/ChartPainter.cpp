@@ -21,6 +21,9 @@ QPen ToQPen(const ChartPen& pen, Qt::PenCapStyle cap) {
         // One pixel on, one off: the gaps let what lies below show through.
         result.setWidth(1);
         result.setDashPattern({1.0, 1.0});
+        // Square ends would stretch every one-pixel dash over its gap wherever the pen
+        // is drawn as a true stroke (SVG); the screen draws it the same either way.
+        result.setCapStyle(Qt::FlatCap);
     }
     return result;
 }

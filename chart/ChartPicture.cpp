@@ -2,20 +2,56 @@
 
 #include "chart/ChartModel.h"
 #include "chart/ChartPainter.h"
+#include "chart/TextMeasurer.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
 
 namespace quorvel {
 
-QByteArray ChartModelPicturePng(const ChartModel& model, QSize size, QString* reason) {
+namespace {
+
+constexpr int LargestSide = 16384;
+constexpr int ScreenDotsPerInch = 96;
+
+} // namespace
+
+ChartPictureFormat PictureFormatFor(const QString& fileName) {
+    return fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? ChartPictureFormat::Svg
+                                                                          : ChartPictureFormat::Png;
+}
+
+QByteArray ChartSvg(const ChartModel& model, QSize size, ChartLayoutMemory memory) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setResolution(ScreenDotsPerInch); // one user unit is one screen pixel
+    generator.setTitle(model.Title().Text().join(QLatin1Char(' ')).trimmed());
+    FontTextMeasurer measure;
+    const ChartLayout layout = ComputeChartLayout(model, size, measure, memory);
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return {};
+    PaintChart(painter, model, layout, measure);
+    painter.end();
+    return buffer.data();
+}
+
+QByteArray ChartModelPicture(const ChartModel& model, QSize size, ChartPictureFormat format,
+                             QString* reason, ChartLayoutMemory memory) {
     auto fail = [&](const QString& why) {
         if (reason)
             *reason = why;
         return QByteArray();
     };
-    if (size.width() <= 0 || size.height() <= 0 || size.width() > 16384 || size.height() > 16384)
+    if (size.width() <= 0 || size.height() <= 0 || size.width() > LargestSide ||
+        size.height() > LargestSide)
         return fail(QStringLiteral("размер %1x%2 вне пределов от 1x1 до 16384x16384")
                         .arg(size.width())
                         .arg(size.height()));
@@ -24,9 +60,13 @@ QByteArray ChartModelPicturePng(const ChartModel& model, QSize size, QString* re
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return fail(QStringLiteral("для рисования нужен графический объект приложения"));
 
+    if (format == ChartPictureFormat::Svg) {
+        const QByteArray svg = ChartSvg(model, size, memory);
+        return svg.isEmpty() ? fail(QStringLiteral("не удалось нарисовать SVG")) : svg;
+    }
+
     // One pass: a pass lays itself out again when its label band was sized for another
     // step, so no earlier pass is needed to match the window.
-    ChartLayoutMemory memory;
     const QImage image = RenderChart(model, size, memory);
     if (image.isNull())
         return fail(QStringLiteral("не хватает памяти для рисунка"));
@@ -40,13 +80,22 @@ QByteArray ChartModelPicturePng(const ChartModel& model, QSize size, QString* re
     return png;
 }
 
-QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
-                           QString* reason) {
+QByteArray ChartModelPicturePng(const ChartModel& model, QSize size, QString* reason) {
+    return ChartModelPicture(model, size, ChartPictureFormat::Png, reason);
+}
+
+QByteArray ChartPicture(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
+                        ChartPictureFormat format, QString* reason) {
     ChartModel model;
     ConfigureReformingChart(model);
     ConstructionChart(model, YAxisMode, XAxisMode);
     ChartDisplay(model, YAxisMode, data);
-    return ChartModelPicturePng(model, size, reason);
+    return ChartModelPicture(model, size, format, reason);
+}
+
+QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
+                           QString* reason) {
+    return ChartPicture(size, YAxisMode, XAxisMode, data, ChartPictureFormat::Png, reason);
 }
 
 } // namespace quorvel

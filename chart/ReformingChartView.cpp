@@ -1,9 +1,13 @@
 #include "chart/ReformingChartView.h"
 
 #include "chart/ChartModel.h"
+#include "chart/ChartReadout.h"
 #include "chart/TChart.h"
 
 #include <QString>
+#include <QStringList>
+#include <charconv>
+#include <cmath>
 
 namespace quorvel {
 
@@ -164,6 +168,43 @@ void ConstructionChart(TChart& chart, int YAxisMode, int XAxisMode) {
 
 void ChartDisplay(TChart& chart, int YAxisMode, const CurveData& data) {
     ChartDisplay(chart.Model(), YAxisMode, data);
+}
+
+namespace {
+
+// Fixed point with `decimals` decimals and the given separator; a value that rounds to
+// zero has no minus sign, as in the table; an undefined value is said to be so.
+QString Fixed(double value, int decimals, QChar separator) {
+    if (!std::isfinite(value))
+        return QStringLiteral("не определено");
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc())
+        return QStringLiteral("?");
+    QString text = QString::fromLatin1(buffer, result.ptr - buffer);
+    if (text.startsWith(u'-') && text.count(u'0') == text.size() - 2)
+        text.remove(0, 1);
+    return text.replace(u'.', separator);
+}
+
+} // namespace
+
+QString ReadoutText(int XAxisMode, const ChartReadout& readout, QChar decimalSeparator,
+                    const std::vector<ReadoutFigure>& extra) {
+    constexpr int XDecimals = 2;     // the table's first column
+    constexpr int CurveDecimals = 4; // the table's value columns
+    const int mode = (XAxisMode >= 0 && XAxisMode <= 2) ? XAxisMode : 0;
+    QStringList lines;
+    lines << QString::fromUtf16(kBottomTitles[mode]) + QStringLiteral(": ") +
+                 Fixed(readout.x, XDecimals, decimalSeparator);
+    for (const ReadoutValue& value : readout.values)
+        lines << value.title + QStringLiteral(": ") +
+                     Fixed(value.y, CurveDecimals, decimalSeparator);
+    for (const ReadoutFigure& figure : extra)
+        lines << figure.caption + QStringLiteral(": ") +
+                     Fixed(figure.value, figure.decimals, decimalSeparator);
+    return lines.join(u'\n');
 }
 
 } // namespace quorvel

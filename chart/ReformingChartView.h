@@ -1,11 +1,14 @@
 #pragma once
 
-class QString;
+#include <QChar>
+#include <QString>
+#include <vector>
 
 namespace quorvel {
 
 class TChart;     // chart/TChart.h, a QWidget
 class ChartModel; // chart/ChartModel.h, the chart without its widget
+struct ChartReadout;
 
 // The sweep's arrays, entries 0..LastIndex.
 struct CurveData {
@@ -36,5 +39,20 @@ void ChartDisplay(TChart& chart, int YAxisMode, const CurveData& data);
 void ConfigureReformingChart(ChartModel& model);
 void ConstructionChart(ChartModel& model, int YAxisMode, int XAxisMode);
 void ChartDisplay(ChartModel& model, int YAxisMode, const CurveData& data);
+
+// A figure of the sweep beyond the curves, shown in the readout at the same point.
+struct ReadoutFigure {
+    QString caption;
+    double value = 0;
+    int decimals = 4;
+};
+
+// The chart readout's text: the swept parameter (bottom-axis title for XAxisMode) with
+// its value as the table prints it, two decimals; each shown curve by its title with
+// four decimals, as in the table; then the extra figures. One "caption: value" line
+// each, numbers with the given decimal separator; a value that is not finite reads
+// "не определено".
+QString ReadoutText(int XAxisMode, const ChartReadout& readout, QChar decimalSeparator,
+                    const std::vector<ReadoutFigure>& extra = {});
 
 } // namespace quorvel

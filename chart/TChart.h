@@ -2,15 +2,24 @@
 
 #include "chart/ChartLayout.h"
 #include "chart/ChartModel.h"
+#include "chart/ChartReadout.h"
 
+#include <QImage>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <optional>
 
 namespace quorvel {
 
-// The chart widget: a ChartModel drawn by one full drawing pass on every paint.
+// The chart widget: a ChartModel drawn by one full drawing pass on every paint, except
+// a repaint that only moves the readout line, which redraws the last pass.
 // Changes to the model request a deferred repaint (coalesced by update());
 // RepaintNow() draws at once.
+//
+// With a readout text set, the chart follows the mouse over the plot: a thin vertical
+// line marks the nearest computed point and a tooltip shows the text made for it.
+// Elsewhere the picture is exactly the chart's.
 class TChart : public QWidget {
     Q_OBJECT
 public:
@@ -48,16 +57,43 @@ public:
     int PaintCount() const { return paintCount_; }
     const ChartLayout& LastLayout() const { return lastLayout_; }
 
+    // The chart exactly as the last drawing pass showed it (same layout, same pixels),
+    // without the readout line; after a change not yet painted, as the next pass will
+    // show it. PictureMemory() is what such a pass starts from, for other devices.
+    QImage Picture() const;
+    const ChartLayoutMemory& PictureMemory() const { return memoryBeforeLastPaint_; }
+
+    // The readout's text for a point; an empty function turns the readout off.
+    using ReadoutTextFunction = std::function<QString(const ChartReadout&)>;
+    void SetReadoutText(ReadoutTextFunction text);
+    // What a mouse move to `position` (widget pixels) does: snaps the readout to the
+    // nearest point, asks for a repaint when the line moves and shows the tooltip.
+    // Returns the text shown, empty when the position is off the plot.
+    QString ShowReadoutAt(QPoint position);
+    // What the mouse leaving the chart does: the line and the tooltip go.
+    void HideReadout();
+    // The readout of the mouse's current place, if any.
+    const std::optional<ChartReadout>& Readout() const { return readout_; }
+
     QSize sizeHint() const override { return QSize(438, 269); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
+    void UpdateReadoutLine();
+
     ChartModel model_;
     ChartLayoutMemory memory_;
+    ChartLayoutMemory memoryBeforeLastPaint_;
     ChartLayout lastLayout_;
     int paintCount_ = 0;
+    ReadoutTextFunction readoutText_;
+    std::optional<QPoint> hoverPosition_;
+    std::optional<ChartReadout> readout_;
+    bool readoutOnly_ = false; // the pending repaint only moves the readout line
 };
 
 } // namespace quorvel

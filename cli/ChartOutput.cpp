@@ -14,16 +14,16 @@ namespace quorvel {
 namespace {
 
 // Writes a drawn picture to --chart, or says why it could not be drawn or written.
-bool WritePicture(const SweepOptions& options, const QByteArray& png, const QString& reason,
+bool WritePicture(const SweepOptions& options, const QByteArray& picture, const QString& reason,
                   QString* errorMessage) {
     const QByteArray name(options.chartFile.value_or(std::string()).c_str());
-    if (png.isEmpty()) {
+    if (picture.isEmpty()) {
         if (errorMessage)
             *errorMessage = QStringLiteral("Не удалось нарисовать диаграмму для «%1»: %2.")
                                 .arg(QDir::toNativeSeparators(QFile::decodeName(name)), reason);
         return false;
     }
-    return WriteOutputFile(name, png, errorMessage);
+    return WriteOutputFile(name, picture, errorMessage);
 }
 
 } // namespace
@@ -33,9 +33,11 @@ bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QStrin
     const CurveData curves{
         r.XValue, r.CH4, r.CO, r.CO2, r.H2, r.H2toCO, r.CO2toCO, r.LastIndex, engine.physicalRoot};
     QString reason;
-    return WritePicture(options, ChartPicturePng(QSize(options.chartWidth, options.chartHeight),
-                                                 options.YAxisMode, options.XAxisMode, curves,
-                                                 &reason),
+    const ChartPictureFormat format =
+        PictureFormatFor(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()));
+    return WritePicture(options,
+                        ChartPicture(QSize(options.chartWidth, options.chartHeight),
+                                     options.YAxisMode, options.XAxisMode, curves, format, &reason),
                         reason, errorMessage);
 }
 
@@ -50,10 +52,12 @@ bool WriteCarbonLimitPicture(const CarbonLimitTable& table, const SweepOptions& 
         aboveRange[i] = table.rows[i].limit.kind == CarbonLimitKind::AboveRange;
     }
     QString reason;
+    const ChartPictureFormat format =
+        PictureFormatFor(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()));
     return WritePicture(options,
-                        CarbonLimitPicturePng(QSize(options.chartWidth, options.chartHeight),
-                                              {temperature, ratio, aboveRange, table.count},
-                                              &reason),
+                        CarbonLimitPicture(QSize(options.chartWidth, options.chartHeight),
+                                           {temperature, ratio, aboveRange, table.count}, format,
+                                           &reason),
                         reason, errorMessage);
 }
 

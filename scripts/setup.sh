@@ -3,7 +3,7 @@
 
 quorvel_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev googletest libbenchmark-dev
     libjpeg-dev
     fonts-liberation

@@ -12,6 +12,8 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/CenteredMessageBox.h
   ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/ExportActions.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ExportActions.h
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.h
   ${CMAKE_CURRENT_SOURCE_DIR}/OptionsMenu.cpp
@@ -24,6 +26,8 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/ParameterEntry.h
   ${CMAKE_CURRENT_SOURCE_DIR}/ProgramSettings.h
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ReadoutFigures.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ReadoutFigures.h
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.h
   ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinter.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinter.h

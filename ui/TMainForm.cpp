@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,18 +31,21 @@
 #include "chart/ReformingChartView.h"
 #include "chart/TChart.h"
 #include "report/CarbonMarks.h"
+#include "report/CsvExport.h"
 #include "report/ResultsTable.h"
 #include "report/TableFile.h"
 #include "ui/CarbonBands.h"
 #include "ui/CarbonLimitWindow.h"
 #include "ui/CarbonOptions.h"
 #include "ui/CenteredMessageBox.h"
+#include "ui/ExportActions.h"
 #include "ui/HelpViewer.h"
 #include "ui/LayoutRule.h"
 #include "ui/OptionsMenu.h"
 #include "ui/MemoViewState.h"
 #include "ui/ParameterEntry.h"
 #include "ui/RadioGroup.h"
+#include "ui/ReadoutFigures.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
 #include "ui/TablePrinter.h"
@@ -147,6 +151,12 @@ void TMainForm::CreateControls() {
     Chart->setObjectName(QStringLiteral("Chart"));
     Chart->setGeometry(249, ChartTop, 418, 267);
     quorvel::ConfigureReformingChart(*Chart);
+    // The readout over the plot, in the table's number format, with the reformer
+    // figures of the same point below the curves' values.
+    Chart->SetReadoutText([this](const quorvel::ChartReadout& readout) {
+        return quorvel::ReadoutText(XAxisMode(), readout, DecimalSeparator(),
+                                    quorvel::ReadoutFigures(engine_, readout.x));
+    });
 
     Panel = new QFrame(client_);
     Panel->setObjectName(QStringLiteral("Panel"));
@@ -296,9 +306,25 @@ void TMainForm::CreateMenu() {
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
     FileSaveAsItem = FileMenu->addAction(QStringLiteral("Save &As..."), this, &TMainForm::SaveAs);
     FileSaveAsItem->setObjectName(QStringLiteral("FileSaveAsItem"));
+    exports_ = new ExportActions(
+        *Chart, *printer_,
+        {[this] { return MemoLines(); },
+         [this] { return quorvel::CsvExportLines(engine_, XAxisMode(), YAxisMode()); },
+         [this](QPrinter& printer) { return PrintMemo(printer); },
+         [this](const QString& text) { ShowError(ApplicationCaption(), text); }},
+        this);
+    FileExportCsvItem =
+        FileMenu->addAction(QStringLiteral("&Export CSV..."), exports_, &ExportActions::ExportCsv);
+    FileExportCsvItem->setObjectName(QStringLiteral("FileExportCsvItem"));
+    FileSaveChartItem = FileMenu->addAction(QStringLiteral("Save &Chart Picture..."), exports_,
+                                            &ExportActions::SaveChartPicture);
+    FileSaveChartItem->setObjectName(QStringLiteral("FileSaveChartItem"));
     FileMenu->addSeparator();
     FilePrintItem = FileMenu->addAction(QStringLiteral("&Print"), this, &TMainForm::Print);
     FilePrintItem->setObjectName(QStringLiteral("FilePrintItem"));
+    FilePrintPreviewItem = FileMenu->addAction(QStringLiteral("Print Pre&view..."), exports_,
+                                               &ExportActions::PrintPreview);
+    FilePrintPreviewItem->setObjectName(QStringLiteral("FilePrintPreviewItem"));
     FilePrintSetupItem =
         FileMenu->addAction(QStringLiteral("P&rint Setup..."), this, &TMainForm::FilePrintSetup);
     FilePrintSetupItem->setObjectName(QStringLiteral("FilePrintSetupItem"));
@@ -326,6 +352,17 @@ void TMainForm::AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm) {
                                 &TMainForm::EditStructureConvertibleGasItemClick);
         EditStructureConvertibleGasItem->setObjectName(
             QStringLiteral("EditStructureConvertibleGasItem"));
+        // Ctrl+C stays with the table and the entries, which copy their selection with
+        // it; the window's copy commands take Ctrl+Shift and the letter of each one.
+        EditMenu->addSeparator();
+        EditCopyTableItem =
+            EditMenu->addAction(QStringLiteral("&Copy Table"), exports_, &ExportActions::CopyTable);
+        EditCopyTableItem->setObjectName(QStringLiteral("EditCopyTableItem"));
+        EditCopyTableItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        EditCopyChartItem =
+            EditMenu->addAction(QStringLiteral("Copy C&hart"), exports_, &ExportActions::CopyChart);
+        EditCopyChartItem->setObjectName(QStringLiteral("EditCopyChartItem"));
+        EditCopyChartItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
 
         // Between Edit and Help; the remembered choice holds from the first cycle on.
         OptionsMenu = new quorvel::OptionsMenu(menuBar(), this);
@@ -451,15 +488,19 @@ bool TMainForm::ComboBoxChange() {
     return true;
 }
 
+QChar TMainForm::DecimalSeparator() const {
+    const QString separator = locale_.decimalPoint();
+    return separator.isEmpty() ? QChar(u'.') : separator.front();
+}
+
 void TMainForm::SaveToMemo() {
     // Hiding the memo takes the focus from it and the new text scrolls it home; the
     // user's place in the window and in the table is put back once it is shown again.
     const quorvel::MemoViewState view = quorvel::CaptureMemoView(*Memo);
     Memo->hide();
     Memo->clear();
-    const QString separator = locale_.decimalPoint();
-    const QChar decimal = separator.isEmpty() ? QChar(u'.') : separator.front();
-    QStringList lines = quorvel::ResultsTableLines(engine_, XAxisMode(), YAxisMode(), decimal);
+    QStringList lines =
+        quorvel::ResultsTableLines(engine_, XAxisMode(), YAxisMode(), DecimalSeparator());
     if (MarkCarbon()) {
         quorvel::MarkCarbonFormation(engine_, lines);
     }

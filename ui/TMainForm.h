@@ -22,6 +22,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPrinter;
 class QWindow;
+class ExportActions;
 class HelpViewer;
 class ParameterEntry;
 class RadioGroup;
@@ -119,6 +120,8 @@ public:
     int CycleCount() const { return cycleCount_; }
 
     QPrinter& Printer() { return *printer_; }
+    // Export, chart picture, copying and print preview.
+    ExportActions& Exports() { return *exports_; }
     QFileDialog* SaveDialog() const { return saveDialog_; }
 
     // The Qt file-dialog filters of Save As, text files first.
@@ -158,6 +161,7 @@ private:
     void SetEntryTextFromProgram(Entry& entry, const QString& text);
     void FocusWindowChanged(QWindow* window);
     void ShowError(const QString& caption, const QString& text);
+    QChar DecimalSeparator() const;
 
     quorvel::Engine& engine_;
     QLocale locale_;
@@ -195,6 +199,11 @@ private:
     QAction* FilePrintItem = nullptr;
     QAction* FilePrintSetupItem = nullptr;
     QAction* FileExitItem = nullptr;
+    QAction* FileExportCsvItem = nullptr;
+    QAction* FileSaveChartItem = nullptr;
+    QAction* FilePrintPreviewItem = nullptr;
+    QAction* EditCopyTableItem = nullptr;
+    QAction* EditCopyChartItem = nullptr;
     QAction* EditStructureConvertibleGasItem = nullptr;
     QAction* HelpContentsItem = nullptr;
     QAction* HelpHowToUseItem = nullptr;
@@ -202,6 +211,7 @@ private:
 
     QFileDialog* saveDialog_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    ExportActions* exports_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     TDataForm* dataForm_ = nullptr;
     HelpViewer* helpViewer_ = nullptr;

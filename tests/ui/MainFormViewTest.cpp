@@ -38,13 +38,14 @@ TEST_F(MainFormTest, EntriesAndMenusStartAsDesigned) {
 
     EXPECT_EQ(Captions(form->menuBar()), QStringList{"&File"});
     EXPECT_EQ(Captions(form->findChild<QMenu*>("FileMenu")),
-              (QStringList{"Save &As...", "-", "&Print", "P&rint Setup...", "-", "E&xit"}));
+              (QStringList{"Save &As...", "&Export CSV...", "Save &Chart Picture...", "-", "&Print",
+                           "Print Pre&view...", "P&rint Setup...", "-", "E&xit"}));
     TAboutBox about(form.get());
     TDataForm feed(*engine, form.get());
     form->AttachDialogs(&about, &feed);
     EXPECT_EQ(Captions(form->menuBar()), (QStringList{"&File", "&Edit", "&Options", "&Help"}));
     EXPECT_EQ(Captions(form->findChild<QMenu*>("EditMenu")),
-              QStringList{"Structure of convertible gas"});
+              (QStringList{"Structure of convertible gas", "-", "&Copy Table", "Copy C&hart"}));
     EXPECT_EQ(Captions(form->findChild<QMenu*>("HelpMenu")),
               (QStringList{"&Contents", "&How to Use Help", "-", "&About..."}));
     EXPECT_EQ(feed.Edit(0)->text(), " 100.00"); // the dialog shows the feed set before it

@@ -11,8 +11,14 @@ add_executable(quorvel_mainwindow_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/MainFormViewTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/OptionsMenuTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/MainFormEntryTest.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/CarbonOptionsTest.cpp)
-target_link_libraries(quorvel_mainwindow_tests PRIVATE quorvel_ui quorvel_chart Qt6::Test GTest::gtest)
+    ${CMAKE_CURRENT_SOURCE_DIR}/CarbonOptionsTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ExportActionsTest.cpp)
+target_link_libraries(quorvel_mainwindow_tests PRIVATE quorvel_ui quorvel_chart quorvel_test_support
+                                               Qt6::Test GTest::gtest)
+# The exported CSV and SVG are compared with what quorvel-sweep writes.
+target_compile_definitions(quorvel_mainwindow_tests
+    PRIVATE QUORVEL_SWEEP_PROGRAM="$<TARGET_FILE:quorvel-sweep>")
+add_dependencies(quorvel_mainwindow_tests quorvel-sweep)
 gtest_discover_tests(quorvel_mainwindow_tests
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
