@@ -8,8 +8,8 @@
 
 #include "chart/CarbonLimitChartView.h"
 #include "cli/ChartOutput.h"
-#include "cli/FeedTotal.h"
 #include "engine/CarbonLimit.h"
+#include "engine/FeedTotal.h"
 #include "engine/InputLimits.h"
 #include "report/CarbonLimitReport.h"
 #include "report/CsvLines.h"
@@ -40,11 +40,11 @@ double ClampAndReport(double value, EntryLimits limits, bool given, const char* 
 // Sets the feed as the feed dialog's OK does; false (and the dialog's message) when
 // the total is not 100.
 bool SetFeed(Engine& engine, const std::array<double, 9>& feed, std::FILE* err) {
-    const double total = FeedTotal(feed);
+    const double total = FeedTotal(feed.data(), feed.size());
     if (!FeedTotalIsAccepted(total)) {
-        PrintMessage(err, QStringLiteral("Проверьте исходные данные. Сумма не равна 100% "
-                                         "(сумма %1)")
-                              .arg(FormatGeneral(total, Point)));
+        PrintMessage(err, QStringLiteral("%1 (сумма %2)")
+                              .arg(QString::fromUtf8(FeedTotalRefusedMessage),
+                                   FormatGeneral(total, Point)));
         return false;
     }
     for (int i = 0; i < FeedComponentCount; ++i)

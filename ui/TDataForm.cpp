@@ -13,6 +13,7 @@
 #include <charconv>
 #include <string>
 
+#include "engine/FeedTotal.h"
 #include "engine/InputLimits.h"
 #include "ui/CenteredMessageBox.h"
 #include "ui/FeedFieldParser.h"
@@ -156,9 +157,10 @@ void TDataForm::ButtonOkClick() {
     }
     // The stored values stay even when the total is rejected; only feedTotals, which the
     // calculation reads, is kept at the last accepted feed.
-    double total = 0;
+    double percentages[RowCount];
     for (int row = 0; row < RowCount; ++row)
-        total += engine_.feedComposition[row];
+        percentages[row] = engine_.feedComposition[row];
+    const double total = quorvel::FeedTotal(percentages, RowCount);
     if (!quorvel::FeedTotalIsAccepted(total)) {
         ShowMessage(SumMessage());
         return;
@@ -181,7 +183,7 @@ void TDataForm::SetMessageHook(MessageHook hook) {
 }
 
 QString TDataForm::SumMessage() {
-    return QStringLiteral("Проверьте исходные данные. Сумма не равна 100%");
+    return QString::fromUtf8(quorvel::FeedTotalRefusedMessage);
 }
 
 QString TDataForm::MalformedFieldMessage(const QString& rowLabel) {

@@ -170,6 +170,14 @@ TEST(TDataForm, RejectsOtherTotalsButKeepsTheLastAcceptedFeed) {
     w.form->show();
     EXPECT_EQ(w.form->Edit(0)->text(), "-91.5");
     EXPECT_EQ(w.form->Edit(1)->text(), "2.75");
+
+    // Large terms that cancel do not swallow a small one: added in order these fields
+    // give exactly 100, their true total is 105.
+    w.messages.clear();
+    w.Type({"1e300", "5", "0", "0", "0", "0", "0", "-1e300", "100"});
+    w.form->ButtonOkClick();
+    ASSERT_EQ(w.messages.size(), 1u);
+    EXPECT_TRUE(SameTotals(w.engine.feedTotals, accepted));
 }
 
 TEST(TDataForm, NamesTheRowOfAFieldThatIsNotANumberAndStoresNothing) {
