@@ -25,11 +25,11 @@ const QChar Point = QLatin1Char('.');
 
 // Clamps one entered value and says so when the value had to change.
 double ClampAndReport(double value, EntryLimits limits, bool given, const char* name,
-                      std::FILE* err) {
+                      std::FILE* err, const QString& context) {
     const double clamped = ClampEntry(value, limits);
     if (given && clamped != value) {
         PrintMessage(err,
-                     QStringLiteral("%1 %2 вне пределов %3..%4, принято %5")
+                     context + QStringLiteral("%1 %2 вне пределов %3..%4, принято %5")
                          .arg(QString::fromUtf8(name), FormatGeneral(value, Point),
                               FormatGeneral(limits.lower, Point),
                               FormatGeneral(limits.upper, Point), FormatGeneral(clamped, Point)));
@@ -39,10 +39,11 @@ double ClampAndReport(double value, EntryLimits limits, bool given, const char* 
 
 // Sets the feed as the feed dialog's OK does; false (and the dialog's message) when
 // the total is not 100.
-bool SetFeed(Engine& engine, const std::array<double, 9>& feed, std::FILE* err) {
+bool SetFeed(Engine& engine, const std::array<double, 9>& feed, std::FILE* err,
+             const QString& context) {
     const double total = FeedTotal(feed.data(), feed.size());
     if (!FeedTotalIsAccepted(total)) {
-        PrintMessage(err, QStringLiteral("%1 (сумма %2)")
+        PrintMessage(err, context + QStringLiteral("%1 (сумма %2)")
                               .arg(QString::fromUtf8(FeedTotalRefusedMessage),
                                    FormatGeneral(total, Point)));
         return false;
@@ -52,6 +53,8 @@ bool SetFeed(Engine& engine, const std::array<double, 9>& feed, std::FILE* err) 
     PreparationVar(engine);
     return true;
 }
+
+} // namespace
 
 bool PrintLines(const QStringList& lines, std::FILE* out) {
     for (const QString& line : lines) {
@@ -63,7 +66,20 @@ bool PrintLines(const QStringList& lines, std::FILE* out) {
     return std::fflush(out) == 0 && !std::ferror(out);
 }
 
-} // namespace
+bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
+                   const QString& context) {
+    InitialSetData(engine);
+    engine.constants = options.constants;
+    if (options.feed && !SetFeed(engine, *options.feed, err, context))
+        return false;
+    engine.InputRatio = ClampAndReport(options.ratio, RatioLimits, options.ratioGiven,
+                                       "соотношение пар/метан", err, context);
+    engine.InputTemperature = ClampAndReport(options.temperature, TemperatureLimits,
+                                             options.temperatureGiven, "температура", err, context);
+    engine.processConditions.InputPressure = ClampAndReport(
+        options.pressure, PressureLimits, options.pressureGiven, "давление", err, context);
+    return true;
+}
 
 void PrintMessage(std::FILE* err, const QString& message) {
     const QByteArray line = "quorvel-sweep: " + message.toUtf8() + '\n';
@@ -74,17 +90,8 @@ void PrintMessage(std::FILE* err, const QString& message) {
 int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FILE* out,
                     std::FILE* err) {
     auto engine = std::make_unique<Engine>();
-    InitialSetData(*engine);
-    engine->constants = options.constants;
-    if (options.feed && !SetFeed(*engine, *options.feed, err))
+    if (!PrepareEngine(*engine, options, err))
         return ExitBadInput;
-
-    engine->InputRatio = ClampAndReport(options.ratio, RatioLimits, options.ratioGiven,
-                                        "соотношение пар/метан", err);
-    engine->InputTemperature = ClampAndReport(options.temperature, TemperatureLimits,
-                                              options.temperatureGiven, "температура", err);
-    engine->processConditions.InputPressure =
-        ClampAndReport(options.pressure, PressureLimits, options.pressureGiven, "давление", err);
 
     const QChar separator =
         options.decimalSeparator ? QLatin1Char(*options.decimalSeparator) : localeSeparator;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
+#include <QStringList>
 
 #include <cstdio>
 
 #include "cli/SweepOptions.h"
+#include "engine/Engine.h"
 
 namespace quorvel {
 
@@ -19,6 +22,16 @@ inline constexpr int ExitBadInput = 2; // command line or feed composition refus
 // A chart picture needs a QGuiApplication.
 int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FILE* out,
                     std::FILE* err);
+
+// Sets the engine up as the options say: pure methane reset, then the feed (refused,
+// with the feed window's message, when its total is not 100), the entries clamped to
+// their limits (each clamp reported) and the constants. Messages go to `err`, each
+// after `context` ("" or "случай 3: "). False when the feed is refused.
+bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
+                   const QString& context = QString());
+
+// Writes each line and a line break to `out` in UTF-8; false if the writing failed.
+bool PrintLines(const QStringList& lines, std::FILE* out);
 
 // Writes "quorvel-sweep: <message>" and a line break to `err`.
 void PrintMessage(std::FILE* err, const QString& message);

@@ -148,6 +148,13 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
              return {};
          }},
         {"--size", ReadSize},
+        {"--batch",
+         [](std::string_view v, SweepOptions& o) -> std::string {
+             if (v.empty())
+                 return "у параметра --batch пустое имя файла";
+             o.batchFile = std::string(v);
+             return {};
+         }},
     };
     return readers;
 }
@@ -158,14 +165,21 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
     ParsedOptions result;
     bool sizeGiven = false;
     std::string sweepOnlyOption; // an option that --carbon-limit has no use for
+    std::string batchForeignOption; // an option that a batch takes from its file instead
+    bool formatGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h") {
             result.options.help = true;
             continue;
         }
+        if (argument == "--version") {
+            result.options.version = true;
+            continue;
+        }
         if (argument == "--carbon-limit") {
             result.options.carbonLimit = true;
+            batchForeignOption = argument;
             continue;
         }
         const std::size_t equals = argument.find('=');
@@ -187,13 +201,24 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
             return result;
         }
         sizeGiven = sizeGiven || name == "--size";
+        formatGiven = formatGiven || name == "--format";
+        if (name != "--batch" && name != "--output" && name != "--format")
+            batchForeignOption = name;
         if (name == "--sweep" || name == "--view" || name == "--ratio" || name == "--temperature")
             sweepOnlyOption = name;
         result.error = reader->second(value, result.options);
         if (!result.error.empty())
             return result;
     }
-    if (sizeGiven && !result.options.chartFile && !result.options.help)
+    const SweepOptions& o = result.options;
+    if (o.batchFile && !o.help && !batchForeignOption.empty())
+        result.error = "параметр " + batchForeignOption +
+                       " не действует вместе с --batch: условия каждого случая задаются в "
+                       "пакетном файле";
+    else if (o.batchFile && !o.help && formatGiven && o.format == OutputFormat::Table)
+        result.error = "с --batch результат пишется только в CSV: укажите --format csv или "
+                       "не указывайте --format";
+    else if (sizeGiven && !result.options.chartFile && !result.options.help)
         result.error = "параметр --size задаёт размер рисунка и действует только вместе с --chart";
     else if (result.options.carbonLimit && !sweepOnlyOption.empty() && !result.options.help)
         result.error = "параметр " + sweepOnlyOption +

@@ -34,7 +34,10 @@ struct SweepOptions {
     int chartHeight = 269;
     // Print the minimum steam ratio table (300..980 C) instead of a sweep.
     bool carbonLimit = false;
+    // Run every case of this CSV file ("-": standard input) and write one CSV.
+    std::optional<std::string> batchFile;
     bool help = false;
+    bool version = false;
 };
 
 // Smallest and largest side of a chart picture, in pixels.

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "chart/FontSubstitutes.h"
+#include "QuorvelVersion.h"
+#include "cli/BatchCommand.h"
 #include "cli/HelpText.h"
 #include "cli/QuietPlatformWarnings.h"
 #include "cli/SameTarget.h"
@@ -32,6 +34,16 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv, bool d
     return app;
 }
 
+// Prints a fixed text; a text that did not reach its reader (a full disk, a closed
+// pipe) is a failed run.
+int PrintText(const char* text, const char* failure) {
+    if (std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        quorvel::PrintMessage(stderr, QString::fromUtf8(failure));
+        return quorvel::ExitFailure;
+    }
+    return quorvel::ExitSuccess;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -41,15 +53,19 @@ int main(int argc, char** argv) {
         quorvel::PrintMessage(stderr, QString::fromUtf8(parsed.error));
         return quorvel::ExitBadInput;
     }
-    if (parsed.options.help) {
-        // A help text that did not reach its reader (a full disk, a closed pipe) is a
-        // failed run.
-        if (std::fputs(quorvel::SweepHelpText(), stdout) < 0 || std::fflush(stdout) != 0 ||
-            std::ferror(stdout)) {
-            quorvel::PrintMessage(stderr, QStringLiteral("не удалось вывести справку"));
-            return quorvel::ExitFailure;
+    if (parsed.options.help)
+        return PrintText(quorvel::SweepHelpText(), "не удалось вывести справку");
+    if (parsed.options.version)
+        return PrintText("quorvel-sweep " QUORVEL_VERSION "\n", "не удалось вывести версию");
+    if (parsed.options.batchFile) {
+        const QCoreApplication app(argc, argv);
+        std::string text;
+        QString message;
+        if (!quorvel::ReadBatchFile(*parsed.options.batchFile, text, &message)) {
+            quorvel::PrintMessage(stderr, message);
+            return quorvel::ExitBadInput;
         }
-        return quorvel::ExitSuccess;
+        return quorvel::RunBatchCommand(text, parsed.options, stdout, stderr);
     }
     const quorvel::SweepOptions& options = parsed.options;
     if (options.outputFile && options.chartFile &&

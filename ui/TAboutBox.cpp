@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "QuorvelVersion.h"
 #include "ui/AboutPicture.h"
 #include "ui/AlignedValueLabel.h"
 #include "ui/JpegPicture.h"
@@ -78,7 +79,9 @@ TAboutBox::TAboutBox(QWidget* parent)
     // the blanks do not line them up, so the values are drawn at one column.
     auto* productName =
         new AlignedValueLabel(QStringLiteral("Product Name         Quorvel"), Panel);
-    auto* version = new AlignedValueLabel(QStringLiteral("Version      1.0"), Panel);
+    // The version comes from the build, so the box and quorvel-sweep --version agree.
+    auto* version =
+        new AlignedValueLabel(QString::fromLatin1("Version      " QUORVEL_VERSION), Panel);
     AlignedValueLabel::AlignValues({productName, version});
     ProductName = PlaceLabel(productName, "ProductName", QRect(88, 16, 146, 13));
     Version = PlaceLabel(version, "Version", QRect(88, 40, 68, 13));

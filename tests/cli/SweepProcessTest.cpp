@@ -9,6 +9,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "QuorvelVersion.h"
+
 namespace {
 
 struct SweepRun {
@@ -26,13 +28,17 @@ struct SweepRun {
 };
 
 // Runs quorvel-sweep with the given arguments and C locale unless `locale` says else.
-SweepRun Sweep(const QStringList& arguments, const QString& locale = QStringLiteral("C")) {
+// `input`, when given, is written to its standard input.
+SweepRun Sweep(const QStringList& arguments, const QString& locale = QStringLiteral("C"),
+               const QByteArray& input = QByteArray()) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LC_ALL", locale);
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUORVEL_SWEEP_PROGRAM), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     SweepRun run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return run;
@@ -346,4 +352,44 @@ TEST(SweepProgram, CsvEndsWithTheCarbonColumns) {
     for (int i = 1; i < lines.size(); ++i)
         forming += lines[i].endsWith(QStringLiteral(",1"));
     EXPECT_EQ(forming, 14);
+}
+
+TEST(SweepProgram, BatchRunsEveryCaseIntoOneCsvAndNamesTheLinesItRefuses) {
+    const QByteArray batch = "sweep,view,feed,pressure,constants\r\n"
+                             "temperature,wet,90;5;0;0;5;0;0;0;0,20,standard\r\n"
+                             "sideways,dry,,,\r\n"
+                             ",ratios,,,\r\n"
+                             "pressure,dry,50;0;0;0;0;0;0;0;0,,\r\n";
+    const SweepRun run = Sweep({"--batch", "-"}, QStringLiteral("C"), batch);
+    EXPECT_EQ(run.exitCode, 2);
+    const QStringList errors = run.errLines();
+    ASSERT_EQ(errors.size(), 2) << run.err.toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("случай 2 (строка 3"))) << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].contains(QStringLiteral("случай 4 (строка 5"))) << errors[1].toStdString();
+
+    // Each case's rows are what a single run prints, after its case, sweep and view.
+    const SweepRun first = Sweep({"--sweep", "temperature", "--view", "wet", "--feed",
+                                  "90,5,0,0,5,0,0,0,0", "--pressure", "20", "--constants",
+                                  "standard", "--format", "csv"});
+    const SweepRun third = Sweep({"--view", "ratios", "--format", "csv"});
+    const QStringList lines = run.outLines();
+    ASSERT_EQ(lines.size(), 1 + 26 + 77);
+    EXPECT_EQ(lines[0], QStringLiteral("case,sweep,view,x,") +
+                            first.outLines()[0].section(QLatin1Char(','), 1));
+    for (int i = 1; i <= 26; ++i)
+        ASSERT_EQ(lines[i], QStringLiteral("1,temperature,wet,") + first.outLines()[i]);
+    for (int i = 1; i <= 77; ++i)
+        ASSERT_EQ(lines[26 + i], QStringLiteral("3,ratio,ratios,") + third.outLines()[i]);
+
+    // The options of a case come from the file, never from the command line too.
+    EXPECT_EQ(Sweep({"--batch", "-", "--ratio", "3"}, QStringLiteral("C"), batch).exitCode, 2);
+    EXPECT_EQ(Sweep({"--batch", "-", "--format", "table"}, QStringLiteral("C"), batch).exitCode, 2);
+    EXPECT_EQ(Sweep({"--batch", "/nonexistent/cases.csv"}).exitCode, 2);
+    EXPECT_EQ(Sweep({"--batch", "-"}, QStringLiteral("C"), "ratio,chart\n3,x.png\n").exitCode, 2);
+}
+
+TEST(SweepProgram, VersionIsTheProjects) {
+    const SweepRun run = Sweep({"--version"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QString::fromLatin1("quorvel-sweep " QUORVEL_VERSION "\n"));
 }

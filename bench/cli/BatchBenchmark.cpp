@@ -1,0 +1,43 @@
+// The batch path of quorvel-sweep: 1,000 cases of every sweep, view and constants
+// source, read from CSV text and written as one CSV (to /dev/null).
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+#include "cli/BatchCommand.h"
+
+namespace {
+
+std::string ThousandCases() {
+    const char* const sweeps[] = {"ratio", "temperature", "pressure"};
+    const char* const views[] = {"dry", "wet", "ratios"};
+    const char* const constants[] = {"seed", "standard"};
+    std::string text = "sweep,view,ratio,temperature,pressure,constants\n";
+    for (int i = 0; i < 1000; ++i) {
+        text += sweeps[i % 3];
+        text += ',';
+        text += views[(i / 3) % 3];
+        text += ',' + std::to_string(0.5 + (i % 45) * 0.1) + ',' + std::to_string(300 + i % 681) +
+                ',' + std::to_string(1 + (i % 30)) + ',' + constants[(i / 9) % 2] + '\n';
+    }
+    return text;
+}
+
+void BatchOfThousandCases(benchmark::State& state) {
+    const std::string text = ThousandCases();
+    const quorvel::SweepOptions options;
+    std::FILE* sink = std::fopen("/dev/null", "w");
+    for (auto _ : state) {
+        const int status = quorvel::RunBatchCommand(text, options, sink, sink);
+        if (status != 0)
+            state.SkipWithError("the batch was refused");
+    }
+    std::fclose(sink);
+}
+BENCHMARK(BatchOfThousandCases)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();
