@@ -1,6 +1,7 @@
 // The window's ways out for its results: CSV export, chart pictures, the clipboard,
 // the print preview, and the chart's readout.
 #include <QClipboard>
+#include <algorithm>
 #include <QFile>
 #include <QImage>
 #include <QKeySequence>
@@ -242,7 +243,7 @@ TEST_F(ExportTest, ReadoutReportsThePointsTableValues) {
                 chart->ShowReadoutAt(QPoint(px, (plot.top + plot.bottom) / 2)).split(u'\n');
             const QStringList fields =
                 table[5 + i].split(u' ', Qt::SkipEmptyParts); // x, CH4, CO, CO2, H2, ...
-            ASSERT_EQ(tip.size(), 8);
+            ASSERT_EQ(tip.size(), 9);
             EXPECT_EQ(tip[0], QStringLiteral("Температура, град. С: ") + fields[0]);
             EXPECT_EQ(tip[1], QStringLiteral("Метан: ") + fields[1]);
             EXPECT_EQ(tip[2], QStringLiteral("Монооксид: ") + fields[2]);
@@ -259,6 +260,10 @@ TEST_F(ExportTest, ReadoutReportsThePointsTableValues) {
                       QStringLiteral("Пар/углерод: ") + fixed(engine->figures.SteamToCarbon[i], 2));
             EXPECT_EQ(tip[7], QStringLiteral("Теплота процесса, кДж/моль: ") +
                                   fixed(engine->figures.HeatDuty[i], 2));
+            const quorvel::CarbonSeries& carbon = engine->carbonSeries;
+            ASSERT_TRUE(carbon.Known[i]);
+            EXPECT_EQ(tip[8], QStringLiteral("Активность углерода: ") +
+                                  fixed(std::max(carbon.Cracking[i], carbon.Boudouard[i]), 3));
         }
         chart->HideReadout();
         TearDown();
