@@ -25,6 +25,8 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/ParameterEntry.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ParameterEntry.h
   ${CMAKE_CURRENT_SOURCE_DIR}/ProgramSettings.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/RememberedOption.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/RememberedOption.h
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ReadoutFigures.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ReadoutFigures.h

@@ -3,9 +3,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 
-#include "ui/ProgramSettings.h"
+#include "ui/RememberedOption.h"
 
 namespace quorvel {
 
@@ -16,17 +15,10 @@ QString OptionsMenu::StandardDataKey() {
 OptionsMenu::OptionsMenu(QMenuBar* bar, QObject* parent) : QObject(parent) {
     menu_ = bar->addMenu(QStringLiteral("&Options"));
     menu_->setObjectName(QStringLiteral("OptionsMenu"));
-    standardDataItem_ = menu_->addAction(QStringLiteral("&Standard thermodynamic data (NASA)"));
-    standardDataItem_->setObjectName(QStringLiteral("OptionsStandardDataItem"));
-    standardDataItem_->setCheckable(true);
-    standardDataItem_->setChecked(ProgramSettings().value(StandardDataKey(), false).toBool());
-    // triggered, not toggled: only the user's choice is saved and starts a cycle.
-    connect(standardDataItem_, &QAction::triggered, this, [this](bool checked) {
-        QSettings settings = ProgramSettings();
-        settings.setValue(StandardDataKey(), checked);
-        settings.sync();
-        emit StandardDataChanged(checked);
-    });
+    standardDataItem_ = AddRememberedOption(
+        menu_, QStringLiteral("&Standard thermodynamic data (NASA)"),
+        QStringLiteral("OptionsStandardDataItem"), StandardDataKey(), this,
+        [this](bool checked) { emit StandardDataChanged(checked); });
 }
 
 bool OptionsMenu::StandardData() const {
