@@ -15,10 +15,10 @@ QString OptionsMenu::StandardDataKey() {
 OptionsMenu::OptionsMenu(QMenuBar* bar, QObject* parent) : QObject(parent) {
     menu_ = bar->addMenu(QStringLiteral("&Options"));
     menu_->setObjectName(QStringLiteral("OptionsMenu"));
-    standardDataItem_ = AddRememberedOption(
-        menu_, QStringLiteral("&Standard thermodynamic data (NASA)"),
-        QStringLiteral("OptionsStandardDataItem"), StandardDataKey(), this,
-        [this](bool checked) { emit StandardDataChanged(checked); });
+    standardDataItem_ =
+        AddRememberedOption(menu_, QStringLiteral("&Standard thermodynamic data (NASA)"),
+                            QStringLiteral("OptionsStandardDataItem"), StandardDataKey(), this,
+                            [this](bool checked) { emit StandardDataChanged(checked); });
 }
 
 bool OptionsMenu::StandardData() const {
