@@ -4,7 +4,6 @@
 #include "chartkit/ChartXBands.h"
 #include "chartview/ChartPicture.h"
 #include "chartview/ReformingChartView.h"
-#include "chartwidget/TChart.h"
 
 namespace quorvel {
 
@@ -38,10 +37,6 @@ void ConfigureCarbonLimitChart(ChartModel& model) {
     model.EndLoading();
 }
 
-void ConfigureCarbonLimitChart(TChart& chart) {
-    ConfigureCarbonLimitChart(chart.Model());
-}
-
 void CarbonLimitChartDisplay(ChartModel& model, const LimitCurveData& data) {
     TFastLineSeries& curve = model.Series(CurveSeries);
     curve.ClearPoints();
@@ -53,10 +48,6 @@ void CarbonLimitChartDisplay(ChartModel& model, const LimitCurveData& data) {
         model.BottomAxis().SetMinimum(data.temperature[0]);
     }
     model.SetXBands(XBandsAroundPoints(data.temperature, data.aboveRange, data.count));
-}
-
-void CarbonLimitChartDisplay(TChart& chart, const LimitCurveData& data) {
-    CarbonLimitChartDisplay(chart.Model(), data);
 }
 
 QByteArray CarbonLimitPicture(QSize size, const LimitCurveData& data, ChartPictureFormat format,

@@ -2,7 +2,7 @@
 
 #include "chartkit/ChartModel.h"
 #include "chartkit/ChartReadout.h"
-#include "chartwidget/TChart.h"
+#include "chartview/ViewTexts.h"
 
 #include <QString>
 #include <QStringList>
@@ -105,12 +105,8 @@ void ConfigureReformingChart(ChartModel& model) {
     model.EndLoading();
 }
 
-namespace {
-
-// The chart side of the cycle's first step; `repaintNow` draws the new title at once,
-// before the other texts change.
-template <class RepaintNow>
-void ApplyViewTexts(ChartModel& model, int YAxisMode, int XAxisMode, RepaintNow repaintNow) {
+void ApplyViewTexts(ChartModel& model, int YAxisMode, int XAxisMode,
+                    const std::function<void()>& repaintNow) {
     if (YAxisMode >= 0 && YAxisMode <= 2 && model.SeriesCount() >= 4) {
         const ViewTexts& view = kViews[YAxisMode];
         model.Title().ClearText();
@@ -128,8 +124,6 @@ void ApplyViewTexts(ChartModel& model, int YAxisMode, int XAxisMode, RepaintNow 
     if (XAxisMode >= 0 && XAxisMode <= 2)
         model.BottomAxis().SetTitleCaption(QString::fromUtf16(kBottomTitles[XAxisMode]));
 }
-
-} // namespace
 
 void ConstructionChart(ChartModel& model, int YAxisMode, int XAxisMode) {
     ApplyViewTexts(model, YAxisMode, XAxisMode, [] {});
@@ -156,18 +150,6 @@ void ChartDisplay(ChartModel& model, int YAxisMode, const CurveData& data) {
             model.Series(3).AddPoint(x, data.H2[i]);
         }
     }
-}
-
-void ConfigureReformingChart(TChart& chart) {
-    ConfigureReformingChart(chart.Model());
-}
-
-void ConstructionChart(TChart& chart, int YAxisMode, int XAxisMode) {
-    ApplyViewTexts(chart.Model(), YAxisMode, XAxisMode, [&chart] { chart.RepaintNow(); });
-}
-
-void ChartDisplay(TChart& chart, int YAxisMode, const CurveData& data) {
-    ChartDisplay(chart.Model(), YAxisMode, data);
 }
 
 namespace {
