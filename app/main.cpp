@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "chart/FontSubstitutes.h"
 #include "engine/Engine.h"
+#include "fonts/FontSubstitutes.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
 #include "ui/TMainForm.h"

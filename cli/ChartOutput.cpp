@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QSize>
 
-#include "chart/CarbonLimitChartView.h"
-#include "chart/ChartPicture.h"
+#include "chartview/CarbonLimitChartView.h"
+#include "chartview/ChartPicture.h"
 #include "report/OutputFile.h"
 
 namespace quorvel {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "chart/CarbonLimitChartView.h"
+#include "chartview/CarbonLimitChartView.h"
 #include "cli/ChartOutput.h"
 #include "engine/CarbonLimit.h"
 #include "engine/FeedTotal.h"

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "chart/FontSubstitutes.h"
 #include "QuorvelVersion.h"
 #include "cli/BatchCommand.h"
 #include "cli/HelpText.h"
@@ -17,6 +16,7 @@
 #include "cli/SameTarget.h"
 #include "cli/SweepCommand.h"
 #include "cli/SweepOptions.h"
+#include "fonts/FontSubstitutes.h"
 
 namespace {
 

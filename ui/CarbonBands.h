@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "chart/ChartXBands.h"
+#include "chartkit/ChartXBands.h"
 #include "engine/Engine.h"
 
 namespace quorvel {

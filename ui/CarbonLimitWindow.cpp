@@ -9,8 +9,8 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
-#include "chart/CarbonLimitChartView.h"
-#include "chart/TChart.h"
+#include "chartview/CarbonLimitChartView.h"
+#include "chartwidget/TChart.h"
 #include "report/CarbonLimitReport.h"
 #include "report/TableFile.h"
 #include "ui/CenteredMessageBox.h"

@@ -8,8 +8,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "chart/ChartPicture.h"
-#include "chart/TChart.h"
+#include "chartview/ChartPicture.h"
+#include "chartwidget/TChart.h"
 #include "report/CsvExport.h"
 #include "report/OutputFile.h"
 

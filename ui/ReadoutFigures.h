@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "chart/ReformingChartView.h"
+#include "chartview/ReformingChartView.h"
 #include "engine/Engine.h"
 
 namespace quorvel {

@@ -28,8 +28,8 @@
 #include <windows.h>
 #endif
 
-#include "chart/ReformingChartView.h"
-#include "chart/TChart.h"
+#include "chartview/ReformingChartView.h"
+#include "chartwidget/TChart.h"
 #include "report/CarbonMarks.h"
 #include "report/CsvExport.h"
 #include "report/ResultsTable.h"
@@ -41,8 +41,8 @@
 #include "ui/ExportActions.h"
 #include "ui/HelpViewer.h"
 #include "ui/LayoutRule.h"
-#include "ui/OptionsMenu.h"
 #include "ui/MemoViewState.h"
+#include "ui/OptionsMenu.h"
 #include "ui/ParameterEntry.h"
 #include "ui/RadioGroup.h"
 #include "ui/ReadoutFigures.h"

@@ -8,9 +8,9 @@
 
 #include <memory>
 
-#include "chart/FontSubstitutes.h"
-#include "chart/TChart.h"
+#include "chartwidget/TChart.h"
 #include "engine/Engine.h"
+#include "fonts/FontSubstitutes.h"
 #include "ui/TMainForm.h"
 
 namespace {

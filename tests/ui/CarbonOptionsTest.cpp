@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "MainFormTestSupport.h"
-#include "chart/TChart.h"
+#include "chartwidget/TChart.h"
 #include "report/TableFile.h"
 #include "ui/CarbonLimitWindow.h"
 #include "ui/CarbonOptions.h"

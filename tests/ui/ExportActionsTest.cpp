@@ -14,8 +14,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "chart/AxisScale.h"
-#include "chart/TChart.h"
+#include "chartkit/AxisScale.h"
+#include "chartwidget/TChart.h"
 #include "tests/ui/MainFormTestSupport.h"
 #include "ui/ExportActions.h"
 

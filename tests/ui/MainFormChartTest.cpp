@@ -3,10 +3,10 @@
 
 #include <QImage>
 
-#include "chart/ChartLayout.h"
-#include "chart/ChartPicture.h"
-#include "chart/TChart.h"
-#include "chart/TextMeasurer.h"
+#include "chartkit/ChartLayout.h"
+#include "chartkit/TextMeasurer.h"
+#include "chartview/ChartPicture.h"
+#include "chartwidget/TChart.h"
 
 namespace {
 

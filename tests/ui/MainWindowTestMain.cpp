@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/FontSubstitutes.h"
+#include "fonts/FontSubstitutes.h"
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,0 +1,57 @@
+// One drawing pass (layout and painting) of the main window's chart into an image:
+// four curves of 77 points, at the window's design size and at full-HD size.
+#include "chartkit/ChartLayout.h"
+#include "chartkit/ChartModel.h"
+#include "chartkit/ChartPainter.h"
+#include "chartkit/TextMeasurer.h"
+#include "chartview/ReformingChartView.h"
+#include "fonts/FontSubstitutes.h"
+#include "tests/chartview/SyntheticSweep.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+using namespace quorvel;
+
+namespace {
+
+// Fonts need a graphical application object; one is made on first use.
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "quorvel_chart_bench";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance())
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+    InstallFontSubstitutes();
+}
+
+void DrawingPass(benchmark::State& state) {
+    EnsureApplication();
+    const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    static const SyntheticSweep sweep;
+    ChartModel model;
+    ConfigureReformingChart(model);
+    ConstructionChart(model, 0, 0);
+    ChartDisplay(model, 0, sweep.Data());
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    FontTextMeasurer measure;
+    ChartLayoutMemory memory;
+    for (auto _ : state) {
+        const ChartLayout layout = ComputeChartLayout(model, size, measure, memory);
+        QPainter painter(&image);
+        PaintChart(painter, model, layout, measure);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK(DrawingPass)->Args({438, 269})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();

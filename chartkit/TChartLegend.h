@@ -1,0 +1,59 @@
+#pragma once
+
+#include "chartkit/ChartChangeSink.h"
+#include "chartkit/ChartStyle.h"
+
+namespace quorvel {
+
+enum class TLegendAlignment { laLeft, laRight, laTop, laBottom };
+
+// The legend: a framed box listing the series that show in it, with their line
+// symbols and titles. This chart lays it out at the bottom (laBottom).
+class TChartLegend : public ChartPart {
+public:
+    using ChartPart::ChartPart;
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v) { Assign(visible_, v); }
+    TLegendAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TLegendAlignment a) { Assign(alignment_, a); }
+    const ChartFont& Font() const { return font_; }
+    void SetFont(const ChartFont& f) { Assign(font_, f); }
+    QColor Color() const { return color_; }
+    void SetColor(QColor c) { Assign(color_, c); }
+    const ChartPen& Frame() const { return frame_; }
+    void SetFrame(const ChartPen& p) { Assign(frame_, p); }
+    int ShadowSize() const { return shadowSize_; }
+    void SetShadowSize(int v) { Assign(shadowSize_, v); }
+    QColor ShadowColor() const { return shadowColor_; }
+    void SetShadowColor(QColor c) { Assign(shadowColor_, c); }
+    int ColorWidth() const { return colorWidth_; }
+    void SetColorWidth(int v) { Assign(colorWidth_, v); }
+    int MaxNumRows() const { return maxNumRows_; }
+    void SetMaxNumRows(int v) { Assign(maxNumRows_, v); }
+    int TopPos() const { return topPos_; }
+    void SetTopPos(int v) { Assign(topPos_, v); }
+    bool ResizeChart() const { return resizeChart_; }
+    void SetResizeChart(bool v) { Assign(resizeChart_, v); }
+    int HorizMargin() const { return horizMargin_; }
+    void SetHorizMargin(int v) { Assign(horizMargin_, v); }
+    int VertMargin() const { return vertMargin_; }
+    void SetVertMargin(int v) { Assign(vertMargin_, v); }
+
+private:
+    bool visible_ = true;
+    TLegendAlignment alignment_ = TLegendAlignment::laRight;
+    ChartFont font_;
+    QColor color_ = Qt::white;
+    ChartPen frame_{Qt::black, 1, ChartPen::Style::Solid, true};
+    int shadowSize_ = 3;
+    QColor shadowColor_ = Qt::black;
+    int colorWidth_ = 12;
+    int maxNumRows_ = 10;
+    int topPos_ = 10;
+    bool resizeChart_ = true;
+    int horizMargin_ = 0;
+    int vertMargin_ = 0;
+};
+
+} // namespace quorvel

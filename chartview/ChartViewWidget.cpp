@@ -1,0 +1,32 @@
+// The chart views on the TChart widget: the widget's model configured and loaded as
+// the off-screen charts are. Kept apart so that what draws without a window links no
+// widget library.
+
+#include "chartview/CarbonLimitChartView.h"
+#include "chartview/ReformingChartView.h"
+#include "chartview/ViewTexts.h"
+#include "chartwidget/TChart.h"
+
+namespace quorvel {
+
+void ConfigureReformingChart(TChart& chart) {
+    ConfigureReformingChart(chart.Model());
+}
+
+void ConstructionChart(TChart& chart, int YAxisMode, int XAxisMode) {
+    ApplyViewTexts(chart.Model(), YAxisMode, XAxisMode, [&chart] { chart.RepaintNow(); });
+}
+
+void ChartDisplay(TChart& chart, int YAxisMode, const CurveData& data) {
+    ChartDisplay(chart.Model(), YAxisMode, data);
+}
+
+void ConfigureCarbonLimitChart(TChart& chart) {
+    ConfigureCarbonLimitChart(chart.Model());
+}
+
+void CarbonLimitChartDisplay(TChart& chart, const LimitCurveData& data) {
+    CarbonLimitChartDisplay(chart.Model(), data);
+}
+
+} // namespace quorvel
