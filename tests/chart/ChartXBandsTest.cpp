@@ -6,6 +6,7 @@
 #include "chart/ChartPainter.h"
 #include "chart/ReformingChartView.h"
 #include "chart/TextMeasurer.h"
+#include "sweepchart/SweepChart.h"
 
 #include <QImage>
 #include <cmath>
@@ -93,8 +94,9 @@ TEST(ChartXBands, ShadedBehindGridAndCurvesInAColourThatKeepsEveryCurveReadable)
     static const SyntheticSweep sweep;
     ChartModel model;
     ConfigureReformingChart(model);
-    ConstructionChart(model, 0, 0);
-    ChartDisplay(model, 0, sweep.Data());
+    ConstructionChart(
+        model, quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry));
+    ChartDisplay(model, quorvel::ReformingCurves::Composition, sweep.Data());
     const long changes = model.ChangeCount();
     model.SetXBands({{0.2, 0.875}});
     EXPECT_EQ(model.ChangeCount(), changes + 1); // a change asks for a repaint
