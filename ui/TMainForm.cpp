@@ -95,6 +95,11 @@ public:
     }
 };
 
+// An entry's label: the parameter's name as the radio item and the chart name it.
+QString ParameterName(quorvel::SweptParameter parameter) {
+    return QString::fromUtf8(quorvel::CaptionsOf(parameter).name);
+}
+
 QStringList CommaItems(std::initializer_list<const char*> items) {
     QStringList list;
     for (const char* item : items) {
@@ -185,13 +190,13 @@ void TMainForm::CreateControls() {
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     StaticText1->setGeometry(19, 2, 200, 19);
 
-    LabelRatio = new QLabel(QStringLiteral("Соотношение пар/метан"), Panel);
+    LabelRatio = new QLabel(ParameterName(quorvel::SweptParameter::Ratio), Panel);
     LabelRatio->setObjectName(QStringLiteral("LabelRatio"));
     LabelRatio->setGeometry(11, 23, 141, 15);
-    LabelTemperature = new QLabel(QStringLiteral("Температура, град. С"), Panel);
+    LabelTemperature = new QLabel(ParameterName(quorvel::SweptParameter::Temperature), Panel);
     LabelTemperature->setObjectName(QStringLiteral("LabelTemperature"));
     LabelTemperature->setGeometry(11, 45, 121, 15);
-    LabelPressure = new QLabel(QStringLiteral("Давление, атм"), Panel);
+    LabelPressure = new QLabel(ParameterName(quorvel::SweptParameter::Pressure), Panel);
     LabelPressure->setObjectName(QStringLiteral("LabelPressure"));
     LabelPressure->setGeometry(11, 68, 83, 15);
 
