@@ -4,18 +4,18 @@
 
 namespace quorvel {
 
-QByteArray ChartPicture(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
+QByteArray ChartPicture(QSize size, const ReformingChartTexts& texts, const CurveData& data,
                         ChartPictureFormat format, QString* reason) {
     ChartModel model;
     ConfigureReformingChart(model);
-    ConstructionChart(model, YAxisMode, XAxisMode);
-    ChartDisplay(model, YAxisMode, data);
+    ConstructionChart(model, texts);
+    ChartDisplay(model, texts.curves, data);
     return ChartModelPicture(model, size, format, reason);
 }
 
-QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
+QByteArray ChartPicturePng(QSize size, const ReformingChartTexts& texts, const CurveData& data,
                            QString* reason) {
-    return ChartPicture(size, YAxisMode, XAxisMode, data, ChartPictureFormat::Png, reason);
+    return ChartPicture(size, texts, data, ChartPictureFormat::Png, reason);
 }
 
 } // namespace quorvel

@@ -12,11 +12,11 @@ namespace quorvel {
 
 // Draws the chart of one sweep off-screen exactly as the main window shows it at that
 // size, encoded as PNG or SVG; the same failures as ChartModelPicture.
-QByteArray ChartPicture(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
+QByteArray ChartPicture(QSize size, const ReformingChartTexts& texts, const CurveData& data,
                         ChartPictureFormat format, QString* reason);
 
 // The same as PNG.
-QByteArray ChartPicturePng(QSize size, int YAxisMode, int XAxisMode, const CurveData& data,
+QByteArray ChartPicturePng(QSize size, const ReformingChartTexts& texts, const CurveData& data,
                            QString* reason);
 
 } // namespace quorvel

@@ -13,12 +13,12 @@ void ConfigureReformingChart(TChart& chart) {
     ConfigureReformingChart(chart.Model());
 }
 
-void ConstructionChart(TChart& chart, int YAxisMode, int XAxisMode) {
-    ApplyViewTexts(chart.Model(), YAxisMode, XAxisMode, [&chart] { chart.RepaintNow(); });
+void ConstructionChart(TChart& chart, const ReformingChartTexts& texts) {
+    ApplyViewTexts(chart.Model(), texts, [&chart] { chart.RepaintNow(); });
 }
 
-void ChartDisplay(TChart& chart, int YAxisMode, const CurveData& data) {
-    ChartDisplay(chart.Model(), YAxisMode, data);
+void ChartDisplay(TChart& chart, ReformingCurves curves, const CurveData& data) {
+    ChartDisplay(chart.Model(), curves, data);
 }
 
 void ConfigureCarbonLimitChart(TChart& chart) {

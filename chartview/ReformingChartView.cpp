@@ -24,25 +24,8 @@ ChartFont Font(const char* family, int pixelSize, bool bold, bool italic, QColor
     return ChartFont{QString::fromLatin1(family), pixelSize, bold, italic, color};
 }
 
-struct ViewTexts {
-    const char16_t* title;
-    const char16_t* leftAxis;
-    const char16_t* series3;
-    const char16_t* series4;
-    bool compositionSeriesInLegend;
-};
-
-// The texts and legend flags of each view (YAxisMode 0, 1, 2).
-const ViewTexts kViews[] = {
-    {u"Состав сухого синтез-газа", u"Состав сухого синтез-газа", u"Диоксид", u"Водород", true},
-    {u"Состав мокрого синтез-газа", u"Состав мокрого синтез-газа", u"Диоксид", u"Водород", true},
-    {u"Соотношение продуктов реакции", u"Соотношение продуктов", u"Диоксид/СО", u"Водород/СО",
-     false},
-};
-
-// The bottom-axis titles of each swept parameter (XAxisMode 0, 1, 2).
-const char16_t* const kBottomTitles[] = {u"Соотношение пар/метан", u"Температура, град. С",
-                                         u"Давление, атм"};
+// The stored configuration's title and left-axis title, before the first view is chosen.
+constexpr char16_t kInitialTitle[] = u"Состав сухого синтез-газа";
 
 void ConfigureAxis(TChartAxis& axis, double increment, int tickLength, int tickInnerLength,
                    QColor minorTicks) {
@@ -68,7 +51,7 @@ void ConfigureReformingChart(ChartModel& model) {
     TChartTitle& title = model.Title();
     title.SetFont(Font("Courier New", 16, true, false, kBlue));
     title.SetAlignment(TChartTitleAlignment::Centre);
-    title.SetText({QString::fromUtf16(kViews[0].title)});
+    title.SetText({QString::fromUtf16(kInitialTitle)});
     model.Foot().SetFont(Font("Arial", 16, false, true, kGrey));
 
     TChartAxis& left = model.LeftAxis();
@@ -77,7 +60,7 @@ void ConfigureReformingChart(ChartModel& model) {
     left.SetAutomaticMaximum(true);
     left.SetMinimum(0);
     ConfigureAxis(left, 0.1, 4, 0, kBlack);
-    left.SetTitleCaption(QString::fromUtf16(kViews[0].leftAxis));
+    left.SetTitleCaption(QString::fromUtf16(kInitialTitle));
 
     TChartAxis& bottom = model.BottomAxis();
     ConfigureAxis(bottom, 1.0, 1, 4, kGrey);
@@ -105,42 +88,41 @@ void ConfigureReformingChart(ChartModel& model) {
     model.EndLoading();
 }
 
-void ApplyViewTexts(ChartModel& model, int YAxisMode, int XAxisMode,
+void ApplyViewTexts(ChartModel& model, const ReformingChartTexts& texts,
                     const std::function<void()>& repaintNow) {
-    if (YAxisMode >= 0 && YAxisMode <= 2 && model.SeriesCount() >= 4) {
-        const ViewTexts& view = kViews[YAxisMode];
+    if (model.SeriesCount() >= 4) {
+        const bool compositionSeriesInLegend = texts.curves == ReformingCurves::Composition;
         model.Title().ClearText();
-        model.Title().AddLine(QString::fromUtf16(view.title));
+        model.Title().AddLine(texts.title);
         model.Title().AddLine(QString());
         repaintNow();
-        model.LeftAxis().SetTitleCaption(QString::fromUtf16(view.leftAxis));
-        model.Series(2).SetTitle(QString::fromUtf16(view.series3));
-        model.Series(3).SetTitle(QString::fromUtf16(view.series4));
-        model.Series(0).SetShowInLegend(view.compositionSeriesInLegend);
-        model.Series(1).SetShowInLegend(view.compositionSeriesInLegend);
+        model.LeftAxis().SetTitleCaption(texts.leftAxis);
+        model.Series(2).SetTitle(texts.series3);
+        model.Series(3).SetTitle(texts.series4);
+        model.Series(0).SetShowInLegend(compositionSeriesInLegend);
+        model.Series(1).SetShowInLegend(compositionSeriesInLegend);
         model.Series(2).SetShowInLegend(true);
         model.Series(3).SetShowInLegend(true);
     }
-    if (XAxisMode >= 0 && XAxisMode <= 2)
-        model.BottomAxis().SetTitleCaption(QString::fromUtf16(kBottomTitles[XAxisMode]));
+    model.BottomAxis().SetTitleCaption(texts.bottomAxis);
 }
 
-void ConstructionChart(ChartModel& model, int YAxisMode, int XAxisMode) {
-    ApplyViewTexts(model, YAxisMode, XAxisMode, [] {});
+void ConstructionChart(ChartModel& model, const ReformingChartTexts& texts) {
+    ApplyViewTexts(model, texts, [] {});
 }
 
-void ChartDisplay(ChartModel& model, int YAxisMode, const CurveData& data) {
+void ChartDisplay(ChartModel& model, ReformingCurves curves, const CurveData& data) {
     if (model.SeriesCount() < 4)
         return;
     for (int i = 0; i < 4; ++i)
         model.Series(i).ClearPoints();
-    if (YAxisMode < 0 || YAxisMode > 2 || data.LastIndex < 0)
+    if (data.LastIndex < 0)
         return;
     for (int i = 0; i <= data.LastIndex; ++i) {
         if (data.HasPoint != nullptr && !data.HasPoint[i])
             continue;
         const double x = data.XValue[i];
-        if (YAxisMode == 2) {
+        if (curves == ReformingCurves::ProductRatios) {
             model.Series(2).AddPoint(x, data.CO2toCO[i]);
             model.Series(3).AddPoint(x, data.H2toCO[i]);
         } else {
@@ -172,14 +154,12 @@ QString Fixed(double value, int decimals, QChar separator) {
 
 } // namespace
 
-QString ReadoutText(int XAxisMode, const ChartReadout& readout, QChar decimalSeparator,
-                    const std::vector<ReadoutFigure>& extra) {
+QString ReadoutText(const QString& sweptParameter, const ChartReadout& readout,
+                    QChar decimalSeparator, const std::vector<ReadoutFigure>& extra) {
     constexpr int XDecimals = 2;     // the table's first column
     constexpr int CurveDecimals = 4; // the table's value columns
-    const int mode = (XAxisMode >= 0 && XAxisMode <= 2) ? XAxisMode : 0;
     QStringList lines;
-    lines << QString::fromUtf16(kBottomTitles[mode]) + QStringLiteral(": ") +
-                 Fixed(readout.x, XDecimals, decimalSeparator);
+    lines << sweptParameter + QStringLiteral(": ") + Fixed(readout.x, XDecimals, decimalSeparator);
     for (const ReadoutValue& value : readout.values)
         lines << value.title + QStringLiteral(": ") +
                      Fixed(value.y, CurveDecimals, decimalSeparator);

@@ -25,20 +25,34 @@ struct CurveData {
     const bool* HasPoint = nullptr;
 };
 
+// Which curves a view draws: the four mole fractions, or the product ratios CO2/CO and
+// H2/CO on the third and fourth series (the first two then stay empty).
+enum class ReformingCurves { Composition, ProductRatios };
+
+// What one view of one sweep shows besides its curves; the program's caption table fills
+// it for the chosen swept parameter and view.
+struct ReformingChartTexts {
+    QString title;    // the title's first line
+    QString leftAxis; // the view
+    QString series3;  // legend entries of the third and fourth curves
+    QString series4;
+    QString bottomAxis; // the swept parameter
+    ReformingCurves curves = ReformingCurves::Composition;
+};
+
 // The main window's chart configuration: title, footer, axes, legend, back wall
 // and the four series Series1..Series4 with their titles and colours.
 void ConfigureReformingChart(TChart& chart);
 // Chart side of the recalculation cycle's first step: title lines (repainted at
-// once), left-axis title, series titles, legend flags for YAxisMode, bottom-axis
-// title for XAxisMode; out-of-range modes leave things as they are.
-void ConstructionChart(TChart& chart, int YAxisMode, int XAxisMode);
-// Empties the four series and reloads them for YAxisMode.
-void ChartDisplay(TChart& chart, int YAxisMode, const CurveData& data);
+// once), left-axis title, series titles, legend flags and bottom-axis title.
+void ConstructionChart(TChart& chart, const ReformingChartTexts& texts);
+// Empties the four series and reloads them with the given curves.
+void ChartDisplay(TChart& chart, ReformingCurves curves, const CurveData& data);
 
 // The same three on a chart without a widget (used for off-screen pictures).
 void ConfigureReformingChart(ChartModel& model);
-void ConstructionChart(ChartModel& model, int YAxisMode, int XAxisMode);
-void ChartDisplay(ChartModel& model, int YAxisMode, const CurveData& data);
+void ConstructionChart(ChartModel& model, const ReformingChartTexts& texts);
+void ChartDisplay(ChartModel& model, ReformingCurves curves, const CurveData& data);
 
 // A figure of the sweep beyond the curves, shown in the readout at the same point.
 struct ReadoutFigure {
@@ -47,12 +61,12 @@ struct ReadoutFigure {
     int decimals = 4;
 };
 
-// The chart readout's text: the swept parameter (bottom-axis title for XAxisMode) with
+// The chart readout's text: the swept parameter (its bottom-axis title) with
 // its value as the table prints it, two decimals; each shown curve by its title with
 // four decimals, as in the table; then the extra figures. One "caption: value" line
 // each, numbers with the given decimal separator; a value that is not finite reads
 // "не определено".
-QString ReadoutText(int XAxisMode, const ChartReadout& readout, QChar decimalSeparator,
-                    const std::vector<ReadoutFigure>& extra = {});
+QString ReadoutText(const QString& sweptParameter, const ChartReadout& readout,
+                    QChar decimalSeparator, const std::vector<ReadoutFigure>& extra = {});
 
 } // namespace quorvel

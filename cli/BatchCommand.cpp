@@ -10,14 +10,12 @@
 #include "cli/SweepCommand.h"
 #include "report/CsvLines.h"
 #include "report/OutputFile.h"
+#include "report/SweepCaptions.h"
 #include "report/TableFile.h"
 
 namespace quorvel {
 
 namespace {
-
-const char* const SweepNames[3] = {"ratio", "temperature", "pressure"};
-const char* const ViewNames[3] = {"dry", "wet", "ratios"};
 
 QString CaseContext(int number) {
     return QStringLiteral("случай %1 (строка %2 пакетного файла): ").arg(number).arg(number + 1);
@@ -28,8 +26,8 @@ void AppendCaseRows(const QStringList& csv, int number, const SweepOptions& opti
                     QStringList& lines) {
     const QString prefix = QStringLiteral("%1,%2,%3,")
                                .arg(number)
-                               .arg(QLatin1String(SweepNames[options.XAxisMode]),
-                                    QLatin1String(ViewNames[options.YAxisMode]));
+                               .arg(QString::fromUtf8(CaptionsOf(options.XAxisMode).word),
+                                    QString::fromUtf8(CaptionsOf(options.YAxisMode).word));
     for (qsizetype row = 1; row < csv.size(); ++row)
         lines << prefix + csv[row];
 }
@@ -104,7 +102,7 @@ int RunBatchCommand(std::string_view text, const SweepOptions& options, std::FIL
         Engine& e = *engine;
         InitialSetData(e);
         lines << QStringLiteral("case,sweep,view,x,") +
-                     CsvLines(e, 0).value(0).section(QLatin1Char(','), 1);
+                     CsvLines(e, SweptParameter::Ratio).value(0).section(QLatin1Char(','), 1);
     }
 
     bool written;

@@ -8,6 +8,7 @@
 #include "chartview/CarbonLimitChartView.h"
 #include "chartview/ChartPicture.h"
 #include "report/OutputFile.h"
+#include "sweepchart/SweepChart.h"
 
 namespace quorvel {
 
@@ -29,15 +30,13 @@ bool WritePicture(const SweepOptions& options, const QByteArray& picture, const 
 } // namespace
 
 bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QString* errorMessage) {
-    const ResultSeries& r = engine.resultSeries;
-    const CurveData curves{
-        r.XValue, r.CH4, r.CO, r.CO2, r.H2, r.H2toCO, r.CO2toCO, r.LastIndex, engine.physicalRoot};
     QString reason;
     const ChartPictureFormat format =
         PictureFormatFor(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()));
     return WritePicture(options,
                         ChartPicture(QSize(options.chartWidth, options.chartHeight),
-                                     options.YAxisMode, options.XAxisMode, curves, format, &reason),
+                                     SweepChartTexts(options.XAxisMode, options.YAxisMode),
+                                     SweepCurves(engine), format, &reason),
                         reason, errorMessage);
 }
 

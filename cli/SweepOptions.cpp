@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/NumberArgument.h"
+#include "report/SweepCaptions.h"
 
 namespace quorvel {
 
@@ -19,6 +20,27 @@ std::optional<int> ModeIndex(std::string_view value, const std::vector<std::stri
             return static_cast<int>(i);
     }
     return std::nullopt;
+}
+
+// The kind whose command-line word is `value`: the one check of a --sweep or --view word.
+template <class Kind, std::size_t Count>
+std::optional<Kind> KindNamed(std::string_view value, const Kind (&kinds)[Count]) {
+    for (const Kind kind : kinds) {
+        if (value == CaptionsOf(kind).word)
+            return kind;
+    }
+    return std::nullopt;
+}
+
+// "a, b или c": the command-line words of every kind, for the refusal message.
+template <class Kind, std::size_t Count> std::string WordList(const Kind (&kinds)[Count]) {
+    std::string list;
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (i > 0)
+            list += i + 1 == Count ? " или " : ", ";
+        list += CaptionsOf(kinds[i]).word;
+    }
+    return list;
 }
 
 std::string NumberError(const std::string& option, std::string_view text, NumberStatus status) {
@@ -75,20 +97,20 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
     static const std::map<std::string, ValueReader, std::less<>> readers = {
         {"--sweep",
          [](std::string_view v, SweepOptions& o) -> std::string {
-             const auto mode = ModeIndex(v, {"ratio", "temperature", "pressure"});
-             if (!mode)
-                 return "параметр --sweep принимает ratio, temperature или pressure, получено «" +
-                        std::string(v) + "»";
-             o.XAxisMode = *mode;
+             const auto kind = KindNamed(v, AllSweptParameters);
+             if (!kind)
+                 return "параметр --sweep принимает " + WordList(AllSweptParameters) +
+                        ", получено «" + std::string(v) + "»";
+             o.XAxisMode = *kind;
              return {};
          }},
         {"--view",
          [](std::string_view v, SweepOptions& o) -> std::string {
-             const auto mode = ModeIndex(v, {"dry", "wet", "ratios"});
-             if (!mode)
-                 return "параметр --view принимает dry, wet или ratios, получено «" +
+             const auto kind = KindNamed(v, AllResultViews);
+             if (!kind)
+                 return "параметр --view принимает " + WordList(AllResultViews) + ", получено «" +
                         std::string(v) + "»";
-             o.YAxisMode = *mode;
+             o.YAxisMode = *kind;
              return {};
          }},
         {"--ratio",
@@ -164,7 +186,7 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
 ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
     ParsedOptions result;
     bool sizeGiven = false;
-    std::string sweepOnlyOption; // an option that --carbon-limit has no use for
+    std::string sweepOnlyOption;    // an option that --carbon-limit has no use for
     std::string batchForeignOption; // an option that a batch takes from its file instead
     bool formatGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {

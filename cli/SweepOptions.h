@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/ConstantsSource.h"
+#include "engine/SweepKinds.h"
 
 namespace quorvel {
 
@@ -14,8 +15,8 @@ enum class OutputFormat { Table, Csv };
 // Everything the command line can choose. The defaults are the main window's at
 // start-up: ratio sweep, dry gas, ratio 2.5, 860 degrees C, 25 atm, pure methane.
 struct SweepOptions {
-    int XAxisMode = 0; // 0 ratio, 1 temperature, 2 pressure
-    int YAxisMode = 0; // 0 dry, 1 wet, 2 product ratios
+    SweptParameter XAxisMode = SweptParameter::Ratio;
+    ResultView YAxisMode = ResultView::Dry;
     double ratio = 2.5;
     double temperature = 860;
     double pressure = 25;

@@ -8,6 +8,7 @@
 #include "RandomSource.h"
 #include "ReformerFigures.h"
 #include "SolverWorkspace.h"
+#include "SweepKinds.h"
 
 namespace quorvel {
 
@@ -68,9 +69,9 @@ void InitialSetData(Engine& engine);
 // Derives feedTotals from feedComposition.
 void PreparationVar(Engine& engine);
 
-// One complete calculation: sweeps the parameter chosen by XAxisMode (0 ratio,
-// 1 temperature, 2 pressure) and stores the composition on the basis chosen by
-// YAxisMode (0 dry, 1 and 2 wet) into resultSeries. Throws FloatingPointError.
-void RunSweep(Engine& engine, int XAxisMode, int YAxisMode);
+// One complete calculation: sweeps the parameter chosen by XAxisMode and stores the
+// composition on the basis chosen by YAxisMode (dry for the dry view, wet for the other
+// two) into resultSeries. Throws FloatingPointError.
+void RunSweep(Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode);
 
 } // namespace quorvel

@@ -49,7 +49,7 @@ void StoreFigures(Engine& engine, int i, const double* amounts) {
 
 // Solves the point at the current conditions and stores it at index i. LastIndex moves
 // only after all nine arrays hold the point and no floating-point fault was raised.
-void SolveAndStorePoint(Engine& engine, int i, double xValue, int YAxisMode) {
+void SolveAndStorePoint(Engine& engine, int i, double xValue, ResultView YAxisMode) {
     SolverWorkspace& ws = engine.workspace;
     SolveEquations(engine, ReformingMode, 2, ws.Residuals, ws.Success, ws.Unknowns,
                    engine.processConditions.Tolerance);
@@ -63,7 +63,7 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, int YAxisMode) {
 
     // Without a root the solver's answer is stored, as meaningless as it is, so that the
     // faults its composition raises are still reported.
-    const bool dry = YAxisMode == 0;
+    const bool dry = YAxisMode == ResultView::Dry;
     const double volumeChange =
         root.exact ? ComputeCompositionOfAmounts(engine, root.amounts, dry)
                    : ComputeComposition(engine, ws.Unknowns[0], ws.Unknowns[1], dry);
@@ -86,7 +86,7 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, int YAxisMode) {
     rs.LastIndex = i;
 }
 
-void SweepRatio(Engine& engine, int YAxisMode) {
+void SweepRatio(Engine& engine, ResultView YAxisMode) {
     ProcessConditions& pc = engine.processConditions;
     pc.Temperature = engine.InputTemperature + SweepSettings::CelsiusToKelvin;
     pc.Pressure = pc.InputPressure;
@@ -99,7 +99,7 @@ void SweepRatio(Engine& engine, int YAxisMode) {
     }
 }
 
-void SweepTemperature(Engine& engine, int YAxisMode) {
+void SweepTemperature(Engine& engine, ResultView YAxisMode) {
     ProcessConditions& pc = engine.processConditions;
     pc.Pressure = pc.InputPressure;
     pc.Ratio = engine.InputRatio;
@@ -111,7 +111,7 @@ void SweepTemperature(Engine& engine, int YAxisMode) {
     }
 }
 
-void SweepPressure(Engine& engine, int YAxisMode) {
+void SweepPressure(Engine& engine, ResultView YAxisMode) {
     ProcessConditions& pc = engine.processConditions;
     pc.Temperature = engine.InputTemperature + SweepSettings::CelsiusToKelvin;
     pc.Ratio = engine.InputRatio;
@@ -125,7 +125,7 @@ void SweepPressure(Engine& engine, int YAxisMode) {
 
 } // namespace
 
-void RunSweep(Engine& engine, int XAxisMode, int YAxisMode) {
+void RunSweep(Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode) {
     ClearFloatingPointFaults();
     engine.loopLimitHits = {};
     engine.refinement.Known = 0;
@@ -141,13 +141,13 @@ void RunSweep(Engine& engine, int XAxisMode, int YAxisMode) {
     ws.Unknowns[1] = SweepSettings::StartY;
 
     switch (XAxisMode) {
-    case 0:
+    case SweptParameter::Ratio:
         SweepRatio(engine, YAxisMode);
         break;
-    case 1:
+    case SweptParameter::Temperature:
         SweepTemperature(engine, YAxisMode);
         break;
-    default:
+    case SweptParameter::Pressure:
         SweepPressure(engine, YAxisMode);
         break;
     }

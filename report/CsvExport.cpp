@@ -6,6 +6,7 @@
 #include "report/ConstantsHeader.h"
 #include "report/CsvLines.h"
 #include "report/NumberFormat.h"
+#include "report/SweepCaptions.h"
 
 namespace quorvel {
 
@@ -13,13 +14,6 @@ namespace {
 
 const QChar Point = QLatin1Char('.');
 
-// The swept parameter of each XAxisMode.
-const char16_t* const SweptNames[3] = {u"соотношение пар/метан", u"температура, град. С",
-                                       u"давление, атм"};
-// The table's title of each YAxisMode: which basis the fractions are on.
-const char16_t* const ViewNames[3] = {u"Состав сухого синтез-газа, мол. д.",
-                                      u"Состав мокрого синтез-газа, мол. д.",
-                                      u"Соотношение продуктов реакции, мол. д."};
 // The feed components in the feed dialog's order.
 const char16_t* const FeedNames[FeedComponentCount] = {u"Метан",
                                                        u"Этан",
@@ -37,27 +31,19 @@ QString Comment(const QString& text) {
 
 } // namespace
 
-QStringList CsvExportLines(const Engine& engine, int XAxisMode, int YAxisMode) {
-    const int x = (XAxisMode >= 0 && XAxisMode <= 2) ? XAxisMode : 0;
-    const int y = (YAxisMode >= 0 && YAxisMode <= 2) ? YAxisMode : 0;
+QStringList CsvExportLines(const Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode) {
     QStringList lines;
     lines << Comment(QStringLiteral("Равновесие водяной конверсии метана; переменный параметр: ") +
-                     QString::fromUtf16(SweptNames[x]));
-    lines << Comment(QString::fromUtf16(ViewNames[y]));
+                     QString::fromUtf8(CaptionsOf(XAxisMode).lowerName));
+    lines << Comment(QString::fromUtf8(CaptionsOf(YAxisMode).tableTitle));
     // The swept parameter's entry is listed too: it is what the window held, though
     // the sweep ran over its own range.
-    const struct {
-        const char16_t* label;
-        double value;
-        int mode;
-    } conditions[] = {
-        {u"Соотношение пар/метан, мол.д.", engine.InputRatio, 0},
-        {u"Температура, град. С", engine.InputTemperature, 1},
-        {u"Давление, атм", engine.processConditions.InputPressure, 2},
-    };
-    for (const auto& c : conditions) {
-        QString line = QString::fromUtf16(c.label) + QStringLiteral(": ");
-        line += c.mode == x ? QStringLiteral("переменный") : FormatGeneral(c.value, Point);
+    const double values[SweptParameterCount] = {engine.InputRatio, engine.InputTemperature,
+                                                engine.processConditions.InputPressure};
+    for (const SweptParameter kind : AllSweptParameters) {
+        QString line = QString::fromUtf8(CaptionsOf(kind).label) + QStringLiteral(": ");
+        line += kind == XAxisMode ? QStringLiteral("переменный")
+                                  : FormatGeneral(values[IndexOf(kind)], Point);
         lines << Comment(line);
     }
     // The same line as in the table when the constants come from the standard data.
@@ -67,7 +53,7 @@ QStringList CsvExportLines(const Engine& engine, int XAxisMode, int YAxisMode) {
     for (int i = 0; i < FeedComponentCount; ++i)
         lines << Comment(QString::fromUtf16(FeedNames[i]) + QStringLiteral(": ") +
                          FormatGeneral(engine.feedComposition[i], Point));
-    lines << CsvLines(engine, x);
+    lines << CsvLines(engine, XAxisMode);
     return lines;
 }
 

@@ -11,7 +11,7 @@ namespace quorvel {
 // the view, the three process conditions, the source of the equilibrium constants when
 // it is the standard data, and the nine feed components, then exactly
 // the lines of CsvLines (header row and one row per point). Numbers with a point.
-QStringList CsvExportLines(const Engine& engine, int XAxisMode, int YAxisMode);
+QStringList CsvExportLines(const Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode);
 
 // Writes lines as UTF-8 text, each ended by a line feed, through a temporary file that
 // replaces the old one only when complete. False and, if errorMessage is given, a

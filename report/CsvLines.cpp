@@ -5,6 +5,7 @@
 
 #include "report/CarbonColumns.h"
 #include "report/FigureColumns.h"
+#include "report/SweepCaptions.h"
 
 namespace quorvel {
 
@@ -18,12 +19,9 @@ QString Shortest(double value) {
 
 } // namespace
 
-QStringList CsvLines(const Engine& engine, int XAxisMode) {
-    static const char* const SweptColumn[3] = {"ratio", "temperature_C", "pressure_atm"};
-    const char* swept = SweptColumn[(XAxisMode >= 0 && XAxisMode <= 2) ? XAxisMode : 0];
-
+QStringList CsvLines(const Engine& engine, SweptParameter XAxisMode) {
     QStringList lines;
-    lines << QString::fromLatin1(swept) +
+    lines << QString::fromUtf8(CaptionsOf(XAxisMode).csvColumn) +
                  QStringLiteral(
                      ",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,physical,") +
                  FigureColumnsHeader() + QLatin1Char(',') + CarbonColumnsHeader();

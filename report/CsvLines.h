@@ -14,6 +14,6 @@ namespace quorvel {
 // X value and leaves every value field empty. The first column is named after the
 // swept parameter (XAxisMode); the reformer figures and the carbon activities follow
 // physical, each empty where undefined.
-QStringList CsvLines(const Engine& engine, int XAxisMode);
+QStringList CsvLines(const Engine& engine, SweptParameter XAxisMode);
 
 } // namespace quorvel

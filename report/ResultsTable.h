@@ -12,7 +12,7 @@ namespace quorvel {
 // a line saying so, an empty line, the title and the column heading of the view (for
 // YAxisMode), then one line per point 0..LastIndex.
 // Every number uses decimalSeparator (the desktop's, or a point for scripts).
-QStringList ResultsTableLines(const Engine& engine, int XAxisMode, int YAxisMode,
+QStringList ResultsTableLines(const Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode,
                               QChar decimalSeparator);
 
 } // namespace quorvel

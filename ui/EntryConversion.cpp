@@ -1,6 +1,7 @@
 #include "ui/EntryConversion.h"
 
 #include "engine/InputLimits.h"
+#include "report/NumberFormat.h"
 
 #include <algorithm>
 #include <charconv>
@@ -128,29 +129,36 @@ QString WithDecimalSeparator(const QString& commaText, const QLocale& locale) {
     return text.replace(u',', locale.decimalPoint());
 }
 
+namespace {
+
+// The bounds of the engine's limits, with their texts as the table's header writes them.
+EntryBounds BoundsOf(EntryLimits limits) {
+    const QChar comma = u',';
+    return {limits.upper, FormatGeneral(limits.upper, comma), limits.lower,
+            FormatGeneral(limits.lower, comma)};
+}
+
+} // namespace
+
 EntryBounds RatioBounds() {
-    return {RatioLimits.upper, QStringLiteral("5"), RatioLimits.lower, QStringLiteral("0,2")};
+    return BoundsOf(RatioLimits);
 }
 
 EntryBounds TemperatureBounds() {
-    return {TemperatureLimits.upper, QStringLiteral("980"), TemperatureLimits.lower,
-            QStringLiteral("300")};
+    return BoundsOf(TemperatureLimits);
 }
 
 EntryBounds PressureBounds() {
-    return {PressureLimits.upper, QStringLiteral("30"), PressureLimits.lower, QStringLiteral("1")};
+    return BoundsOf(PressureLimits);
 }
 
 ClampResult ClampEntryValue(double value, const EntryBounds& bounds, const QLocale& locale) {
-    ClampResult result{value, std::nullopt};
-    if (result.value > bounds.upper) {
-        result.value = bounds.upper;
+    // The engine's clamping rule; a value it moved reads as the bound it was moved to.
+    ClampResult result{ClampEntry(value, EntryLimits{bounds.lower, bounds.upper}), std::nullopt};
+    if (result.value == bounds.upper && value != bounds.upper)
         result.replacementText = WithDecimalSeparator(bounds.upperText, locale);
-    }
-    if (result.value < bounds.lower) {
-        result.value = bounds.lower;
+    else if (result.value == bounds.lower && value != bounds.lower)
         result.replacementText = WithDecimalSeparator(bounds.lowerText, locale);
-    }
     return result;
 }
 

@@ -33,7 +33,9 @@
 #include "report/CarbonMarks.h"
 #include "report/CsvExport.h"
 #include "report/ResultsTable.h"
+#include "report/SweepCaptions.h"
 #include "report/TableFile.h"
+#include "sweepchart/SweepChart.h"
 #include "ui/CarbonBands.h"
 #include "ui/CarbonLimitWindow.h"
 #include "ui/CarbonOptions.h"
@@ -92,6 +94,11 @@ public:
         return size;
     }
 };
+
+// An entry's label: the parameter's name as the radio item and the chart name it.
+QString ParameterName(quorvel::SweptParameter parameter) {
+    return QString::fromUtf8(quorvel::CaptionsOf(parameter).name);
+}
 
 QStringList CommaItems(std::initializer_list<const char*> items) {
     QStringList list;
@@ -154,7 +161,8 @@ void TMainForm::CreateControls() {
     // The readout over the plot, in the table's number format, with the reformer
     // figures of the same point below the curves' values.
     Chart->SetReadoutText([this](const quorvel::ChartReadout& readout) {
-        return quorvel::ReadoutText(XAxisMode(), readout, DecimalSeparator(),
+        return quorvel::ReadoutText(quorvel::SweptParameterName(XAxisMode()), readout,
+                                    DecimalSeparator(),
                                     quorvel::ReadoutFigures(engine_, readout.x));
     });
 
@@ -182,13 +190,13 @@ void TMainForm::CreateControls() {
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     StaticText1->setGeometry(19, 2, 200, 19);
 
-    LabelRatio = new QLabel(QStringLiteral("Соотношение пар/метан"), Panel);
+    LabelRatio = new QLabel(ParameterName(quorvel::SweptParameter::Ratio), Panel);
     LabelRatio->setObjectName(QStringLiteral("LabelRatio"));
     LabelRatio->setGeometry(11, 23, 141, 15);
-    LabelTemperature = new QLabel(QStringLiteral("Температура, град. С"), Panel);
+    LabelTemperature = new QLabel(ParameterName(quorvel::SweptParameter::Temperature), Panel);
     LabelTemperature->setObjectName(QStringLiteral("LabelTemperature"));
     LabelTemperature->setGeometry(11, 45, 121, 15);
-    LabelPressure = new QLabel(QStringLiteral("Давление, атм"), Panel);
+    LabelPressure = new QLabel(ParameterName(quorvel::SweptParameter::Pressure), Panel);
     LabelPressure->setObjectName(QStringLiteral("LabelPressure"));
     LabelPressure->setGeometry(11, 68, 83, 15);
 
@@ -236,18 +244,18 @@ void TMainForm::CreateControls() {
         box->installEventFilter(this);
     }
 
-    RadioGroupAxisY = new RadioGroup(QStringLiteral("Ось Y"),
-                                     {QStringLiteral("Состав сухого синтез-газа"),
-                                      QStringLiteral("Состав мокрого синтез-газа"),
-                                      QStringLiteral("Соотношение продуктов")},
-                                     Panel);
+    QStringList viewItems;
+    for (const quorvel::ResultView view : quorvel::AllResultViews) {
+        viewItems << QString::fromUtf8(quorvel::CaptionsOf(view).name);
+    }
+    RadioGroupAxisY = new RadioGroup(QStringLiteral("Ось Y"), viewItems, Panel);
     RadioGroupAxisY->setObjectName(QStringLiteral("RadioGroupAxisY"));
     RadioGroupAxisY->setGeometry(248, RadioGroupTop, 226, RadioGroupHeight);
-    RadioGroupAxisX =
-        new RadioGroup(QStringLiteral("Ось X"),
-                       {QStringLiteral("Соотношение пар/метан"),
-                        QStringLiteral("Температура, град. С"), QStringLiteral("Давление, атм")},
-                       Panel);
+    QStringList sweepItems;
+    for (const quorvel::SweptParameter parameter : quorvel::AllSweptParameters) {
+        sweepItems << QString::fromUtf8(quorvel::CaptionsOf(parameter).name);
+    }
+    RadioGroupAxisX = new RadioGroup(QStringLiteral("Ось X"), sweepItems, Panel);
     RadioGroupAxisX->setObjectName(QStringLiteral("RadioGroupAxisX"));
     RadioGroupAxisX->setGeometry(475, RadioGroupTop, 188, RadioGroupHeight);
     connect(RadioGroupAxisY, &RadioGroup::ItemChosen, this, [this] { FormActivate(); });
@@ -443,21 +451,18 @@ void TMainForm::FormActivate() {
 
 void TMainForm::ConstructionChart() {
     ComboBoxChange();
-    const int xMode = XAxisMode();
-    quorvel::ConstructionChart(*Chart, YAxisMode(), xMode);
-    if (xMode < 0 || xMode > 2) {
-        return;
-    }
+    const quorvel::SweptParameter xMode = XAxisMode();
+    quorvel::ConstructionChart(*Chart, quorvel::SweepChartTexts(xMode, YAxisMode()));
     // The swept parameter's entry is hidden; its text is still read every cycle.
     for (int i = 0; i < 3; ++i) {
-        const bool shown = i != xMode;
+        const bool shown = i != quorvel::IndexOf(xMode);
         entries_[i].label->setVisible(shown);
         entries_[i].box->setVisible(shown);
     }
 }
 
 bool TMainForm::ComboBoxChange() {
-    const int hiddenEntry = XAxisMode();
+    const int hiddenEntry = quorvel::IndexOf(XAxisMode());
     for (int i = 0; i < static_cast<int>(entries_.size()); ++i) {
         Entry& entry = entries_[static_cast<size_t>(i)];
         const std::optional<double> number =
@@ -510,20 +515,20 @@ void TMainForm::SaveToMemo() {
 }
 
 void TMainForm::ChartDisplay() {
-    const quorvel::ResultSeries& r = engine_.resultSeries;
-    const quorvel::CurveData data{
-        r.XValue, r.CH4, r.CO, r.CO2, r.H2, r.H2toCO, r.CO2toCO, r.LastIndex, engine_.physicalRoot};
-    quorvel::ChartDisplay(*Chart, YAxisMode(), data);
+    quorvel::ChartDisplay(*Chart, quorvel::SweepChartTexts(XAxisMode(), YAxisMode()).curves,
+                          quorvel::SweepCurves(engine_));
     Chart->Model().SetXBands(MarkCarbon() ? quorvel::CarbonFormationBands(engine_)
                                           : std::vector<quorvel::ChartXBand>());
 }
 
-int TMainForm::XAxisMode() const {
-    return RadioGroupAxisX->ItemIndex();
+// A radio group always has one item chosen; were none, the first item stands for it.
+quorvel::SweptParameter TMainForm::XAxisMode() const {
+    return quorvel::SweptParameterAt(RadioGroupAxisX->ItemIndex())
+        .value_or(quorvel::SweptParameter::Ratio);
 }
 
-int TMainForm::YAxisMode() const {
-    return RadioGroupAxisY->ItemIndex();
+quorvel::ResultView TMainForm::YAxisMode() const {
+    return quorvel::ResultViewAt(RadioGroupAxisY->ItemIndex()).value_or(quorvel::ResultView::Dry);
 }
 
 // ---- Layout ----

@@ -110,8 +110,8 @@ public:
     // a line of its own).
     QStringList MemoLines() const;
 
-    int XAxisMode() const;
-    int YAxisMode() const;
+    quorvel::SweptParameter XAxisMode() const;
+    quorvel::ResultView YAxisMode() const;
 
     // State of the editing protocol and of the cycles, for tests and diagnostics.
     int EntryTag(const QComboBox* entry) const;

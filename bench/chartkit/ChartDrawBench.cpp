@@ -6,6 +6,7 @@
 #include "chartkit/TextMeasurer.h"
 #include "chartview/ReformingChartView.h"
 #include "fonts/FontSubstitutes.h"
+#include "sweepchart/SweepChart.h"
 #include "tests/chartview/SyntheticSweep.h"
 
 #include <QGuiApplication>
@@ -36,8 +37,9 @@ void DrawingPass(benchmark::State& state) {
     static const SyntheticSweep sweep;
     ChartModel model;
     ConfigureReformingChart(model);
-    ConstructionChart(model, 0, 0);
-    ChartDisplay(model, 0, sweep.Data());
+    ConstructionChart(
+        model, quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry));
+    ChartDisplay(model, quorvel::ReformingCurves::Composition, sweep.Data());
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     FontTextMeasurer measure;
     ChartLayoutMemory memory;

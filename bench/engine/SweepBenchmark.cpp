@@ -24,7 +24,8 @@ void RunMode(benchmark::State& state, int XAxisMode,
     auto engine = DefaultEngine();
     engine->constants = constants;
     for (auto _ : state) {
-        quorvel::RunSweep(*engine, XAxisMode, 0);
+        quorvel::RunSweep(*engine, quorvel::AllSweptParameters[XAxisMode],
+                          quorvel::ResultView::Dry);
         benchmark::DoNotOptimize(engine->resultSeries.CH4[0]);
     }
 }

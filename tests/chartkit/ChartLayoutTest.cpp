@@ -7,6 +7,7 @@
 #include "chartkit/ChartModel.h"
 #include "chartkit/ChartRounding.h"
 #include "chartview/ReformingChartView.h"
+#include "sweepchart/SweepChart.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,8 @@ struct Chart {
     Chart(int YAxisMode = 0, int XAxisMode = 0) {
         ConfigureReformingChart(model);
         model.SetLabelLocale(QLocale::c());
-        ConstructionChart(model, YAxisMode, XAxisMode);
+        ConstructionChart(model, quorvel::SweepChartTexts(quorvel::AllSweptParameters[XAxisMode],
+                                                          quorvel::AllResultViews[YAxisMode]));
     }
     // Two passes, as on screen: the second sizes the label band from the first.
     ChartLayout Layout(QSize size = kDesignSize) {

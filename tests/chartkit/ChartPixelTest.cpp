@@ -7,6 +7,7 @@
 #include "chartview/ChartPicture.h"
 #include "chartview/ReformingChartView.h"
 #include "chartwidget/TChart.h"
+#include "sweepchart/SweepChart.h"
 
 #include <QDir>
 #include <QImage>
@@ -28,8 +29,13 @@ struct Rendered {
     explicit Rendered(int YAxisMode, QSize size = QSize(438, 269)) {
         static const SyntheticSweep sweep;
         ConfigureReformingChart(model);
-        ConstructionChart(model, YAxisMode, 0);
-        ChartDisplay(model, YAxisMode, sweep.Data());
+        ConstructionChart(model, quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio,
+                                                          quorvel::AllResultViews[YAxisMode]));
+        ChartDisplay(model,
+                     quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio,
+                                              quorvel::AllResultViews[YAxisMode])
+                         .curves,
+                     sweep.Data());
         ChartLayoutMemory memory;
         RenderChart(model, size, memory);
         image = RenderChart(model, size, memory);
@@ -199,7 +205,8 @@ TEST(ChartPixels, TheLastBottomLabelIsWhollyInsideTheChart) {
         ChartModel model;
         ConfigureReformingChart(model);
         model.SetLabelLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        ConstructionChart(model, 0, 1);
+        ConstructionChart(model, quorvel::SweepChartTexts(quorvel::SweptParameter::Temperature,
+                                                          quorvel::ResultView::Dry));
         for (int i = 0; i < model.SeriesCount(); ++i) {
             model.Series(i).AddPoint(750, 0.1 * (i + 1));
             model.Series(i).AddPoint(1000, 0.1 * (i + 2));
@@ -225,8 +232,10 @@ TEST(ChartPixels, TheLastBottomLabelIsWhollyInsideTheChart) {
 
 TEST(ChartPicture, IsAPngOfTheAskedSizeAndGivesARussianReasonOnFailure) {
     const SyntheticSweep sweep;
+    const ReformingChartTexts Dry =
+        quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     QString reason;
-    const QByteArray png = ChartPicturePng(QSize(438, 269), 0, 0, sweep.Data(), &reason);
+    const QByteArray png = ChartPicturePng(QSize(438, 269), Dry, sweep.Data(), &reason);
     ASSERT_FALSE(png.isEmpty()) << reason.toStdString();
     const QImage saved = QImage::fromData(png, "PNG");
     EXPECT_EQ(saved.size(), QSize(438, 269));
@@ -235,7 +244,7 @@ TEST(ChartPicture, IsAPngOfTheAskedSizeAndGivesARussianReasonOnFailure) {
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
               direct.image.convertToFormat(QImage::Format_RGB32));
 
-    EXPECT_TRUE(ChartPicturePng(QSize(0, 269), 0, 0, sweep.Data(), &reason).isEmpty());
+    EXPECT_TRUE(ChartPicturePng(QSize(0, 269), Dry, sweep.Data(), &reason).isEmpty());
     EXPECT_EQ(reason, QStringLiteral("размер 0x269 вне пределов от 1x1 до 16384x16384"));
 }
 
@@ -244,8 +253,9 @@ TEST(ChartPicture, WidgetShowsTheSamePictureAsTheOffScreenDrawing) {
     TChart chart;
     ConfigureReformingChart(chart);
     chart.resize(438, 269);
-    ConstructionChart(chart, 1, 0);
-    ChartDisplay(chart, 1, sweep.Data());
+    ConstructionChart(
+        chart, quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio, quorvel::ResultView::Wet));
+    ChartDisplay(chart, quorvel::ReformingCurves::Composition, sweep.Data());
     chart.grab(); // the window has drawn before the curves are looked at
     const QImage shown = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
     Rendered offScreen(1);

@@ -1,12 +1,13 @@
 // The chart's readout: snapping to computed points, the values it reports, its text,
 // and that it leaves the picture alone when the mouse is not over the plot.
-#include "chartkit/ChartReadout.h"
 #include "chartkit/ChartLayout.h"
 #include "chartkit/ChartModel.h"
+#include "chartkit/ChartReadout.h"
 #include "chartkit/TextMeasurer.h"
 #include "chartview/ChartPicture.h"
 #include "chartview/ReformingChartView.h"
 #include "chartwidget/TChart.h"
+#include "sweepchart/SweepChart.h"
 
 #include <QImage>
 #include <QXmlStreamReader>
@@ -29,10 +30,18 @@ struct ShownChart {
     TChart chart;
     explicit ShownChart(int YAxisMode, int passes = 2) {
         ConfigureReformingChart(chart);
-        ConstructionChart(chart, YAxisMode, 0);
-        ChartDisplay(chart, YAxisMode, Sweep().Data());
+        ConstructionChart(chart, quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio,
+                                                          quorvel::AllResultViews[YAxisMode]));
+        ChartDisplay(chart,
+                     quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio,
+                                              quorvel::AllResultViews[YAxisMode])
+                         .curves,
+                     Sweep().Data());
         chart.resize(438, 269);
-        chart.SetReadoutText([](const ChartReadout& r) { return ReadoutText(0, r, u','); });
+        chart.SetReadoutText([](const ChartReadout& r) {
+            return ReadoutText(quorvel::SweptParameterName(quorvel::SweptParameter::Ratio), r,
+                               u',');
+        });
         // grab() runs the widget's own drawing pass; the label bands settle on the second.
         for (int i = 0; i < passes; ++i)
             chart.grab();
@@ -113,13 +122,16 @@ TEST(ChartReadout, TextUsesTheTableFormatAndTheGivenSeparator) {
     ChartReadout r;
     r.x = 860;
     r.values = {{0, QStringLiteral("Метан"), 0.012345}, {3, QStringLiteral("Водород"), -0.00001}};
-    EXPECT_EQ(ReadoutText(1, r, u','),
-              QStringLiteral("Температура, град. С: 860,00\nМетан: 0,0123\nВодород: 0,0000"));
+    EXPECT_EQ(
+        ReadoutText(quorvel::SweptParameterName(quorvel::SweptParameter::Temperature), r, u','),
+        QStringLiteral("Температура, град. С: 860,00\nМетан: 0,0123\nВодород: 0,0000"));
     r.x = 2.5;
-    EXPECT_EQ(ReadoutText(0, r, u'.', {{QStringLiteral("Степень превращения метана"), 0.98765, 3}}),
+    EXPECT_EQ(ReadoutText(quorvel::SweptParameterName(quorvel::SweptParameter::Ratio), r, u'.',
+                          {{QStringLiteral("Степень превращения метана"), 0.98765, 3}}),
               QStringLiteral("Соотношение пар/метан: 2.50\nМетан: 0.0123\nВодород: 0.0000\n"
                              "Степень превращения метана: 0.988"));
-    EXPECT_TRUE(ReadoutText(0, r, u',', {{QStringLiteral("Пар/углерод"), std::nan(""), 2}})
+    EXPECT_TRUE(ReadoutText(quorvel::SweptParameterName(quorvel::SweptParameter::Ratio), r, u',',
+                            {{QStringLiteral("Пар/углерод"), std::nan(""), 2}})
                     .endsWith(QStringLiteral("\nПар/углерод: не определено")));
 }
 

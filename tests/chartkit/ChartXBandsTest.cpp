@@ -1,11 +1,12 @@
 // Shaded stretches of the X axis: which stretch each marked point gets, where the
 // stretches land on the plot, and how they look under the curves.
-#include "chartkit/ChartXBands.h"
 #include "chartkit/ChartLayout.h"
 #include "chartkit/ChartModel.h"
 #include "chartkit/ChartPainter.h"
+#include "chartkit/ChartXBands.h"
 #include "chartkit/TextMeasurer.h"
 #include "chartview/ReformingChartView.h"
+#include "sweepchart/SweepChart.h"
 
 #include <QImage>
 #include <cmath>
@@ -93,8 +94,9 @@ TEST(ChartXBands, ShadedBehindGridAndCurvesInAColourThatKeepsEveryCurveReadable)
     static const SyntheticSweep sweep;
     ChartModel model;
     ConfigureReformingChart(model);
-    ConstructionChart(model, 0, 0);
-    ChartDisplay(model, 0, sweep.Data());
+    ConstructionChart(
+        model, quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry));
+    ChartDisplay(model, quorvel::ReformingCurves::Composition, sweep.Data());
     const long changes = model.ChangeCount();
     model.SetXBands({{0.2, 0.875}});
     EXPECT_EQ(model.ChangeCount(), changes + 1); // a change asks for a repaint

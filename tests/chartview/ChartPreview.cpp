@@ -4,6 +4,7 @@
 #include "chartview/ChartPicture.h"
 #include "engine/Engine.h"
 #include "fonts/FontSubstitutes.h"
+#include "sweepchart/SweepChart.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,13 +37,17 @@ int main(int argc, char** argv) {
     engine.processConditions.InputPressure = 25;
     for (int x = 0; x < 3; ++x) {
         for (int y = 0; y < 3; ++y) {
-            quorvel::RunSweep(engine, x, y);
+            quorvel::RunSweep(engine, quorvel::AllSweptParameters[x], quorvel::AllResultViews[y]);
             const quorvel::ResultSeries& r = engine.resultSeries;
             const quorvel::CurveData data{r.XValue, r.CH4,    r.CO,      r.CO2,
                                           r.H2,     r.H2toCO, r.CO2toCO, r.LastIndex};
             const QString file = QStringLiteral("%1/chart-x%2-y%3.png").arg(dir).arg(x).arg(y);
             QString error;
-            const QByteArray png = quorvel::ChartPicturePng(size, y, x, data, &error);
+            const QByteArray png =
+                quorvel::ChartPicturePng(size,
+                                         quorvel::SweepChartTexts(quorvel::AllSweptParameters[x],
+                                                                  quorvel::AllResultViews[y]),
+                                         data, &error);
             QFile saved(file);
             if (png.isEmpty() || !saved.open(QIODevice::WriteOnly) ||
                 saved.write(png) != png.size()) {

@@ -1,5 +1,6 @@
 #include "chartview/ReformingChartView.h"
 #include "chartwidget/TChart.h"
+#include "sweepchart/SweepChart.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -102,7 +103,8 @@ TEST(ReformingChart, ConfigurationBeforeTheFirstCycle) {
 TEST(ReformingChart, ConstructionChartSetsTheTextsAndFlagsOfEachView) {
     TChart chart;
     ConfigureReformingChart(chart);
-    ConstructionChart(chart, 2, 1);
+    ConstructionChart(chart, quorvel::SweepChartTexts(quorvel::SweptParameter::Temperature,
+                                                      quorvel::ResultView::ProductRatios));
     CheckViewTexts(chart, "Соотношение продуктов реакции", "Соотношение продуктов", "Диоксид/СО",
                    "Водород/СО", false);
     EXPECT_EQ(chart.BottomAxis().Title().Caption, QString::fromUtf8("Температура, град. С"));
@@ -111,31 +113,31 @@ TEST(ReformingChart, ConstructionChartSetsTheTextsAndFlagsOfEachView) {
     EXPECT_EQ(chart.BottomAxis().Title().Caption.right(1), QString(QChar(0x0421)));
 
     // Back to view 0 restores the legend flags and the plain series titles.
-    ConstructionChart(chart, 0, 2);
+    ConstructionChart(chart, quorvel::SweepChartTexts(quorvel::SweptParameter::Pressure,
+                                                      quorvel::ResultView::Dry));
     CheckViewTexts(chart, "Состав сухого синтез-газа", "Состав сухого синтез-газа", "Диоксид",
                    "Водород", true);
     EXPECT_EQ(chart.BottomAxis().Title().Caption, QString::fromUtf8("Давление, атм"));
 
-    ConstructionChart(chart, 1, 0);
+    ConstructionChart(
+        chart, quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio, quorvel::ResultView::Wet));
     CheckViewTexts(chart, "Состав мокрого синтез-газа", "Состав мокрого синтез-газа", "Диоксид",
                    "Водород", true);
     EXPECT_EQ(chart.BottomAxis().Title().Caption, QString::fromUtf8("Соотношение пар/метан"));
 
-    // Out-of-range modes leave everything as it is.
-    ConstructionChart(chart, 3, -1);
-    CheckViewTexts(chart, "Состав мокрого синтез-газа", "Состав мокрого синтез-газа", "Диоксид",
-                   "Водород", true);
-    EXPECT_EQ(chart.BottomAxis().Title().Caption, QString::fromUtf8("Соотношение пар/метан"));
-    ConstructionChart(chart, -1, 1);
-    EXPECT_EQ(chart.Title().Text()[0], QString::fromUtf8("Состав мокрого синтез-газа"));
-    EXPECT_EQ(chart.BottomAxis().Title().Caption, QString::fromUtf8("Температура, град. С"));
+    // A radio index outside the items names no kind, so no call can ask for such a view;
+    // the window and the command line check the index once where it comes in.
+    EXPECT_FALSE(quorvel::SweptParameterAt(-1));
+    EXPECT_FALSE(quorvel::SweptParameterAt(3));
+    EXPECT_FALSE(quorvel::ResultViewAt(-1));
+    EXPECT_FALSE(quorvel::ResultViewAt(3));
 }
 
 TEST(ReformingChart, ChartDisplayReloadsTheCurvesOfTheView) {
     TChart chart;
     ConfigureReformingChart(chart);
     const Sweep sweep;
-    ChartDisplay(chart, 0, sweep.Data());
+    ChartDisplay(chart, quorvel::ReformingCurves::Composition, sweep.Data());
     for (int i = 0; i < 4; ++i)
         ASSERT_EQ(chart.Series(i).Count(), 5);
     EXPECT_EQ(chart.Series(0).YValues()[1], 0.3);
@@ -147,18 +149,19 @@ TEST(ReformingChart, ChartDisplayReloadsTheCurvesOfTheView) {
     EXPECT_EQ(chart.Series(3).PointColour(0), DefaultPointColour);
 
     // Reloading replaces, it does not append.
-    ChartDisplay(chart, 2, sweep.Data());
+    ChartDisplay(chart, quorvel::ReformingCurves::ProductRatios, sweep.Data());
     EXPECT_EQ(chart.Series(0).Count(), 0);
     EXPECT_EQ(chart.Series(1).Count(), 0);
     ASSERT_EQ(chart.Series(2).Count(), 5);
     EXPECT_EQ(chart.Series(2).YValues()[4], 0.6); // CO2/CO
     EXPECT_EQ(chart.Series(3).YValues()[4], 6);   // H2/CO
 
-    ChartDisplay(chart, 1, sweep.Data(0));
+    ChartDisplay(chart, quorvel::ReformingCurves::Composition, sweep.Data(0));
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(chart.Series(i).Count(), 1);
 
-    ChartDisplay(chart, 5, sweep.Data());
+    // An empty sweep empties every curve.
+    ChartDisplay(chart, quorvel::ReformingCurves::Composition, sweep.Data(-1));
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(chart.Series(i).Count(), 0);
 }
@@ -171,7 +174,11 @@ TEST(ReformingChart, PointsWithoutAValueAreLeftOutOfEveryCurve) {
     const bool some[5] = {false, true, false, true, true};
     data.HasPoint = some;
     for (const int view : {0, 2}) {
-        ChartDisplay(chart, view, data);
+        ChartDisplay(
+            chart,
+            quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio, quorvel::AllResultViews[view])
+                .curves,
+            data);
         for (int i = view == 2 ? 2 : 0; i < 4; ++i) {
             ASSERT_EQ(chart.Series(i).Count(), 3) << view << " " << i;
             // The curve joins the neighbours 1.15 and 3.05 directly.
@@ -182,7 +189,7 @@ TEST(ReformingChart, PointsWithoutAValueAreLeftOutOfEveryCurve) {
     EXPECT_EQ(chart.Series(3).YValues()[1], 5.5);
     const bool none[5] = {};
     data.HasPoint = none;
-    ChartDisplay(chart, 0, data);
+    ChartDisplay(chart, quorvel::ReformingCurves::Composition, data);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(chart.Series(i).Count(), 0);
 }
@@ -199,12 +206,13 @@ TEST(ReformingChart, RepaintRequestsCoalesceAndTheTitleRepaintsAtOnce) {
     ASSERT_GT(chart.PaintCount(), 0);
     DrainEvents();
     const Sweep sweep;
-    ChartDisplay(chart, 0, sweep.Data());
+    ChartDisplay(chart, quorvel::ReformingCurves::Composition, sweep.Data());
     DrainEvents();
     int before = chart.PaintCount();
 
     // The title goes up at once, before the call returns, over the old texts.
-    ConstructionChart(chart, 2, 0);
+    ConstructionChart(chart, quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio,
+                                                      quorvel::ResultView::ProductRatios));
     EXPECT_EQ(chart.PaintCount(), before + 1);
     const ChartLayout& immediate = chart.LastLayout();
     ASSERT_EQ(immediate.title.lines.size(), 2u);
@@ -215,7 +223,7 @@ TEST(ReformingChart, RepaintRequestsCoalesceAndTheTitleRepaintsAtOnce) {
 
     // Clearing and refilling the series asks many times and draws once.
     before = chart.PaintCount();
-    ChartDisplay(chart, 2, sweep.Data());
+    ChartDisplay(chart, quorvel::ReformingCurves::ProductRatios, sweep.Data());
     EXPECT_EQ(chart.PaintCount(), before);
     DrainEvents();
     EXPECT_EQ(chart.PaintCount(), before + 1);
@@ -224,7 +232,11 @@ TEST(ReformingChart, RepaintRequestsCoalesceAndTheTitleRepaintsAtOnce) {
 
     // Setting what is already there asks for nothing.
     before = chart.PaintCount();
-    ConstructionChart(chart, 2, 0); // the title is re-made, so one immediate repaint
+    ConstructionChart(
+        chart,
+        quorvel::SweepChartTexts(
+            quorvel::SweptParameter::Ratio,
+            quorvel::ResultView::ProductRatios)); // the title is re-made, so one immediate repaint
     DrainEvents();
     const int afterSame = chart.PaintCount();
     EXPECT_EQ(afterSame, before + 1);

@@ -38,8 +38,8 @@ TEST(SweepOptions, ReadsEveryOptionInBothSpellings) {
                "--format", "csv", "--output", "out.txt", "--chart=c.png", "--size", "800x600"});
     ASSERT_EQ(parsed.error, "");
     const SweepOptions& o = parsed.options;
-    EXPECT_EQ(o.XAxisMode, 2);
-    EXPECT_EQ(o.YAxisMode, 2);
+    EXPECT_EQ(o.XAxisMode, SweptParameter::Pressure);
+    EXPECT_EQ(o.YAxisMode, ResultView::ProductRatios);
     EXPECT_EQ(o.ratio, 3.5);
     EXPECT_EQ(o.temperature, 900);
     EXPECT_EQ(o.pressure, -4);
@@ -61,8 +61,10 @@ TEST(SweepOptions, ReadsEveryOptionInBothSpellings) {
               ConstantsSource::Seed);
     EXPECT_NE(Parse({"--constants", "Standard"}).error, "");
 
-    EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.XAxisMode, 1);
-    EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.YAxisMode, 1);
+    EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.XAxisMode,
+              SweptParameter::Temperature);
+    EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.YAxisMode,
+              ResultView::Wet);
     EXPECT_EQ(Parse({"--ratio", "1", "--ratio", "2"}).options.ratio, 2);
     EXPECT_TRUE(Parse({"-h"}).options.help);
     EXPECT_FALSE(Parse({}).options.carbonLimit);

@@ -73,7 +73,7 @@ TEST(CarbonActivity, ZeroPartialPressuresGiveZeroOrInfinityWithoutAFault) {
 // The start-up view: pure methane, 860 C, 25 atm, ratio 0.2..4.0.
 TEST(CarbonActivity, StartUpSweepFormsCarbonBelowRatioPointNine) {
     auto engine = DefaultEngine();
-    RunSweep(*engine, 0, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     const CarbonSeries& c = engine->carbonSeries;
     int forming = 0;
     for (int i = 0; i <= engine->resultSeries.LastIndex; ++i) {
@@ -94,7 +94,7 @@ TEST(CarbonActivity, FallsAsSteamRisesAtFixedTemperatureAndPressure) {
                 SetFeed(*engine, *feed);
                 engine->InputTemperature = t;
                 engine->processConditions.InputPressure = p;
-                RunSweep(*engine, 0, 1);
+                RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Wet);
                 const CarbonSeries& c = engine->carbonSeries;
                 for (int i = 1; i <= engine->resultSeries.LastIndex; ++i) {
                     ASSERT_TRUE(c.Known[i] && c.Known[i - 1]);
@@ -141,7 +141,7 @@ TEST(CarbonActivity, BothActivitiesAgreeAtEquilibriumWithStandardConstants) {
         auto standard = DefaultEngine();
         SetFeed(*standard, NaturalGas);
         standard->constants = ConstantsSource::Standard;
-        RunSweep(*standard, xMode, 0);
+        RunSweep(*standard, quorvel::AllSweptParameters[xMode], quorvel::ResultView::Dry);
         const CarbonSeries& c = standard->carbonSeries;
         for (int i = 0; i <= standard->resultSeries.LastIndex; ++i) {
             ASSERT_TRUE(c.Known[i]);
@@ -150,7 +150,7 @@ TEST(CarbonActivity, BothActivitiesAgreeAtEquilibriumWithStandardConstants) {
     }
     // The seed constants are another fit: there the two differ.
     auto engine = DefaultEngine();
-    RunSweep(*engine, 0, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     EXPECT_GT(std::fabs(engine->carbonSeries.Cracking[0] / engine->carbonSeries.Boudouard[0] - 1),
               1e-3);
 }
@@ -189,7 +189,7 @@ TEST(CarbonLimit, BisectionMeetsBothTolerancesOnSyntheticActivities) {
 
 TEST(CarbonLimit, TableOfTheStartUpFeedHasActivityOneAtEveryRatio) {
     auto engine = DefaultEngine();
-    RunSweep(*engine, 0, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     const ProcessConditions before = engine->processConditions;
     CarbonLimitTable table{};
     ComputeCarbonLimitTable(*engine, table);
@@ -212,8 +212,7 @@ TEST(CarbonLimit, TableOfTheStartUpFeedHasActivityOneAtEveryRatio) {
         const double at = LargerActivityAtRatio(*engine, row.limit.ratio);
         EXPECT_LE(at, 1) << row.temperature;
         EXPECT_GE(at, 1 - 1e-6) << row.temperature;
-        EXPECT_GT(LargerActivityAtRatio(*engine, row.limit.ratio - 1e-6), 1)
-            << row.temperature;
+        EXPECT_GT(LargerActivityAtRatio(*engine, row.limit.ratio - 1e-6), 1) << row.temperature;
     }
     // At the start-up temperature the boundary lies between the marked 0.85 and 0.90.
     const CarbonLimitRow& at860 = table.rows[56];

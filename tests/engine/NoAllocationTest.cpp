@@ -42,7 +42,7 @@ TEST(NoAllocation, SweepsOfEveryModeAllocateNothing) {
         for (int x = 0; x < 3; ++x) {
             for (int y = 0; y < 3; ++y) {
                 const int start = allocations;
-                RunSweep(*engine, x, y);
+                RunSweep(*engine, quorvel::AllSweptParameters[x], quorvel::AllResultViews[y]);
                 EXPECT_EQ(allocations, start) << x << " " << y;
             }
         }
@@ -51,7 +51,8 @@ TEST(NoAllocation, SweepsOfEveryModeAllocateNothing) {
 
 TEST(NoAllocation, MinimumSteamRatioTableAllocatesNothing) {
     auto engine = testing::DefaultEngine();
-    RunSweep(*engine, 0, 0); // the species data are read on first use
+    RunSweep(*engine, quorvel::SweptParameter::Ratio,
+             quorvel::ResultView::Dry); // the species data are read on first use
     auto table = std::make_unique<CarbonLimitTable>();
     const int start = allocations;
     ComputeCarbonLimitTable(*engine, *table);

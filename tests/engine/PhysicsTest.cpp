@@ -83,7 +83,8 @@ TEST(Physics, BalancesAndEquilibriaHoldAtEveryStoredPoint) {
                     engine->InputRatio = s;
                     engine->processConditions.InputPressure = p;
                     for (int mode = 0; mode < 3; ++mode) {
-                        RunSweep(*engine, mode, 1);
+                        RunSweep(*engine, quorvel::AllSweptParameters[mode],
+                                 quorvel::ResultView::Wet);
                         std::string where = "feed " + std::to_string(feed[0]) + " t " +
                                             std::to_string(t) + " s " + std::to_string(s) + " p " +
                                             std::to_string(p) + " mode " + std::to_string(mode);
@@ -144,7 +145,7 @@ TEST(Physics, StoredPointsAgreeWithAnIndependentRoot) {
         PreparationVar(*engine);
         const FeedTotals& f = engine->feedTotals;
         for (int mode = 0; mode < 3; ++mode) {
-            RunSweep(*engine, mode, 1);
+            RunSweep(*engine, quorvel::AllSweptParameters[mode], quorvel::ResultView::Wet);
             for (int i = 0; i <= engine->resultSeries.LastIndex; ++i) {
                 const testing::PointConditions pc = ConditionsOfPoint(*engine, mode, i);
                 const Root root = BisectRoot(f, pc.ratio, pc.kelvin, pc.pressure);
@@ -196,7 +197,7 @@ TEST(Physics, RandomFeedsAndConditionsEndCleanly) {
         engine->processConditions.InputPressure = 1 + 29 * unit(draw);
         const int xMode = static_cast<int>(draw() % 3);
         try {
-            RunSweep(*engine, xMode, 1);
+            RunSweep(*engine, quorvel::AllSweptParameters[xMode], quorvel::ResultView::Wet);
         } catch (const FloatingPointError& e) {
             ++faults;
             const std::string message = e.what();

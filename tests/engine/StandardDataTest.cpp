@@ -45,21 +45,21 @@ TEST(StandardData, WorkedPoints) {
     auto engine = DefaultEngine();
     engine->constants = ConstantsSource::Standard;
     // The start-up point: ratio 2.5 (index 46), 860 C, 25 atm, dry gas.
-    RunSweep(*engine, 0, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     ASSERT_NEAR(engine->resultSeries.XValue[46], 2.5, 1e-12);
     EXPECT_NEAR(engine->resultSeries.CH4[46] * 100, 6.50, 0.005);
 
     // Steam ratio 3 (index 56), 850 C, 22.7 atm.
     engine->InputTemperature = 850;
     engine->processConditions.InputPressure = 22.7;
-    RunSweep(*engine, 0, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     ASSERT_NEAR(engine->resultSeries.XValue[56], 3, 1e-12);
     EXPECT_NEAR(engine->resultSeries.CH4[56] * 100, 4.89, 0.005);
     EXPECT_NEAR(engine->figures.MethaneConversion[56] * 100, 81.6, 0.05);
 
     // The same point on the correlation: 80.2 % conversion, 5.37 % methane.
     engine->constants = ConstantsSource::Seed;
-    RunSweep(*engine, 0, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     EXPECT_NEAR(engine->resultSeries.CH4[56] * 100, 5.37, 0.005);
     EXPECT_NEAR(engine->figures.MethaneConversion[56] * 100, 80.2, 0.05);
 }
@@ -101,7 +101,8 @@ TEST(StandardData, BalancesAndEquilibriaHoldAtEveryStoredPoint) {
                     engine->InputRatio = s;
                     engine->processConditions.InputPressure = p;
                     for (int mode = 0; mode < 3; ++mode) {
-                        RunSweep(*engine, mode, 1);
+                        RunSweep(*engine, quorvel::AllSweptParameters[mode],
+                                 quorvel::ResultView::Wet);
                         CheckStandardPoints(*engine, mode,
                                             "feed " + std::to_string(feed[0]) + " t " +
                                                 std::to_string(t) + " s " + std::to_string(s) +
@@ -126,7 +127,7 @@ TEST(ReformerFigures, MethaneHeatDutyIsTheExtentsTimesTheHeatsOfReaction) {
         engine->constants = source;
         for (double t = 500; t <= 980; t += 40) {
             engine->InputTemperature = t;
-            RunSweep(*engine, 0, 0);
+            RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
             const double T = t + StandardKelvinOffset;
             const double dH1 = ReactionEnthalpyJPerMol(SteamReforming, T) / 1000;
             const double dH2 = ReactionEnthalpyJPerMol(WaterGasShift, T) / 1000;
@@ -176,7 +177,8 @@ TEST(ReformerFigures, WithoutHydrocarbonsTheCarbonFiguresAreUndefinedAndNoFault)
         SetFeed(*engine, feed);
         ASSERT_EQ(engine->feedTotals.C, 0);
         for (int mode = 0; mode < 3; ++mode) {
-            ASSERT_NO_THROW(RunSweep(*engine, mode, 0));
+            ASSERT_NO_THROW(
+                RunSweep(*engine, quorvel::AllSweptParameters[mode], quorvel::ResultView::Dry));
             ASSERT_GT(engine->resultSeries.LastIndex, 20);
             for (int i = 0; i <= engine->resultSeries.LastIndex; ++i) {
                 EXPECT_TRUE(std::isnan(engine->figures.MethaneConversion[i]));

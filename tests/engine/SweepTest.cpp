@@ -18,7 +18,7 @@ TEST(Sweeps, PointCountsAndSweptValues) {
     auto engine = DefaultEngine();
     const ResultSeries& r = engine->resultSeries;
 
-    RunSweep(*engine, 0, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     EXPECT_EQ(r.LastIndex, 76);
     EXPECT_EQ(r.XValue[0], 0.2);
     EXPECT_EQ(r.XValue[76], 3.999999999999994);
@@ -28,14 +28,14 @@ TEST(Sweeps, PointCountsAndSweptValues) {
     }
     EXPECT_EQ(engine->processConditions.Ratio, 4.049999999999994);
 
-    RunSweep(*engine, 1, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Temperature, quorvel::ResultView::Dry);
     EXPECT_EQ(r.LastIndex, 25);
     for (int i = 0; i <= 25; ++i) {
         EXPECT_EQ(r.XValue[i], 750 + 10 * i);
     }
     EXPECT_EQ(engine->processConditions.Temperature, 1283);
 
-    RunSweep(*engine, 2, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Pressure, quorvel::ResultView::Dry);
     EXPECT_EQ(r.LastIndex, 30);
     for (int i = 0; i <= 30; ++i) {
         EXPECT_EQ(r.XValue[i], 15 + 0.5 * i);
@@ -46,9 +46,9 @@ TEST(Sweeps, PointCountsAndSweptValues) {
 TEST(Sweeps, ShorterRunLeavesTheLongerRunsEntries) {
     auto engine = DefaultEngine();
     const ResultSeries& r = engine->resultSeries;
-    RunSweep(*engine, 0, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     const ResultSeries first = r;
-    RunSweep(*engine, 1, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Temperature, quorvel::ResultView::Dry);
     EXPECT_EQ(r.LastIndex, 25);
     for (int i = 26; i <= 76; ++i) {
         EXPECT_EQ(r.CH4[i], first.CH4[i]);
@@ -68,9 +68,9 @@ TEST(Sweeps, SweptEntryIsIgnoredAndTheBasisOnlyRescales) {
         testing::SetFeed(*engine, {80, 2, 0, 0, 4, 3, 3, 2, 6});
     }
     b->InputRatio = 4.5; // the ratio sweep ignores the entered ratio
-    RunSweep(*a, 0, 0);
-    RunSweep(*b, 0, 1);
-    RunSweep(*c, 0, 2);
+    RunSweep(*a, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
+    RunSweep(*b, quorvel::SweptParameter::Ratio, quorvel::ResultView::Wet);
+    RunSweep(*c, quorvel::SweptParameter::Ratio, quorvel::ResultView::ProductRatios);
     const ResultSeries& dry = a->resultSeries;
     const ResultSeries& wet = b->resultSeries;
     for (int i = 0; i <= 76; ++i) {
@@ -87,7 +87,7 @@ TEST(Sweeps, SweptEntryIsIgnoredAndTheBasisOnlyRescales) {
         EXPECT_TRUE(a->exactRoot[i] && b->exactRoot[i]);
     }
     // Temperature sweep: the constants change from point to point, so must the results.
-    RunSweep(*a, 1, 0);
+    RunSweep(*a, quorvel::SweptParameter::Temperature, quorvel::ResultView::Dry);
     EXPECT_GT(a->resultSeries.CO[25], a->resultSeries.CO[0]);
 }
 
@@ -95,8 +95,8 @@ TEST(Sweeps, ExactRootDoesNotDependOnTheSolversLuck) {
     auto a = DefaultEngine();
     auto b = DefaultEngine();
     b->random.clock = +[]() -> std::uint32_t { return 1234; };
-    RunSweep(*a, 0, 0);
-    RunSweep(*b, 0, 0);
+    RunSweep(*a, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
+    RunSweep(*b, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     for (int i = 0; i <= 76; ++i) {
         EXPECT_NEAR(a->resultSeries.CO[i], b->resultSeries.CO[i], 1e-14);
         EXPECT_NEAR(a->resultSeries.CH4[i], b->resultSeries.CH4[i], 1e-14);
@@ -110,7 +110,7 @@ TEST(Sweeps, WithoutAPhysicalRootThePointKeepsTheSolversAnswer) {
     // product can hold every element with positive amounts, so there is no root.
     auto engine = DefaultEngine();
     testing::SetFeed(*engine, {0, 100, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_NO_THROW(RunSweep(*engine, 0, 0));
+    EXPECT_NO_THROW(RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry));
     EXPECT_EQ(engine->resultSeries.LastIndex, 76);
     for (int i = 0; i <= 76; ++i) {
         EXPECT_EQ(engine->exactRoot[i], engine->resultSeries.XValue[i] > 1.0 / 3) << i;
@@ -131,7 +131,7 @@ TEST(Sweeps, DefaultViewMeetsTheHalvingLimitAndStillEnds) {
     int limited = 0;
     for (int run = 0; run < 200; ++run) {
         tickingReading = 1000 * run;
-        RunSweep(*engine, 0, 0);
+        RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
         limited += engine->loopLimitHits.Halving > 0;
         EXPECT_EQ(engine->resultSeries.LastIndex, 76);
         EXPECT_TRUE(
@@ -142,7 +142,7 @@ TEST(Sweeps, DefaultViewMeetsTheHalvingLimitAndStillEnds) {
 
 TEST(Sweeps, FaultOnTheFirstPointKeepsTheEarlierRun) {
     auto engine = DefaultEngine();
-    RunSweep(*engine, 0, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     const ResultSeries before = engine->resultSeries;
 
     struct Case {
@@ -156,7 +156,7 @@ TEST(Sweeps, FaultOnTheFirstPointKeepsTheEarlierRun) {
         engine->InputTemperature = c.temperature;
         engine->processConditions.InputPressure = c.pressure;
         try {
-            RunSweep(*engine, 0, 0);
+            RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
             ADD_FAILURE() << "no fault reported for " << c.message;
         } catch (const FloatingPointError& e) {
             EXPECT_EQ(std::string(e.what()), c.message);
@@ -181,13 +181,13 @@ std::uint32_t FaultingClock() {
 
 TEST(Sweeps, FaultInTheMiddleKeepsTheCompletePoints) {
     auto reference = DefaultEngine();
-    RunSweep(*reference, 0, 0);
+    RunSweep(*reference, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
 
     auto engine = DefaultEngine();
     engine->random.clock = &FaultingClock;
     readingsUntilFault = 300; // roughly 8 readings a point: fails near the middle
     try {
-        RunSweep(*engine, 0, 0);
+        RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
         ADD_FAILURE() << "the fault was not reported";
     } catch (const FloatingPointError& e) {
         EXPECT_EQ(std::string(e.what()), "Invalid floating point operation");

@@ -302,7 +302,8 @@ TEST(TraceFeedScan, EveryPhysicalRootIsFoundAndEveryOtherPointIsMarked) {
             engine->InputTemperature = temperature;
             engine->processConditions.InputPressure = pressure;
             const int YAxisMode = run++ % 3;
-            RunSweep(*engine, XAxisMode, YAxisMode);
+            RunSweep(*engine, quorvel::AllSweptParameters[XAxisMode],
+                     quorvel::AllResultViews[YAxisMode]);
             std::ostringstream where;
             where << name.str() << ", sweep " << XAxisMode << " at " << ratio << ", " << temperature
                   << " C, " << pressure << " atm";
@@ -342,7 +343,7 @@ TEST(TraceFeedScan, TheBisectionFallbackFindsTheSameRoot) {
         for (const double t : {300.0, 980.0}) {
             engine->InputTemperature = t;
             engine->processConditions.InputPressure = t > 500 ? 1 : 30;
-            RunSweep(*engine, 0, 1);
+            RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Wet);
             for (const int i : {0, 40, 76}) {
                 engine->processConditions.Ratio = engine->resultSeries.XValue[i];
                 double amounts[5];
@@ -375,7 +376,7 @@ TEST(TraceFeedScan, EveryRunPrintsTheSameValues) {
         testing::SetFeed(*engine, {0.01, 0, 0, 0, 99.99, 0, 0, 0, 0});
         engine->InputTemperature = 980;
         engine->processConditions.InputPressure = 1;
-        RunSweep(*engine, 0, 0);
+        RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     }
     for (int i = 0; i <= 76; ++i) {
         EXPECT_EQ(a->resultSeries.CH4[i], b->resultSeries.CH4[i]) << i;
@@ -385,7 +386,7 @@ TEST(TraceFeedScan, EveryRunPrintsTheSameValues) {
     // The first example of the fault: 0.001 % methane in nitrogen, ratio 0.2, 700 C.
     testing::SetFeed(*a, {0.001, 0, 0, 0, 99.999, 0, 0, 0, 0});
     a->InputTemperature = 700;
-    RunSweep(*a, 0, 0);
+    RunSweep(*a, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     EXPECT_TRUE(a->exactRoot[0]);
     EXPECT_NEAR(a->resultSeries.N2[0], 0.99995, 1e-5);
     EXPECT_GT(a->resultSeries.CH4[0], 0);

@@ -47,9 +47,9 @@ bool FormsCarbon(const Engine& engine, int i) {
 
 TEST(CarbonReport, CsvEndsWithBothActivitiesAndTheFlag) {
     auto engine = StartUpEngine();
-    RunSweep(*engine, 0, 0);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     engine->carbonSeries.Known[20] = false; // as where a point has no physical gas
-    const QStringList lines = CsvLines(*engine, 0);
+    const QStringList lines = CsvLines(*engine, quorvel::SweptParameter::Ratio);
     ASSERT_EQ(lines.size(), 78);
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral(
         ",heat_duty_kj_per_mol,carbon_activity_cracking,carbon_activity_boudouard,carbon_forms")));
@@ -72,8 +72,9 @@ TEST(CarbonReport, CsvEndsWithBothActivitiesAndTheFlag) {
 TEST(CarbonReport, MarksExactlyThePointsWhoseActivityExceedsOne) {
     auto engine = StartUpEngine();
     for (int x = 0; x < 3; ++x) {
-        RunSweep(*engine, x, 0);
-        const QStringList plain = ResultsTableLines(*engine, x, 0, Comma);
+        RunSweep(*engine, quorvel::AllSweptParameters[x], quorvel::ResultView::Dry);
+        const QStringList plain = ResultsTableLines(*engine, quorvel::AllSweptParameters[x],
+                                                    quorvel::ResultView::Dry, Comma);
         QStringList marked = plain;
         MarkCarbonFormation(*engine, marked);
         ASSERT_EQ(marked.size(), plain.size() + 2);
@@ -94,8 +95,9 @@ TEST(CarbonReport, MarksExactlyThePointsWhoseActivityExceedsOne) {
         // ratio 2.5 form no carbon.
         EXPECT_EQ(count, x == 0 ? 14 : 0) << x;
     }
-    RunSweep(*engine, 0, 0);
-    QStringList marked = ResultsTableLines(*engine, 0, 0, Comma);
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
+    QStringList marked =
+        ResultsTableLines(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry, Comma);
     MarkCarbonFormation(*engine, marked);
     EXPECT_EQ(marked[5],
               QStringLiteral("    0,20   0,5319  0,1137  0,0026  0,3517  0,0000  1,5426  C"))

@@ -42,7 +42,8 @@ std::unique_ptr<Engine> HandFilledEngine(int pointCount) {
 
 TEST(ResultsTable, DryViewOfTheRatioSweepWithACommaReadsAsTheWindowShowsIt) {
     const auto engine = HandFilledEngine(77);
-    const QStringList lines = ResultsTableLines(*engine, 0, 0, Comma);
+    const QStringList lines =
+        ResultsTableLines(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry, Comma);
     ASSERT_EQ(lines.size(), 5 + 77);
     EXPECT_EQ(lines[0], QStringLiteral("Температура, град. С: 860"));
     EXPECT_EQ(lines[1], QStringLiteral("Давление, атм       : 25"));
@@ -63,7 +64,8 @@ TEST(ResultsTable, RatioViewOfTheTemperatureSweep) {
     auto engine = HandFilledEngine(26);
     for (int i = 0; i < 26; ++i)
         engine->resultSeries.XValue[i] = 750 + 10 * i;
-    const QStringList lines = ResultsTableLines(*engine, 1, 2, Comma);
+    const QStringList lines = ResultsTableLines(*engine, quorvel::SweptParameter::Temperature,
+                                                quorvel::ResultView::ProductRatios, Comma);
     ASSERT_EQ(lines.size(), 5 + 26);
     EXPECT_EQ(lines[0], QStringLiteral("Соотношение пар/метан, мол.д.: 2,5"));
     EXPECT_EQ(lines[1], QStringLiteral("Давление, атм                : 25"));
@@ -79,7 +81,8 @@ TEST(ResultsTable, WetViewOfThePressureSweepWithAPoint) {
     engine->InputTemperature = 979.5;
     for (int i = 0; i < 31; ++i)
         engine->resultSeries.XValue[i] = 15 + 0.5 * i;
-    const QStringList lines = ResultsTableLines(*engine, 2, 1, Point);
+    const QStringList lines = ResultsTableLines(*engine, quorvel::SweptParameter::Pressure,
+                                                quorvel::ResultView::Wet, Point);
     ASSERT_EQ(lines.size(), 5 + 31);
     EXPECT_EQ(lines[0], QStringLiteral("Соотношение пар/метан, мол.д.: 0.2"));
     EXPECT_EQ(lines[1], QStringLiteral("Температура, град. С         : 979.5"));
@@ -96,7 +99,8 @@ TEST(ResultsTable, APointWithoutAPhysicalCompositionShowsItsXValueAndTheWords) {
     engine->resultSeries.XValue[2] = 1234.5;
     engine->physicalRoot[2] = false;
     for (int view = 0; view < 3; ++view) {
-        const QStringList lines = ResultsTableLines(*engine, 0, view, Point);
+        const QStringList lines = ResultsTableLines(*engine, quorvel::SweptParameter::Ratio,
+                                                    quorvel::AllResultViews[view], Point);
         ASSERT_EQ(lines.size(), 8);
         EXPECT_TRUE(lines[5].startsWith(QStringLiteral("    0.20  ")));
         EXPECT_EQ(lines[6], QStringLiteral("    0.25 нет физического решения"));
@@ -109,7 +113,8 @@ TEST(ResultsTable, OversizedFieldsPushTheLineRightAndKeepABlankBeforeThem) {
     engine->resultSeries.CH4[0] = 1000;
     engine->resultSeries.CO[0] = -100;
     engine->resultSeries.XValue[0] = -1.25;
-    const QStringList lines = ResultsTableLines(*engine, 0, 0, Comma);
+    const QStringList lines =
+        ResultsTableLines(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry, Comma);
     // Only the overflowing fields widen the line; the ones after them keep their width.
     EXPECT_EQ(lines[5],
               QStringLiteral("   -1,25 1000,0000 -100,0000  0,0890  0,7000  0,0000  2,5000"));
@@ -119,7 +124,8 @@ TEST(ResultsTable, OversizedFieldsPushTheLineRightAndKeepABlankBeforeThem) {
     engine->resultSeries.XValue[0] = 0.2;
     engine->resultSeries.H2toCO[0] = 1960.54994;
     engine->resultSeries.CO2toCO[0] = 489.3875;
-    const QString ratioLine = ResultsTableLines(*engine, 0, 2, Comma)[5];
+    const QString ratioLine = ResultsTableLines(*engine, quorvel::SweptParameter::Ratio,
+                                                quorvel::ResultView::ProductRatios, Comma)[5];
     EXPECT_EQ(ratioLine, QStringLiteral("    0,20 1960,5499 489,3875"));
     EXPECT_EQ(ratioLine.split(QLatin1Char(' '), Qt::SkipEmptyParts).size(), 3);
 }
@@ -128,12 +134,21 @@ TEST(ResultsTable, PointLinesFollowLastIndexOnly) {
     // Entries above LastIndex hold an earlier run's values and are not printed.
     auto engine = HandFilledEngine(77);
     engine->resultSeries.LastIndex = 25;
-    EXPECT_EQ(ResultsTableLines(*engine, 1, 0, Comma).size(), 5 + 26);
+    EXPECT_EQ(ResultsTableLines(*engine, quorvel::SweptParameter::Temperature,
+                                quorvel::ResultView::Dry, Comma)
+                  .size(),
+              5 + 26);
     engine->resultSeries.LastIndex = -1;
-    EXPECT_EQ(ResultsTableLines(*engine, 1, 0, Comma).size(), 5);
+    EXPECT_EQ(ResultsTableLines(*engine, quorvel::SweptParameter::Temperature,
+                                quorvel::ResultView::Dry, Comma)
+                  .size(),
+              5);
     // A corrupt index never reads past the arrays.
     engine->resultSeries.LastIndex = 5000;
-    EXPECT_EQ(ResultsTableLines(*engine, 1, 0, Comma).size(), 5 + quorvel::ResultCapacity);
+    EXPECT_EQ(ResultsTableLines(*engine, quorvel::SweptParameter::Temperature,
+                                quorvel::ResultView::Dry, Comma)
+                  .size(),
+              5 + quorvel::ResultCapacity);
 }
 
 } // namespace

@@ -37,11 +37,13 @@ TEST(StandardDataReport, TableHeaderNamesTheDataBeforeTheEmptyLine) {
     for (int x = 0; x < 3; ++x) {
         for (int y = 0; y < 3; ++y) {
             engine->constants = ConstantsSource::Seed;
-            RunSweep(*engine, x, y);
-            const QStringList seed = ResultsTableLines(*engine, x, y, comma);
+            RunSweep(*engine, quorvel::AllSweptParameters[x], quorvel::AllResultViews[y]);
+            const QStringList seed = ResultsTableLines(*engine, quorvel::AllSweptParameters[x],
+                                                       quorvel::AllResultViews[y], comma);
             engine->constants = ConstantsSource::Standard;
-            RunSweep(*engine, x, y);
-            const QStringList standard = ResultsTableLines(*engine, x, y, comma);
+            RunSweep(*engine, quorvel::AllSweptParameters[x], quorvel::AllResultViews[y]);
+            const QStringList standard = ResultsTableLines(*engine, quorvel::AllSweptParameters[x],
+                                                           quorvel::AllResultViews[y], comma);
 
             ASSERT_EQ(standard.size(), seed.size() + 1);
             EXPECT_EQ(standard.mid(0, 2), seed.mid(0, 2));
@@ -57,8 +59,8 @@ TEST(StandardDataReport, TableHeaderNamesTheDataBeforeTheEmptyLine) {
 TEST(StandardDataReport, CsvEndsWithTheFourFiguresAtFullPrecision) {
     auto engine = StartUpEngine();
     engine->constants = ConstantsSource::Standard;
-    RunSweep(*engine, 1, 0);
-    const QStringList lines = CsvLines(*engine, 1);
+    RunSweep(*engine, quorvel::SweptParameter::Temperature, quorvel::ResultView::Dry);
+    const QStringList lines = CsvLines(*engine, quorvel::SweptParameter::Temperature);
     ASSERT_EQ(lines.size(), 1 + 26);
     // The three carbon columns follow the figures.
     EXPECT_TRUE(lines[0].startsWith(
@@ -84,8 +86,8 @@ TEST(StandardDataReport, UndefinedFiguresAreEmptyFields) {
     for (int i = 0; i < FeedComponentCount; ++i)
         engine->feedComposition[i] = feed[i];
     PreparationVar(*engine);
-    RunSweep(*engine, 2, 0);
-    const QStringList lines = CsvLines(*engine, 2);
+    RunSweep(*engine, quorvel::SweptParameter::Pressure, quorvel::ResultView::Dry);
+    const QStringList lines = CsvLines(*engine, quorvel::SweptParameter::Pressure);
     ASSERT_EQ(lines.size(), 1 + 31);
     for (int i = 1; i < lines.size(); ++i) {
         const QStringList fields = lines[i].split(',');

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/InputLimits.h"
 #include "ui/EntryConversion.h"
 
 using quorvel::ParseEntryNumber;
@@ -43,6 +44,26 @@ TEST(EntryConversion, BoundsThemselvesPassAndClampTextsFollowTheLocale) {
     EXPECT_EQ(low.value, 0.2);
     EXPECT_EQ(low.replacementText.value_or("-"), "0.2");
     EXPECT_EQ(quorvel::ClampEntryValue(-1e300, quorvel::PressureBounds(), Russian).value, 1.0);
+
+    // Every entry clamps to the engine's limits and shows them as the entry would.
+    const struct {
+        quorvel::EntryBounds bounds;
+        double above, below;
+        const char* upper;
+        const char* lower;
+    } entries[] = {{quorvel::RatioBounds(), 7, 0.1, "5", "0,2"},
+                   {quorvel::TemperatureBounds(), 1000, 20, "980", "300"},
+                   {quorvel::PressureBounds(), 31, 0.5, "30", "1"}};
+    for (const auto& e : entries) {
+        const auto high = quorvel::ClampEntryValue(e.above, e.bounds, Russian);
+        EXPECT_EQ(high.value, e.bounds.upper);
+        EXPECT_EQ(high.replacementText.value_or("-"), QString::fromUtf8(e.upper));
+        const auto under = quorvel::ClampEntryValue(e.below, e.bounds, Russian);
+        EXPECT_EQ(under.value, e.bounds.lower);
+        EXPECT_EQ(under.replacementText.value_or("-"), QString::fromUtf8(e.lower));
+    }
+    EXPECT_EQ(quorvel::RatioBounds().upper, quorvel::RatioLimits.upper);
+    EXPECT_EQ(quorvel::TemperatureBounds().lower, quorvel::TemperatureLimits.lower);
 }
 
 TEST(EntryConversion, NumbersTooSmallForADoubleReadAsZeroTooLargeOnesAreRefused) {

@@ -7,6 +7,7 @@
 #include "chartkit/TextMeasurer.h"
 #include "chartview/ChartPicture.h"
 #include "chartwidget/TChart.h"
+#include "sweepchart/SweepChart.h"
 
 namespace {
 
@@ -33,8 +34,12 @@ TEST_F(MainFormTest, TheFirstChartShownIsThePictureOfItsSize) {
     const quorvel::CurveData data{r.XValue, r.CH4,    r.CO,      r.CO2,
                                   r.H2,     r.H2toCO, r.CO2toCO, r.LastIndex};
     QString reason;
-    const QImage picture =
-        QImage::fromData(quorvel::ChartPicturePng(chart->size(), 0, 0, data, &reason), "PNG");
+    const QImage picture = QImage::fromData(
+        quorvel::ChartPicturePng(
+            chart->size(),
+            quorvel::SweepChartTexts(quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry),
+            data, &reason),
+        "PNG");
     ASSERT_FALSE(picture.isNull()) << reason.toStdString();
     EXPECT_EQ(chart->grab().toImage().convertToFormat(QImage::Format_RGB32),
               picture.convertToFormat(QImage::Format_RGB32));
