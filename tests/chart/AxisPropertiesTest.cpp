@@ -1,6 +1,8 @@
 #include "chart/ChartError.h"
 #include "chart/ChartModel.h"
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 using namespace quorvel;

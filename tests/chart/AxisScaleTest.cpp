@@ -2,8 +2,10 @@
 #include "chart/AxisLabelFormat.h"
 #include "chart/ChartRounding.h"
 
+#include "tests/support/QtPrinters.h"
 #include <QLocale>
 #include <cmath>
+
 #include <gtest/gtest.h>
 
 using namespace quorvel;

@@ -5,6 +5,8 @@
 #include "chart/ChartModel.h"
 #include "chart/TextMeasurer.h"
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 using namespace quorvel;

@@ -8,11 +8,13 @@
 #include "chart/TChart.h"
 #include "chart/TextMeasurer.h"
 
+#include "tests/support/QtPrinters.h"
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "tests/chart/SyntheticSweep.h"

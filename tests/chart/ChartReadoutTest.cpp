@@ -8,9 +8,11 @@
 #include "chart/TChart.h"
 #include "chart/TextMeasurer.h"
 
+#include "tests/support/QtPrinters.h"
 #include <QImage>
 #include <QXmlStreamReader>
 #include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "tests/chart/SyntheticSweep.h"

@@ -7,8 +7,10 @@
 #include "chart/ReformingChartView.h"
 #include "chart/TextMeasurer.h"
 
+#include "tests/support/QtPrinters.h"
 #include <QImage>
 #include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "tests/chart/SyntheticSweep.h"

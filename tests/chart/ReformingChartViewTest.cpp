@@ -1,8 +1,10 @@
 #include "chart/ReformingChartView.h"
 #include "chart/TChart.h"
 
+#include "tests/support/QtPrinters.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 using namespace quorvel;

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include "ui/HelpViewer.h"

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "engine/Engine.h"
+#include "tests/support/QtPrinters.h"
 #include "ui/RadioGroup.h"
 #include "ui/TMainForm.h"
 

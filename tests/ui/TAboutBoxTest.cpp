@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
