@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QRadioButton>
 
+namespace quorvel {
+
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
     for (qsizetype i = 0; i < items.size(); ++i) {
@@ -54,3 +56,5 @@ void RadioGroup::PlaceButtons() {
                                  std::max(0, width() - 12), buttonHeight);
     }
 }
+
+} // namespace quorvel

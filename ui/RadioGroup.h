@@ -7,6 +7,8 @@
 class QButtonGroup;
 class QRadioButton;
 
+namespace quorvel {
+
 // A captioned frame holding a column of radio buttons, exactly one of them chosen. The
 // buttons share the frame's height evenly, as a radio group of a desktop form does.
 class RadioGroup : public QGroupBox {
@@ -35,3 +37,5 @@ private:
     QList<QRadioButton*> buttons_;
     bool settingFromProgram_ = false;
 };
+
+} // namespace quorvel

@@ -50,6 +50,8 @@
 #include "ui/TDataForm.h"
 #include "ui/TablePrinter.h"
 
+namespace quorvel {
+
 namespace {
 
 const QString WindowFontFamily = QStringLiteral("PROMT Helv Cyr");
@@ -824,3 +826,5 @@ void TMainForm::HelpAbout() {
         aboutBox_->exec();
     }
 }
+
+} // namespace quorvel

@@ -40,8 +40,8 @@ TEST_F(MainFormTest, EntriesAndMenusStartAsDesigned) {
     EXPECT_EQ(Captions(form->findChild<QMenu*>("FileMenu")),
               (QStringList{"Save &As...", "&Export CSV...", "Save &Chart Picture...", "-", "&Print",
                            "Print Pre&view...", "P&rint Setup...", "-", "E&xit"}));
-    TAboutBox about(form.get());
-    TDataForm feed(*engine, form.get());
+    quorvel::TAboutBox about(form.get());
+    quorvel::TDataForm feed(*engine, form.get());
     form->AttachDialogs(&about, &feed);
     EXPECT_EQ(Captions(form->menuBar()), (QStringList{"&File", "&Edit", "&Options", "&Help"}));
     EXPECT_EQ(Captions(form->findChild<QMenu*>("EditMenu")),
