@@ -17,7 +17,7 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
         buttons_.front()->setChecked(true);
     }
     connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked && !settingFromProgram_) {
+        if (checked) {
             emit ItemChosen(id);
         }
     });
@@ -26,14 +26,6 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
 
 int RadioGroup::ItemIndex() const {
     return group_->checkedId();
-}
-
-void RadioGroup::SetItemIndex(int index) {
-    if (QRadioButton* button = buttons_.value(index)) {
-        settingFromProgram_ = true;
-        button->setChecked(true);
-        settingFromProgram_ = false;
-    }
 }
 
 void RadioGroup::resizeEvent(QResizeEvent* event) {

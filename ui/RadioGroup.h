@@ -19,8 +19,6 @@ public:
 
     // The index of the chosen item, 0 for the first.
     int ItemIndex() const;
-    // Chooses an item from the program; emits nothing.
-    void SetItemIndex(int index);
     QRadioButton* Button(int index) const { return buttons_.value(index); }
 
 signals:
@@ -35,7 +33,6 @@ private:
 
     QButtonGroup* group_ = nullptr;
     QList<QRadioButton*> buttons_;
-    bool settingFromProgram_ = false;
 };
 
 } // namespace quorvel
