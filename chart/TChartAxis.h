@@ -78,7 +78,6 @@ public:
     const TChartAxisTitle& Title() const { return title_; }
     void SetTitleCaption(const QString& caption);
     void SetTitleFont(const ChartFont& font);
-    void SetTitleAngle(int angle);
 
     int StartPosition() const { return startPosition_; }
     int EndPosition() const { return endPosition_; }
