@@ -21,14 +21,14 @@ int main(int argc, char* argv[]) {
 
     // The main window's creation sets the feed to pure methane, so the feed dialog,
     // created after it, shows that feed.
-    TMainForm mainForm(*engine);
-    TAboutBox aboutBox(&mainForm);
+    quorvel::TMainForm mainForm(*engine);
+    quorvel::TAboutBox aboutBox(&mainForm);
     // The feed dialog has no parent: a window of its own, not kept above the main one.
-    TDataForm dataForm(*engine);
+    quorvel::TDataForm dataForm(*engine);
     mainForm.AttachDialogs(&aboutBox, &dataForm);
 
     // Closing the main window ends the program, whatever other window is still open.
-    QObject::connect(&mainForm, &TMainForm::Closed, &application, &QApplication::quit,
+    QObject::connect(&mainForm, &quorvel::TMainForm::Closed, &application, &QApplication::quit,
                      Qt::QueuedConnection);
     mainForm.show();
     return application.exec();

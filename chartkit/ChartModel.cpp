@@ -40,7 +40,6 @@ void ChartModel::SetLabelLocale(const QLocale& locale) {
 }
 
 void ChartModel::PartChanged() {
-    ++changeCount_;
     if (onChange_)
         onChange_();
 }

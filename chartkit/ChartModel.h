@@ -61,10 +61,8 @@ public:
     void SetAxisVisible(bool v) { Assign(axisVisible_, v); }
     bool View3D() const { return false; }
     QColor PanelColor() const { return panelColor_; }
-    void SetPanelColor(QColor c) { Assign(panelColor_, c); }
     int BevelWidth() const { return bevelWidth_; }
     const ChartPen& BackWallPen() const { return backWallPen_; }
-    void SetBackWallPen(const ChartPen& p) { Assign(backWallPen_, p); }
     QColor BackWallColor() const { return backWallColor_; }
     bool BackWallFilled() const { return backWallFilled_; }
     void SetBackWallBrush(QColor color, bool filled);
@@ -74,7 +72,6 @@ public:
     const std::vector<ChartXBand>& XBands() const { return xBands_; }
     void SetXBands(std::vector<ChartXBand> bands);
     QColor XBandColor() const { return xBandColor_; }
-    void SetXBandColor(QColor c) { Assign(xBandColor_, c); }
 
     // Separators of the axis labels; the desktop's own unless a test or tool sets one.
     const QLocale& LabelLocale() const { return labelLocale_; }
@@ -89,8 +86,6 @@ public:
     // Called on every visible change (a deferred repaint request).
     void SetChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
     void PartChanged() override;
-    // Number of changes reported so far (lets tests see that equal values request nothing).
-    long ChangeCount() const { return changeCount_; }
 
 private:
     template <class T> void Assign(T& field, const T& value) {
@@ -120,7 +115,6 @@ private:
     QLocale labelLocale_ = QLocale::system();
     bool loading_ = false;
     std::function<void()> onChange_;
-    long changeCount_ = 0;
 };
 
 } // namespace quorvel

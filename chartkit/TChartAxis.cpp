@@ -43,8 +43,4 @@ void TChartAxis::SetTitleFont(const ChartFont& font) {
     Assign(title_.Font, font);
 }
 
-void TChartAxis::SetTitleAngle(int angle) {
-    Assign(title_.Angle, angle);
-}
-
 } // namespace quorvel

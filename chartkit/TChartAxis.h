@@ -45,16 +45,11 @@ public:
     void SetIncrement(double v);
 
     bool Labels() const { return labels_; }
-    void SetLabels(bool v) { Assign(labels_, v); }
     const ChartFont& LabelsFont() const { return labelsFont_; }
-    void SetLabelsFont(const ChartFont& f) { Assign(labelsFont_, f); }
     const QString& AxisValuesFormat() const { return axisValuesFormat_; }
     int LabelsSeparation() const { return labelsSeparation_; }
-    void SetLabelsSeparation(int v) { Assign(labelsSeparation_, v); }
     bool LabelsOnAxis() const { return labelsOnAxis_; }
-    void SetLabelsOnAxis(bool v) { Assign(labelsOnAxis_, v); }
     bool RoundFirstLabel() const { return roundFirstLabel_; }
-    void SetRoundFirstLabel(bool v) { Assign(roundFirstLabel_, v); }
     bool TickOnLabelsOnly() const { return tickOnLabelsOnly_; }
     bool ExactDateTime() const { return exactDateTime_; }
     void SetExactDateTime(bool v) { Assign(exactDateTime_, v); }
@@ -69,7 +64,6 @@ public:
     void SetMinorTickCount(int v) { Assign(minorTickCount_, v); }
 
     const ChartPen& Axis() const { return axisPen_; }
-    void SetAxis(const ChartPen& p) { Assign(axisPen_, p); }
     const ChartPen& Ticks() const { return ticks_; }
     void SetTicks(const ChartPen& p) { Assign(ticks_, p); }
     const ChartPen& TicksInner() const { return ticksInner_; }
@@ -84,12 +78,9 @@ public:
     const TChartAxisTitle& Title() const { return title_; }
     void SetTitleCaption(const QString& caption);
     void SetTitleFont(const ChartFont& font);
-    void SetTitleAngle(int angle);
 
     int StartPosition() const { return startPosition_; }
-    void SetStartPosition(int v) { Assign(startPosition_, v); }
     int EndPosition() const { return endPosition_; }
-    void SetEndPosition(int v) { Assign(endPosition_, v); }
 
 private:
     TChartAxisId id_;

@@ -20,25 +20,17 @@ public:
     const ChartFont& Font() const { return font_; }
     void SetFont(const ChartFont& f) { Assign(font_, f); }
     QColor Color() const { return color_; }
-    void SetColor(QColor c) { Assign(color_, c); }
     const ChartPen& Frame() const { return frame_; }
-    void SetFrame(const ChartPen& p) { Assign(frame_, p); }
     int ShadowSize() const { return shadowSize_; }
     void SetShadowSize(int v) { Assign(shadowSize_, v); }
     QColor ShadowColor() const { return shadowColor_; }
-    void SetShadowColor(QColor c) { Assign(shadowColor_, c); }
     int ColorWidth() const { return colorWidth_; }
-    void SetColorWidth(int v) { Assign(colorWidth_, v); }
     int MaxNumRows() const { return maxNumRows_; }
     void SetMaxNumRows(int v) { Assign(maxNumRows_, v); }
     int TopPos() const { return topPos_; }
-    void SetTopPos(int v) { Assign(topPos_, v); }
     bool ResizeChart() const { return resizeChart_; }
-    void SetResizeChart(bool v) { Assign(resizeChart_, v); }
     int HorizMargin() const { return horizMargin_; }
-    void SetHorizMargin(int v) { Assign(horizMargin_, v); }
     int VertMargin() const { return vertMargin_; }
-    void SetVertMargin(int v) { Assign(vertMargin_, v); }
 
 private:
     bool visible_ = true;

@@ -28,7 +28,6 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool v) { Assign(visible_, v); }
     bool FrameVisible() const { return frameVisible_; }
-    void SetFrameVisible(bool v) { Assign(frameVisible_, v); }
 
 private:
     QStringList text_;

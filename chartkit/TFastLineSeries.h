@@ -35,8 +35,6 @@ public:
     void SetLinePen(const ChartPen& pen) { Assign(linePen_, pen); }
     TChartAxisId HorizAxis() const { return horizAxis_; }
     TChartAxisId VertAxis() const { return vertAxis_; }
-    void SetHorizAxis(TChartAxisId axis) { Assign(horizAxis_, axis); }
-    void SetVertAxis(TChartAxisId axis) { Assign(vertAxis_, axis); }
 
     const TChartValueList& XValues() const { return xValues_; }
     const TChartValueList& YValues() const { return yValues_; }

@@ -1,4 +1,16 @@
 // The equilibrium engine: plain C++, no Qt.
+//
+// How a point is solved. At every point of a sweep the damped Newton solver runs first
+// and, where it fails its test, the complex search (SolveEquations, ComplexSearch): they
+// fill workspace.Unknowns and the loop counters, and their answer seeds the next point.
+// The point stored in resultSeries is not that answer but the exact root of the same
+// two equilibrium equations, found by the refinement (RootRefinement) inside the domain
+// where every species amount is positive; the solver's answer is only its start. The
+// solver stops at its own tolerance and can leave a negative amount, while the stored
+// figures must be the equations' root. Where that domain is empty the point is marked
+// as having no physical composition (physicalRoot). So a wrong figure in a table is
+// debugged in RootRefinement first, and the solver only where Unknowns or the counters
+// are in question. README.md, "How a point is solved", says the same.
 #pragma once
 
 #include "CarbonSeries.h"

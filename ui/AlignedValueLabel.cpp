@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace quorvel {
+
 namespace {
 
 // The caption ends where the first run of two or more blanks begins.
@@ -77,3 +79,5 @@ void AlignedValueLabel::paintEvent(QPaintEvent* event) {
     style()->drawItemText(&painter, area.adjusted(valueLeft_, 0, 0, 0),
                           Qt::AlignLeft | Qt::AlignTop, palette(), isEnabled(), Value(), role);
 }
+
+} // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace quorvel {
+
 // A one-line label of the form "caption<blanks>value" whose value is drawn at a given
 // distance from the label's left edge instead of after the blanks. Blanks align values
 // only in a font whose blank is as wide as the letters it stands for; drawing the value
@@ -34,3 +36,5 @@ protected:
 private:
     int valueLeft_ = -1;
 };
+
+} // namespace quorvel

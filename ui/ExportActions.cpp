@@ -13,6 +13,8 @@
 #include "report/CsvExport.h"
 #include "report/OutputFile.h"
 
+namespace quorvel {
+
 ExportActions::ExportActions(quorvel::TChart& chart, QPrinter& printer, Sources sources,
                              QWidget* parent)
     : QObject(parent), chart_(chart), printer_(printer), sources_(std::move(sources)),
@@ -116,3 +118,5 @@ void ExportActions::PrintPreview() {
     else
         dialog.exec();
 }
+
+} // namespace quorvel

@@ -12,8 +12,8 @@ class QPrintPreviewDialog;
 class QWidget;
 
 namespace quorvel {
+
 class TChart;
-}
 
 // The main window's ways of taking results out of the window: the CSV export, the
 // chart picture (PNG or SVG), copying the table and the chart to the clipboard, and
@@ -66,3 +66,5 @@ private:
     QFileDialog* pictureDialog_ = nullptr;
     PreviewRunner previewRunner_;
 };
+
+} // namespace quorvel

@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace quorvel {
+
 QString HelpFilePath() {
     return QDir::currentPath() + QStringLiteral("/Help/Help.html");
 }
@@ -149,3 +151,5 @@ void HelpViewer::ShowPage() {
     raise();
     activateWindow();
 }
+
+} // namespace quorvel

@@ -7,6 +7,8 @@
 class QTextBrowser;
 class QPushButton;
 
+namespace quorvel {
+
 // The program's help file: the process's current directory at the moment of the call
 // followed by "/Help/Help.html". It is built anew at every call, so it follows the
 // current directory (a file dialog may change it), not the program file's location.
@@ -52,3 +54,5 @@ private:
     QPushButton* contentsButton_ = nullptr;
     QString contentsPath_;
 };
+
+} // namespace quorvel

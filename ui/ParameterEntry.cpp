@@ -70,8 +70,6 @@ int NeighbourItem(const QStringList& items, const QString& text, int direction, 
     return -1;
 }
 
-} // namespace quorvel
-
 ParameterEntry::ParameterEntry(const QLocale& locale, QWidget* parent)
     : QComboBox(parent), locale_(locale) {
     // The wheel over the entry does not take the focus to it.
@@ -155,3 +153,5 @@ void ParameterEntry::showPopup() {
         list->setCurrentIndex(QModelIndex());
     }
 }
+
+} // namespace quorvel

@@ -19,8 +19,6 @@ int ItemEqualTo(const QStringList& items, const QString& text, const QLocale& lo
 int NeighbourItem(const QStringList& items, const QString& text, int direction, bool skipEmpty,
                   const QLocale& locale);
 
-} // namespace quorvel
-
 // An editable drop-down entry of one process parameter. Beyond a plain combo box:
 //  - the arrow and page keys choose the item next to the entry's confirmed text (the
 //    text the last recalculation read from it), not the item chosen last;
@@ -54,3 +52,5 @@ private:
     QString confirmedText_;
     int wheelDelta_ = 0; // wheel movement not yet turned into steps
 };
+
+} // namespace quorvel

@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QRadioButton>
 
+namespace quorvel {
+
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
     for (qsizetype i = 0; i < items.size(); ++i) {
@@ -15,7 +17,7 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
         buttons_.front()->setChecked(true);
     }
     connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked && !settingFromProgram_) {
+        if (checked) {
             emit ItemChosen(id);
         }
     });
@@ -24,14 +26,6 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
 
 int RadioGroup::ItemIndex() const {
     return group_->checkedId();
-}
-
-void RadioGroup::SetItemIndex(int index) {
-    if (QRadioButton* button = buttons_.value(index)) {
-        settingFromProgram_ = true;
-        button->setChecked(true);
-        settingFromProgram_ = false;
-    }
 }
 
 void RadioGroup::resizeEvent(QResizeEvent* event) {
@@ -54,3 +48,5 @@ void RadioGroup::PlaceButtons() {
                                  std::max(0, width() - 12), buttonHeight);
     }
 }
+
+} // namespace quorvel

@@ -7,6 +7,8 @@
 class QButtonGroup;
 class QRadioButton;
 
+namespace quorvel {
+
 // A captioned frame holding a column of radio buttons, exactly one of them chosen. The
 // buttons share the frame's height evenly, as a radio group of a desktop form does.
 class RadioGroup : public QGroupBox {
@@ -17,8 +19,6 @@ public:
 
     // The index of the chosen item, 0 for the first.
     int ItemIndex() const;
-    // Chooses an item from the program; emits nothing.
-    void SetItemIndex(int index);
     QRadioButton* Button(int index) const { return buttons_.value(index); }
 
 signals:
@@ -33,5 +33,6 @@ private:
 
     QButtonGroup* group_ = nullptr;
     QList<QRadioButton*> buttons_;
-    bool settingFromProgram_ = false;
 };
+
+} // namespace quorvel

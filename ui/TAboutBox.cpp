@@ -15,6 +15,8 @@
 #include "ui/AlignedValueLabel.h"
 #include "ui/JpegPicture.h"
 
+namespace quorvel {
+
 namespace {
 
 constexpr int ClientWidth = 298;
@@ -117,3 +119,5 @@ void TAboutBox::showEvent(QShowEvent* event) {
     OKButton->setFocus();
     QDialog::showEvent(event);
 }
+
+} // namespace quorvel

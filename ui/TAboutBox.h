@@ -7,6 +7,8 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
+namespace quorvel {
+
 // The modal "About" box: a picture, the product name, the version, a copyright line
 // and a contact block. The main window creates it once and calls exec() on each About
 // command. It is centred on the screen whenever it is shown; OK, Enter and the close box
@@ -36,3 +38,5 @@ private:
     QLabel* Copyright = nullptr;
     QLabel* Comments = nullptr;
 };
+
+} // namespace quorvel

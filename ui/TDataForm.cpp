@@ -18,6 +18,8 @@
 #include "ui/CenteredMessageBox.h"
 #include "ui/FeedFieldParser.h"
 
+namespace quorvel {
+
 namespace {
 
 // Window and control geometry in client pixels, as the window was designed.
@@ -235,3 +237,5 @@ void TDataForm::hideEvent(QHideEvent* event) {
     if (!event->spontaneous())
         emit Hidden();
 }
+
+} // namespace quorvel

@@ -14,6 +14,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace quorvel {
+
 // The feed composition window "InitialData": nine volume percentages of the feed gas,
 // which must add up to 100. It is a non-modal window with a dialog border, created once
 // at start-up after the engine holds the pure-methane feed, then only shown (show(),
@@ -93,3 +95,5 @@ private:
     std::array<QLabel*, RowCount> labels_{};
     std::array<QLineEdit*, RowCount> edits_{};
 };
+
+} // namespace quorvel

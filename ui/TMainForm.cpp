@@ -52,6 +52,8 @@
 #include "ui/TDataForm.h"
 #include "ui/TablePrinter.h"
 
+namespace quorvel {
+
 namespace {
 
 const QString WindowFontFamily = QStringLiteral("PROMT Helv Cyr");
@@ -829,3 +831,5 @@ void TMainForm::HelpAbout() {
         aboutBox_->exec();
     }
 }
+
+} // namespace quorvel

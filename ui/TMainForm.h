@@ -22,19 +22,19 @@ class QMenu;
 class QPlainTextEdit;
 class QPrinter;
 class QWindow;
+
+namespace quorvel {
+
+class CarbonLimitWindow;
+class CarbonOptions;
 class ExportActions;
 class HelpViewer;
+class OptionsMenu;
 class ParameterEntry;
 class RadioGroup;
 class TAboutBox;
-class TDataForm;
-
-namespace quorvel {
-class CarbonLimitWindow;
-class CarbonOptions;
-class OptionsMenu;
 class TChart;
-} // namespace quorvel
+class TDataForm;
 
 // The calculator's main window: the results table on the left, the chart on the right,
 // and below them the three parameter entries and the two radio groups that choose the
@@ -216,3 +216,5 @@ private:
     TDataForm* dataForm_ = nullptr;
     HelpViewer* helpViewer_ = nullptr;
 };
+
+} // namespace quorvel

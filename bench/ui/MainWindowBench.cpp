@@ -41,7 +41,7 @@ void EnsureApplication() {
 void WholeCycleWithoutPaint(benchmark::State& state) {
     EnsureApplication();
     auto engine = std::make_unique<quorvel::Engine>();
-    TMainForm form(*engine, QLocale(QLocale::Russian, QLocale::Russia));
+    quorvel::TMainForm form(*engine, QLocale(QLocale::Russian, QLocale::Russia));
     form.SetMessageHook([](const QString&, const QString&) {});
     form.FormActivate();
     for (auto _ : state) {
@@ -64,8 +64,8 @@ void StartToFirstPaintedFrame(benchmark::State& state) {
         QElapsedTimer timer;
         timer.start();
         auto engine = std::make_unique<quorvel::Engine>();
-        auto form =
-            std::make_unique<TMainForm>(*engine, QLocale(QLocale::Russian, QLocale::Russia));
+        auto form = std::make_unique<quorvel::TMainForm>(
+            *engine, QLocale(QLocale::Russian, QLocale::Russia));
         form->show();
         auto* chart = form->findChild<quorvel::TChart*>(QStringLiteral("Chart"));
         while (chart->PaintCount() == 0) {

@@ -1,6 +1,8 @@
 #include "chartkit/AxisLabelFormat.h"
 
+#include "tests/support/QtPrinters.h"
 #include <QLocale>
+
 #include <gtest/gtest.h>
 
 using quorvel::FormatAxisLabel;

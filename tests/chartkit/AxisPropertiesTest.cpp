@@ -1,6 +1,8 @@
 #include "chartkit/ChartError.h"
 #include "chartkit/ChartModel.h"
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 using namespace quorvel;

@@ -2,8 +2,10 @@
 #include "chartkit/AxisLabelFormat.h"
 #include "chartkit/ChartRounding.h"
 
+#include "tests/support/QtPrinters.h"
 #include <QLocale>
 #include <cmath>
+
 #include <gtest/gtest.h>
 
 using namespace quorvel;

@@ -9,7 +9,11 @@
 #include "chartview/ReformingChartView.h"
 #include "sweepchart/SweepChart.h"
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace quorvel;
 
@@ -380,14 +384,51 @@ TEST(ChartLayout, AxesOfAChartWithoutActiveSeriesAreAllDrawn) {
         EXPECT_FALSE(a.drawn);
 }
 
-TEST(ChartLayout, TinyAndEmptySizesDoNotFail) {
+// At sizes too small for a plot the rectangle left for it turns inside out; nothing
+// may then be drawn in it, or the curves and grid would land on the titles and legend.
+// Where there is room, every curve point and grid line stays inside the plot.
+// (Grid lines are still laid out across an inside-out plot; only the curves are held
+// back there.)
+TEST(ChartLayout, TinySizesDrawNothingOutsideThePlot) {
     Chart chart;
     chart.AddToAll(0.2, 0.5);
     chart.AddToAll(4, 0.6);
-    for (QSize size : {QSize(0, 0), QSize(1, 1), QSize(20, 10), QSize(438, 30)}) {
+    int roomless = 0;
+    for (QSize size : {QSize(0, 0), QSize(1, 1), QSize(20, 10), QSize(438, 30), QSize(200, 150)}) {
         const ChartLayout layout = chart.Layout(size);
-        EXPECT_EQ(layout.size, size);
+        ASSERT_EQ(layout.size, size);
+        const ChartRect& plot = layout.plotRect;
+        const bool room = plot.Width() > 0 && plot.Height() > 0;
+        roomless += room ? 0 : 1;
+        const auto inside = [&](int x, int y) {
+            return x >= plot.left && x <= plot.right && y >= plot.top && y <= plot.bottom;
+        };
+        for (const SeriesLayout& series : layout.series) {
+            if (!room) {
+                EXPECT_TRUE(series.polyline.empty()) << "series " << series.seriesIndex << " at "
+                                                     << size.width() << "x" << size.height();
+            }
+            for (const QPoint& p : series.polyline)
+                EXPECT_TRUE(inside(p.x(), p.y())) << "series " << series.seriesIndex << " at "
+                                                  << size.width() << "x" << size.height();
+        }
+        for (const AxisLayout& axis : layout.axes) {
+            if (!axis.drawn)
+                continue;
+            EXPECT_TRUE(std::isfinite(axis.step) && axis.step > 0);
+            if (!room)
+                continue;
+            for (const PixelLine& line : axis.gridLines)
+                EXPECT_TRUE(inside(line.x1, line.y1) && inside(line.x2, line.y2))
+                    << "grid line at " << size.width() << "x" << size.height();
+        }
+        EXPECT_TRUE(layout.xBands.empty() || room);
     }
+    // The first four sizes leave no room; the last one does, and draws both points.
+    EXPECT_EQ(roomless, 4);
+    const ChartLayout fits = chart.Layout(QSize(200, 150));
+    ASSERT_FALSE(fits.series.empty());
+    EXPECT_EQ(fits.series[0].polyline.size(), 2u);
 }
 
 namespace {

@@ -9,11 +9,13 @@
 #include "chartwidget/TChart.h"
 #include "sweepchart/SweepChart.h"
 
+#include "tests/support/QtPrinters.h"
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "tests/chartview/SyntheticSweep.h"

@@ -9,9 +9,11 @@
 #include "chartwidget/TChart.h"
 #include "sweepchart/SweepChart.h"
 
+#include "tests/support/QtPrinters.h"
 #include <QImage>
 #include <QXmlStreamReader>
 #include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "tests/chartview/SyntheticSweep.h"

@@ -5,6 +5,8 @@
 #include "chartkit/ChartModel.h"
 #include "chartkit/TextMeasurer.h"
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 using namespace quorvel;

@@ -2,8 +2,10 @@
 #include "chartwidget/TChart.h"
 #include "sweepchart/SweepChart.h"
 
+#include "tests/support/QtPrinters.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 using namespace quorvel;

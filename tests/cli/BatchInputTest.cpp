@@ -1,3 +1,5 @@
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include "cli/BatchInput.h"
@@ -16,9 +18,8 @@ TEST(BatchInput, FieldsBecomeOptionsInHeaderOrderAndEmptyFieldsKeepTheirDefaults
     ASSERT_EQ(input.error, "");
     ASSERT_EQ(input.cases.size(), 2u);
     EXPECT_EQ(input.cases[0].number, 1);
-    EXPECT_EQ(input.cases[0].arguments,
-              (Arguments{"--sweep", "temperature", "--ratio", "3", "--feed",
-                         "90,5,0,0,5,0,0,0,0"}));
+    EXPECT_EQ(input.cases[0].arguments, (Arguments{"--sweep", "temperature", "--ratio", "3",
+                                                   "--feed", "90,5,0,0,5,0,0,0,0"}));
     // The blank line is skipped but counted: the case keeps its line's number.
     EXPECT_EQ(input.cases[1].number, 3);
     EXPECT_EQ(input.cases[1].arguments, (Arguments{"--temperature", "700"}));

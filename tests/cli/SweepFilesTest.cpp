@@ -1,5 +1,7 @@
 // quorvel-sweep's files run through the program itself, with the arguments as bytes, so
 // that names which are not valid UTF-8 reach it unchanged.
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>

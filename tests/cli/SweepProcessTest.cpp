@@ -1,3 +1,5 @@
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -95,8 +97,8 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
         ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
         const QStringList rows = csv.outLines();
         ASSERT_EQ(rows.size(), 1 + s.points) << s.sweep;
-        EXPECT_TRUE(rows[0].contains(
-            ",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,physical,"));
+        EXPECT_TRUE(
+            rows[0].contains(",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,physical,"));
         EXPECT_TRUE(
             rows[0].contains(",methane_conversion,h2_yield,steam_to_carbon,heat_duty_kj_per_mol,"));
         EXPECT_EQ(ToDouble(rows[1].section(',', 0, 0)), s.first);
@@ -364,13 +366,15 @@ TEST(SweepProgram, BatchRunsEveryCaseIntoOneCsvAndNamesTheLinesItRefuses) {
     EXPECT_EQ(run.exitCode, 2);
     const QStringList errors = run.errLines();
     ASSERT_EQ(errors.size(), 2) << run.err.toStdString();
-    EXPECT_TRUE(errors[0].contains(QStringLiteral("случай 2 (строка 3"))) << errors[0].toStdString();
-    EXPECT_TRUE(errors[1].contains(QStringLiteral("случай 4 (строка 5"))) << errors[1].toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("случай 2 (строка 3")))
+        << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].contains(QStringLiteral("случай 4 (строка 5")))
+        << errors[1].toStdString();
 
     // Each case's rows are what a single run prints, after its case, sweep and view.
-    const SweepRun first = Sweep({"--sweep", "temperature", "--view", "wet", "--feed",
-                                  "90,5,0,0,5,0,0,0,0", "--pressure", "20", "--constants",
-                                  "standard", "--format", "csv"});
+    const SweepRun first =
+        Sweep({"--sweep", "temperature", "--view", "wet", "--feed", "90,5,0,0,5,0,0,0,0",
+               "--pressure", "20", "--constants", "standard", "--format", "csv"});
     const SweepRun third = Sweep({"--view", "ratios", "--format", "csv"});
     const QStringList lines = run.outLines();
     ASSERT_EQ(lines.size(), 1 + 26 + 77);

@@ -80,7 +80,7 @@ TEST(CarbonActivity, StartUpSweepFormsCarbonBelowRatioPointNine) {
         ASSERT_TRUE(c.Known[i]) << i;
         if (Larger(c, i) > 1)
             ++forming;
-        EXPECT_EQ(Larger(c, i) > 1, i < 14) << engine->resultSeries.XValue[i];
+        ASSERT_EQ(Larger(c, i) > 1, i < 14) << "ratio " << engine->resultSeries.XValue[i];
     }
     EXPECT_EQ(forming, 14); // 0.20 .. 0.85
     EXPECT_NEAR(Larger(c, 0), 6.33, 0.01);
@@ -129,7 +129,8 @@ TEST(CarbonActivity, BothActivitiesAgreeAtEquilibriumWithStandardConstants) {
                     ASSERT_TRUE(root.exact);
                     CarbonActivity a{};
                     ASSERT_TRUE(CarbonActivityAtPoint(*engine, root.amounts, a));
-                    EXPECT_NEAR(a.cracking / a.boudouard, 1, 1e-9) << t << " " << ratio << " " << p;
+                    ASSERT_NEAR(a.cracking / a.boudouard, 1, 1e-9)
+                        << t << " C, ratio " << ratio << ", " << p << " atm";
                     ++checked;
                 }
             }
@@ -145,7 +146,8 @@ TEST(CarbonActivity, BothActivitiesAgreeAtEquilibriumWithStandardConstants) {
         const CarbonSeries& c = standard->carbonSeries;
         for (int i = 0; i <= standard->resultSeries.LastIndex; ++i) {
             ASSERT_TRUE(c.Known[i]);
-            EXPECT_NEAR(c.Cracking[i] / c.Boudouard[i], 1, 1e-9) << xMode << " " << i;
+            ASSERT_NEAR(c.Cracking[i] / c.Boudouard[i], 1, 1e-9)
+                << "sweep " << xMode << ", point " << i;
         }
     }
     // The seed constants are another fit: there the two differ.
@@ -203,16 +205,17 @@ TEST(CarbonLimit, TableOfTheStartUpFeedHasActivityOneAtEveryRatio) {
         const CarbonLimitRow& row = table.rows[i];
         ASSERT_EQ(row.limit.kind, CarbonLimitKind::Ratio) << row.temperature;
         ASSERT_TRUE(row.steamToCarbonDefined);
-        EXPECT_DOUBLE_EQ(row.steamToCarbon, row.limit.ratio); // one carbon per mole of feed
+        ASSERT_DOUBLE_EQ(row.steamToCarbon, row.limit.ratio) // one carbon per mole of feed
+            << row.temperature;
         // An independent evaluation at the answer and just below it.
         ProcessConditions& pc = engine->processConditions;
         pc.Temperature = row.temperature + 273;
         pc.Pressure = 25;
         ComputeConstants(*engine, pc.Temperature);
         const double at = LargerActivityAtRatio(*engine, row.limit.ratio);
-        EXPECT_LE(at, 1) << row.temperature;
-        EXPECT_GE(at, 1 - 1e-6) << row.temperature;
-        EXPECT_GT(LargerActivityAtRatio(*engine, row.limit.ratio - 1e-6), 1) << row.temperature;
+        ASSERT_LE(at, 1) << row.temperature;
+        ASSERT_GE(at, 1 - 1e-6) << row.temperature;
+        ASSERT_GT(LargerActivityAtRatio(*engine, row.limit.ratio - 1e-6), 1) << row.temperature;
     }
     // At the start-up temperature the boundary lies between the marked 0.85 and 0.90.
     const CarbonLimitRow& at860 = table.rows[56];
@@ -231,10 +234,10 @@ TEST(CarbonLimit, TableFollowsTheConstantsOfTheRun) {
     ComputeCarbonLimitTable(*standard, standardTable);
     for (int i = 0; i < 69; ++i) {
         const CarbonLimitRow& row = standardTable.rows[i];
-        ASSERT_EQ(row.limit.kind, CarbonLimitKind::Ratio);
-        EXPECT_GE(row.limit.activity, 1 - 1e-6);
-        EXPECT_LE(row.limit.activity, 1);
-        EXPECT_NE(row.limit.ratio, seedTable.rows[i].limit.ratio) << row.temperature;
+        ASSERT_EQ(row.limit.kind, CarbonLimitKind::Ratio) << row.temperature;
+        ASSERT_GE(row.limit.activity, 1 - 1e-6) << row.temperature;
+        ASSERT_LE(row.limit.activity, 1) << row.temperature;
+        ASSERT_NE(row.limit.ratio, seedTable.rows[i].limit.ratio) << row.temperature;
     }
 }
 
@@ -244,9 +247,9 @@ TEST(CarbonLimit, WetFeedNeedsNoSteamAndButaneNeedsMoreThanTheRange) {
     CarbonLimitTable table{};
     ComputeCarbonLimitTable(*wet, table);
     for (int i = 0; i < table.count; ++i) {
-        EXPECT_EQ(table.rows[i].limit.kind, CarbonLimitKind::NoCarbon) << table.rows[i].temperature;
-        EXPECT_EQ(table.rows[i].limit.ratio, 0);
-        EXPECT_DOUBLE_EQ(table.rows[i].steamToCarbon, 1.5);
+        ASSERT_EQ(table.rows[i].limit.kind, CarbonLimitKind::NoCarbon) << table.rows[i].temperature;
+        ASSERT_EQ(table.rows[i].limit.ratio, 0) << table.rows[i].temperature;
+        ASSERT_DOUBLE_EQ(table.rows[i].steamToCarbon, 1.5) << table.rows[i].temperature;
     }
 
     auto butane = DefaultEngine();

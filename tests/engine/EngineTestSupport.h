@@ -5,9 +5,12 @@
 
 #include "engine/Engine.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <sstream>
 
 namespace quorvel::testing {
 
@@ -38,6 +41,20 @@ inline double ReformingConstant(double T) {
 }
 inline double ShiftConstant(double T) {
     return std::exp(4568.56322 / T - 4.29696);
+}
+
+// One quantity within `bound` of what it must be, or a failure naming the quantity and
+// both values. Loops over many points return the first such failure to an ASSERT, so
+// that a slip in one coefficient prints one message instead of one per point.
+inline ::testing::AssertionResult Near(const char* quantity, double actual, double expected,
+                                       double bound) {
+    if (std::fabs(actual - expected) <= bound) {
+        return ::testing::AssertionSuccess();
+    }
+    std::ostringstream text;
+    text.precision(17);
+    text << quantity << " is " << actual << ", must be " << expected << " within " << bound;
+    return ::testing::AssertionFailure() << text.str();
 }
 
 // Conditions of one stored point, as the sweep set them.

@@ -68,9 +68,10 @@ TEST(SpeciesThermo, PropertiesAreConsistentAndContinuous) {
             const double h = 1e-3;
             const double dH = (HOverRT(s, T + h) * (T + h) - HOverRT(s, T - h) * (T - h)) / (2 * h);
             const double dS = (SOverR(s, T + h) - SOverR(s, T - h)) / (2 * h);
-            EXPECT_NEAR(dH, CpOverR(s, T), 1e-5 * CpOverR(s, T)) << SpeciesRecordName(s) << T;
-            EXPECT_NEAR(dS * T, CpOverR(s, T), 1e-5 * CpOverR(s, T)) << SpeciesRecordName(s) << T;
-            EXPECT_DOUBLE_EQ(GibbsJPerMol(s, T), (HOverRT(s, T) - SOverR(s, T)) * GasConstant * T);
+            ASSERT_NEAR(dH, CpOverR(s, T), 1e-5 * CpOverR(s, T)) << SpeciesRecordName(s) << T;
+            ASSERT_NEAR(dS * T, CpOverR(s, T), 1e-5 * CpOverR(s, T)) << SpeciesRecordName(s) << T;
+            ASSERT_DOUBLE_EQ(GibbsJPerMol(s, T), (HOverRT(s, T) - SOverR(s, T)) * GasConstant * T)
+                << SpeciesRecordName(s) << T;
         }
         // The intervals meet at 1000 K (gases) and 600 K (graphite) without a jump.
         const double joint = s == Species::Graphite ? 600 : 1000;

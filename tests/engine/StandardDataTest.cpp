@@ -134,16 +134,17 @@ TEST(ReformerFigures, MethaneHeatDutyIsTheExtentsTimesTheHeatsOfReaction) {
             const ResultSeries& r = engine->resultSeries;
             const ReformerFigures& rf = engine->figures;
             for (int i = 0; i <= r.LastIndex; ++i) {
+                const std::string at = std::to_string(t) + " C, point " + std::to_string(i) +
+                                       " of source " + std::to_string(static_cast<int>(source));
                 const double u = rf.MethaneConversion[i];
                 const double y = u * r.CO2[i] / (r.CO[i] + r.CO2[i]);
-                EXPECT_NEAR(rf.HeatDuty[i], u * dH1 + y * dH2, 1e-9 * std::fabs(u * dH1))
-                    << t << " C point " << i;
-                EXPECT_GT(rf.HeatDuty[i], 0) << t << " C point " << i;
+                ASSERT_NEAR(rf.HeatDuty[i], u * dH1 + y * dH2, 1e-9 * std::fabs(u * dH1)) << at;
+                ASSERT_GT(rf.HeatDuty[i], 0) << at;
                 // Conversion agrees with the methane left in the dry gas, whose total is
                 // 1 + 3x + 4y = 1 + 3u + y.
-                EXPECT_NEAR(r.CH4[i] * (1 + 3 * u + y), 1 - u, 1e-12);
-                EXPECT_NEAR(rf.SteamToCarbon[i], r.XValue[i], 1e-15);
-                EXPECT_NEAR(rf.H2Yield[i], 3 * u + y, 1e-12);
+                ASSERT_NEAR(r.CH4[i] * (1 + 3 * u + y), 1 - u, 1e-12) << at;
+                ASSERT_NEAR(rf.SteamToCarbon[i], r.XValue[i], 1e-15) << at;
+                ASSERT_NEAR(rf.H2Yield[i], 3 * u + y, 1e-12) << at;
             }
         }
     }
@@ -181,10 +182,14 @@ TEST(ReformerFigures, WithoutHydrocarbonsTheCarbonFiguresAreUndefinedAndNoFault)
                 RunSweep(*engine, quorvel::AllSweptParameters[mode], quorvel::ResultView::Dry));
             ASSERT_GT(engine->resultSeries.LastIndex, 20);
             for (int i = 0; i <= engine->resultSeries.LastIndex; ++i) {
-                EXPECT_TRUE(std::isnan(engine->figures.MethaneConversion[i]));
-                EXPECT_TRUE(std::isnan(engine->figures.H2Yield[i]));
-                EXPECT_TRUE(std::isnan(engine->figures.SteamToCarbon[i]));
-                EXPECT_TRUE(std::isfinite(engine->figures.HeatDuty[i]));
+                ASSERT_TRUE(std::isnan(engine->figures.MethaneConversion[i]))
+                    << "sweep " << mode << ", point " << i;
+                ASSERT_TRUE(std::isnan(engine->figures.H2Yield[i]))
+                    << "sweep " << mode << ", point " << i;
+                ASSERT_TRUE(std::isnan(engine->figures.SteamToCarbon[i]))
+                    << "sweep " << mode << ", point " << i;
+                ASSERT_TRUE(std::isfinite(engine->figures.HeatDuty[i]))
+                    << "sweep " << mode << ", point " << i;
             }
         }
     }

@@ -24,21 +24,21 @@ TEST(Sweeps, PointCountsAndSweptValues) {
     EXPECT_EQ(r.XValue[76], 3.999999999999994);
     double ratio = 0.2;
     for (int i = 0; i <= 76; ++i, ratio += 0.05) {
-        EXPECT_EQ(r.XValue[i], ratio) << i; // repeated addition, never 0.2 + 0.05 i
+        ASSERT_EQ(r.XValue[i], ratio) << "point " << i; // repeated addition, never 0.2 + 0.05 i
     }
     EXPECT_EQ(engine->processConditions.Ratio, 4.049999999999994);
 
     RunSweep(*engine, quorvel::SweptParameter::Temperature, quorvel::ResultView::Dry);
     EXPECT_EQ(r.LastIndex, 25);
     for (int i = 0; i <= 25; ++i) {
-        EXPECT_EQ(r.XValue[i], 750 + 10 * i);
+        ASSERT_EQ(r.XValue[i], 750 + 10 * i);
     }
     EXPECT_EQ(engine->processConditions.Temperature, 1283);
 
     RunSweep(*engine, quorvel::SweptParameter::Pressure, quorvel::ResultView::Dry);
     EXPECT_EQ(r.LastIndex, 30);
     for (int i = 0; i <= 30; ++i) {
-        EXPECT_EQ(r.XValue[i], 15 + 0.5 * i);
+        ASSERT_EQ(r.XValue[i], 15 + 0.5 * i);
     }
     EXPECT_EQ(engine->processConditions.Pressure, 30.5);
 }
@@ -51,10 +51,10 @@ TEST(Sweeps, ShorterRunLeavesTheLongerRunsEntries) {
     RunSweep(*engine, quorvel::SweptParameter::Temperature, quorvel::ResultView::Dry);
     EXPECT_EQ(r.LastIndex, 25);
     for (int i = 26; i <= 76; ++i) {
-        EXPECT_EQ(r.CH4[i], first.CH4[i]);
-        EXPECT_EQ(r.H2toCO[i], first.H2toCO[i]);
-        EXPECT_EQ(r.VolumeChange[i], first.VolumeChange[i]);
-        EXPECT_EQ(r.XValue[i], first.XValue[i]);
+        ASSERT_EQ(r.CH4[i], first.CH4[i]) << "point " << i;
+        ASSERT_EQ(r.H2toCO[i], first.H2toCO[i]) << "point " << i;
+        ASSERT_EQ(r.VolumeChange[i], first.VolumeChange[i]) << "point " << i;
+        ASSERT_EQ(r.XValue[i], first.XValue[i]) << "point " << i;
     }
     EXPECT_NE(r.XValue[25], first.XValue[25]);
 }
@@ -74,12 +74,13 @@ TEST(Sweeps, SweptEntryIsIgnoredAndTheBasisOnlyRescales) {
     const ResultSeries& dry = a->resultSeries;
     const ResultSeries& wet = b->resultSeries;
     for (int i = 0; i <= 76; ++i) {
-        EXPECT_NEAR(dry.CH4[i] + dry.CO[i] + dry.CO2[i] + dry.H2[i] + dry.N2[i], 1, 1e-14);
+        ASSERT_NEAR(dry.CH4[i] + dry.CO[i] + dry.CO2[i] + dry.H2[i] + dry.N2[i], 1, 1e-14)
+            << "point " << i;
         // The ratios view stores the wet composition too.
-        EXPECT_EQ(c->resultSeries.CO[i], wet.CO[i]);
-        EXPECT_EQ(c->resultSeries.VolumeChange[i], wet.VolumeChange[i]);
-        EXPECT_NEAR(dry.H2toCO[i], wet.H2toCO[i], 1e-12 * dry.H2toCO[i]);
-        EXPECT_NEAR(dry.CO2toCO[i], wet.CO2toCO[i], 1e-12 * dry.CO2toCO[i]);
+        ASSERT_EQ(c->resultSeries.CO[i], wet.CO[i]) << "point " << i;
+        ASSERT_EQ(c->resultSeries.VolumeChange[i], wet.VolumeChange[i]) << "point " << i;
+        ASSERT_NEAR(dry.H2toCO[i], wet.H2toCO[i], 1e-12 * dry.H2toCO[i]) << "point " << i;
+        ASSERT_NEAR(dry.CO2toCO[i], wet.CO2toCO[i], 1e-12 * dry.CO2toCO[i]) << "point " << i;
         // Same extents: the wet fractions are the dry ones scaled by dry/wet total.
         const double scale = dry.VolumeChange[i] / (wet.VolumeChange[i] * (1 + dry.XValue[i]));
         EXPECT_NEAR(wet.CH4[i], dry.CH4[i] * scale, 1e-13);
@@ -98,8 +99,8 @@ TEST(Sweeps, ExactRootDoesNotDependOnTheSolversLuck) {
     RunSweep(*a, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     RunSweep(*b, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     for (int i = 0; i <= 76; ++i) {
-        EXPECT_NEAR(a->resultSeries.CO[i], b->resultSeries.CO[i], 1e-14);
-        EXPECT_NEAR(a->resultSeries.CH4[i], b->resultSeries.CH4[i], 1e-14);
+        ASSERT_NEAR(a->resultSeries.CO[i], b->resultSeries.CO[i], 1e-14) << "point " << i;
+        ASSERT_NEAR(a->resultSeries.CH4[i], b->resultSeries.CH4[i], 1e-14) << "point " << i;
     }
     // The solver's own answers differ with its random draws.
     EXPECT_NE(a->workspace.Unknowns[0], b->workspace.Unknowns[0]);
@@ -113,7 +114,7 @@ TEST(Sweeps, WithoutAPhysicalRootThePointKeepsTheSolversAnswer) {
     EXPECT_NO_THROW(RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry));
     EXPECT_EQ(engine->resultSeries.LastIndex, 76);
     for (int i = 0; i <= 76; ++i) {
-        EXPECT_EQ(engine->exactRoot[i], engine->resultSeries.XValue[i] > 1.0 / 3) << i;
+        ASSERT_EQ(engine->exactRoot[i], engine->resultSeries.XValue[i] > 1.0 / 3) << "point " << i;
     }
 }
 
@@ -196,8 +197,8 @@ TEST(Sweeps, FaultInTheMiddleKeepsTheCompletePoints) {
     EXPECT_GT(r.LastIndex, 5);
     EXPECT_LT(r.LastIndex, 70);
     for (int i = 0; i <= r.LastIndex; ++i) {
-        EXPECT_EQ(r.CO[i], reference->resultSeries.CO[i]) << i;
-        EXPECT_EQ(r.XValue[i], reference->resultSeries.XValue[i]) << i;
+        ASSERT_EQ(r.CO[i], reference->resultSeries.CO[i]) << "point " << i;
+        ASSERT_EQ(r.XValue[i], reference->resultSeries.XValue[i]) << "point " << i;
     }
     // Nothing of the failed point reached the arrays: the solve failed before storing.
     EXPECT_EQ(r.XValue[r.LastIndex + 1], 0);

@@ -1,6 +1,8 @@
 // Carbon formation in the reports: the CSV columns, the table marks and the minimum
 // steam ratio table.
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QLocale>

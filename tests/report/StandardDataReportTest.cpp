@@ -1,6 +1,8 @@
 // The table header and the CSV columns of runs on standard thermodynamic data, and the
 // reformer figures in the CSV.
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QLocale>

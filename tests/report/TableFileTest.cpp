@@ -1,3 +1,5 @@
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>

@@ -39,8 +39,8 @@ protected:
 
     void OpenWithMenus(const QLocale& locale = RussianLocale) {
         Create(locale);
-        about = std::make_unique<TAboutBox>(form.get());
-        feed = std::make_unique<TDataForm>(*engine, form.get());
+        about = std::make_unique<quorvel::TAboutBox>(form.get());
+        feed = std::make_unique<quorvel::TDataForm>(*engine, form.get());
         form->AttachDialogs(about.get(), feed.get());
         form->show();
         ASSERT_TRUE(Activate(form.get()));
@@ -54,8 +54,8 @@ protected:
     }
     quorvel::TChart* MainChart() const { return form->findChild<quorvel::TChart*>("Chart"); }
 
-    std::unique_ptr<TAboutBox> about;
-    std::unique_ptr<TDataForm> feed;
+    std::unique_ptr<quorvel::TAboutBox> about;
+    std::unique_ptr<quorvel::TDataForm> feed;
 };
 
 TEST_F(CarbonOptionsTest, OffAtFirstTheStartUpViewIsUnmarked) {

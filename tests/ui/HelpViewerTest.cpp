@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include "ui/HelpViewer.h"
@@ -31,17 +33,17 @@ TEST(HelpViewer, HelpPathFollowsTheCurrentDirectory) {
     QTemporaryDir first, second;
     ASSERT_TRUE(first.isValid() && second.isValid());
     CurrentDirectory guard(first.path());
-    EXPECT_EQ(HelpFilePath(), QDir::currentPath() + "/Help/Help.html");
-    EXPECT_TRUE(HelpFilePath().startsWith(QDir(first.path()).canonicalPath()));
+    EXPECT_EQ(quorvel::HelpFilePath(), QDir::currentPath() + "/Help/Help.html");
+    EXPECT_TRUE(quorvel::HelpFilePath().startsWith(QDir(first.path()).canonicalPath()));
     QDir::setCurrent(second.path());
-    EXPECT_TRUE(HelpFilePath().startsWith(QDir(second.path()).canonicalPath()));
+    EXPECT_TRUE(quorvel::HelpFilePath().startsWith(QDir(second.path()).canonicalPath()));
 }
 
 TEST(HelpViewer, ShowsTheFileTheMissingFileMessageAndItsOwnInstructions) {
     QTemporaryDir withHelp, withoutHelp;
     ASSERT_TRUE(withHelp.isValid() && withoutHelp.isValid());
     WriteHelp(withHelp.path(), "<h1>Равновесие</h1>");
-    HelpViewer viewer;
+    quorvel::HelpViewer viewer;
 
     viewer.ShowContents(withHelp.path() + "/Help/Help.html");
     EXPECT_TRUE(viewer.isVisible());
@@ -73,9 +75,9 @@ TEST(HelpViewer, LooksNextToTheProgramAndInTheDataFolderAndSaysWhereItLooked) {
     ASSERT_TRUE(empty.isValid());
     CurrentDirectory guard(empty.path());
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QStringList candidates = HelpFileCandidates();
+    const QStringList candidates = quorvel::HelpFileCandidates();
     ASSERT_EQ(candidates.size(), 3);
-    EXPECT_EQ(candidates[0], HelpFilePath());
+    EXPECT_EQ(candidates[0], quorvel::HelpFilePath());
     EXPECT_EQ(candidates[1], programFolder + "/Help/Help.html");
     EXPECT_EQ(candidates[2], QDir::cleanPath(programFolder + "/../share/quorvel/Help/Help.html"));
 
@@ -83,14 +85,14 @@ TEST(HelpViewer, LooksNextToTheProgramAndInTheDataFolderAndSaysWhereItLooked) {
     QTemporaryDir installed;
     ASSERT_TRUE(installed.isValid());
     WriteHelp(installed.path() + "/share/quorvel", "<h1>Установленная справка</h1>");
-    HelpViewer viewer;
-    viewer.ShowContents(QStringList{HelpFilePath(), empty.path() + "/bin/Help/Help.html",
+    quorvel::HelpViewer viewer;
+    viewer.ShowContents(QStringList{quorvel::HelpFilePath(), empty.path() + "/bin/Help/Help.html",
                                     installed.path() + "/share/quorvel/Help/Help.html"});
     EXPECT_TRUE(viewer.Browser()->toPlainText().contains("Установленная справка"));
 
     WriteHelp(empty.path(), "<h1>Справка текущей папки</h1>");
     viewer.ShowContents(
-        QStringList{HelpFilePath(), installed.path() + "/share/quorvel/Help/Help.html"});
+        QStringList{quorvel::HelpFilePath(), installed.path() + "/share/quorvel/Help/Help.html"});
     EXPECT_TRUE(viewer.Browser()->toPlainText().contains("Справка текущей папки"));
 
     // None found: the page names every place, in order.

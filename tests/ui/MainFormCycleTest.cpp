@@ -228,7 +228,7 @@ TEST_F(MainFormTest, ReturningFromANonModalWindowRecalculatesAModalOneDoesNot) {
     // The help viewer counts as another application, as the desktop's help program does.
     form->AttachDialogs(nullptr, nullptr);
     form->HelpHowToUse();
-    auto* help = form->findChild<HelpViewer*>();
+    auto* help = form->findChild<quorvel::HelpViewer*>();
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(Activate(help));
     ASSERT_TRUE(Activate(form.get()));
@@ -237,8 +237,8 @@ TEST_F(MainFormTest, ReturningFromANonModalWindowRecalculatesAModalOneDoesNot) {
 
 TEST_F(MainFormTest, TheFeedDialogsOkAndCancelRecalculate) {
     Open();
-    TAboutBox about(form.get());
-    TDataForm feed(*engine, form.get());
+    quorvel::TAboutBox about(form.get());
+    quorvel::TDataForm feed(*engine, form.get());
     form->AttachDialogs(&about, &feed);
     const QString before = form->MemoLines()[5];
     form->findChild<QAction*>("EditStructureConvertibleGasItem")->trigger();
@@ -259,7 +259,7 @@ TEST_F(MainFormTest, TheFeedDialogsOkAndCancelRecalculate) {
 
 TEST_F(MainFormTest, TheFeedWindowIsAWindowOfItsOwnAndComesBackFromMinimised) {
     Open();
-    TDataForm feed(*engine);
+    quorvel::TDataForm feed(*engine);
     form->AttachDialogs(nullptr, &feed);
     QAction* item = form->findChild<QAction*>("EditStructureConvertibleGasItem");
     item->trigger();
@@ -286,7 +286,7 @@ TEST_F(MainFormTest, TheFeedWindowIsAWindowOfItsOwnAndComesBackFromMinimised) {
 
 TEST_F(MainFormTest, ClosingTheAboutBoxOrAMessageBoxStartsNoCycle) {
     Open();
-    TAboutBox about(form.get());
+    quorvel::TAboutBox about(form.get());
     form->AttachDialogs(&about, nullptr);
     QTimer::singleShot(50, &about, [&about] { about.accept(); });
     form->HelpAbout();

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "engine/Engine.h"
+#include "tests/support/QtPrinters.h"
 #include "ui/RadioGroup.h"
 #include "ui/TMainForm.h"
 
@@ -27,7 +28,7 @@ class MainFormTest : public ::testing::Test {
 protected:
     void Create(const QLocale& locale = RussianLocale) {
         engine = std::make_unique<quorvel::Engine>();
-        form = std::make_unique<TMainForm>(*engine, locale);
+        form = std::make_unique<quorvel::TMainForm>(*engine, locale);
         form->SetMessageHook([this](const QString& caption, const QString& text) {
             messages.append({caption, text});
         });
@@ -56,7 +57,9 @@ protected:
     }
 
     QComboBox* Entry(const char* name) const { return form->findChild<QComboBox*>(name); }
-    RadioGroup* Group(const char* name) const { return form->findChild<RadioGroup*>(name); }
+    quorvel::RadioGroup* Group(const char* name) const {
+        return form->findChild<quorvel::RadioGroup*>(name);
+    }
 
     // Replaces an entry's text by typing, as the user does: select all, then the keys.
     static void Type(QComboBox* entry, const QString& text) {
@@ -70,6 +73,6 @@ protected:
     void Choose(const char* group, int index) { Group(group)->Button(index)->click(); }
 
     std::unique_ptr<quorvel::Engine> engine;
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<quorvel::TMainForm> form;
     QList<QPair<QString, QString>> messages; // caption, text
 };

@@ -33,8 +33,8 @@ protected:
     // A window with its menus complete, shown and active: its first cycle has run.
     void OpenWithMenus(const QLocale& locale = RussianLocale) {
         Create(locale);
-        about = std::make_unique<TAboutBox>(form.get());
-        feed = std::make_unique<TDataForm>(*engine, form.get());
+        about = std::make_unique<quorvel::TAboutBox>(form.get());
+        feed = std::make_unique<quorvel::TDataForm>(*engine, form.get());
         form->AttachDialogs(about.get(), feed.get());
         form->show();
         ASSERT_TRUE(Activate(form.get()));
@@ -52,8 +52,8 @@ protected:
         return form->findChild<QPlainTextEdit*>("Memo")->toPlainText().split(u'\n');
     }
 
-    std::unique_ptr<TAboutBox> about;
-    std::unique_ptr<TDataForm> feed;
+    std::unique_ptr<quorvel::TAboutBox> about;
+    std::unique_ptr<quorvel::TDataForm> feed;
 };
 
 TEST_F(OptionsMenuTest, SitsBetweenEditAndHelpWithOneCheckableItemOffAtFirst) {

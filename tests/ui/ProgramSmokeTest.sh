@@ -2,12 +2,12 @@
 # Starts the real program on a virtual X display from the folder that holds Help/,
 # waits for its main window, checks its title and size, closes it through its close box
 # and expects the program to end cleanly.
-# Usage: ProgramSmokeTest.sh <program> <window-closer> <folder holding Help/>
+# Usage: ProgramSmokeTest.sh <program> <window-closer> <folder holding Help/> <xvfb-run>
 set -euo pipefail
 title="Расчет равновесия получения синтез-газа водяной конверсией метана"
 
 if [ "${4:-}" != "--on-display" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$1" "$2" "$3" --on-display
+    exec "$4" -a -s "-screen 0 1280x800x24" bash "$0" "$1" "$2" "$3" --on-display
 fi
 cd "$3"
 # The test runner may have chosen the off-screen platform; this test needs the display.

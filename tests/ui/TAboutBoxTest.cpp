@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -51,7 +53,7 @@ TEST(TAboutBox, PictureDecodesTo61By89WithItsColours) {
 }
 
 TEST(TAboutBox, ShowsItsTextsAndThePictureCutTo73Rows) {
-    TAboutBox box;
+    quorvel::TAboutBox box;
     EXPECT_EQ(box.windowTitle(), "About");
     EXPECT_EQ(box.size(), QSize(298, 218));
     EXPECT_EQ(box.minimumSize(), box.maximumSize());
@@ -84,7 +86,7 @@ TEST(TAboutBox, ShowsItsTextsAndThePictureCutTo73Rows) {
 }
 
 TEST(TAboutBox, EscapeLeavesItOpenEnterClosesWithOk) {
-    TAboutBox box;
+    quorvel::TAboutBox box;
     box.open();
     QTest::keyClick(&box, Qt::Key_Escape);
     EXPECT_TRUE(box.isVisible());
@@ -136,10 +138,10 @@ static int FirstInkColumn(const QImage& image, int from) {
 }
 
 TEST(TAboutBox, ProductNameAndVersionValuesStartAtOneColumn) {
-    TAboutBox box;
+    quorvel::TAboutBox box;
     box.show();
-    auto* product = box.findChild<AlignedValueLabel*>("ProductName");
-    auto* version = box.findChild<AlignedValueLabel*>("Version");
+    auto* product = box.findChild<quorvel::AlignedValueLabel*>("ProductName");
+    auto* version = box.findChild<quorvel::AlignedValueLabel*>("Version");
     ASSERT_NE(product, nullptr);
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(product->Value(), "Quorvel");

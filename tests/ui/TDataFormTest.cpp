@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -28,18 +30,18 @@ const char* const RowTitles[] = {
 // A feed window over a fresh engine holding the start-up feed; messages are recorded.
 struct FeedWindow {
     quorvel::Engine engine;
-    std::unique_ptr<TDataForm> form;
+    std::unique_ptr<quorvel::TDataForm> form;
     std::vector<QString> messages;
 
     FeedWindow() {
         quorvel::InitialSetData(engine);
-        form = std::make_unique<TDataForm>(engine);
+        form = std::make_unique<quorvel::TDataForm>(engine);
         form->SetMessageHook([this](QWidget*, const QString& text) { messages.push_back(text); });
         form->show();
     }
 
     void Type(const std::vector<const char*>& texts) {
-        for (int row = 0; row < TDataForm::RowCount; ++row)
+        for (int row = 0; row < quorvel::TDataForm::RowCount; ++row)
             form->Edit(row)->setText(row < static_cast<int>(texts.size())
                                          ? QString::fromUtf8(texts[static_cast<size_t>(row)])
                                          : QStringLiteral("0"));
@@ -67,7 +69,7 @@ TEST(TDataForm, StartsWithThePureMethaneFeedAndTheDesignedLayout) {
     EXPECT_EQ(w.form->size(), QSize(242, 294));
     EXPECT_EQ(w.form->minimumSize(), w.form->maximumSize());
     EXPECT_EQ(w.form->Edit(0)->text(), " 100.00");
-    for (int row = 0; row < TDataForm::RowCount; ++row) {
+    for (int row = 0; row < quorvel::TDataForm::RowCount; ++row) {
         if (row > 0) {
             EXPECT_EQ(w.form->Edit(row)->text(), "   0.00") << row;
         }
@@ -84,7 +86,7 @@ TEST(TDataForm, StartsWithThePureMethaneFeedAndTheDesignedLayout) {
 
     // Tab order: OK, Cancel, then the fields from top to bottom, then round again.
     std::vector<QWidget*> expected{w.form->OkButton(), w.form->CancelButton()};
-    for (int row = 0; row < TDataForm::RowCount; ++row)
+    for (int row = 0; row < quorvel::TDataForm::RowCount; ++row)
         expected.push_back(w.form->Edit(row));
     expected.push_back(w.form->OkButton());
     QWidget* current = w.form->OkButton();
@@ -103,7 +105,7 @@ TEST(TDataForm, WritesFieldsWithAPointInSevenCharactersWhateverTheLocale) {
     const double values[] = {91.5, 2.75, -5, 1234.5, 12345.678, 0.004, 0.005, 100, 0};
     for (int i = 0; i < 9; ++i)
         engine.feedComposition[i] = values[i];
-    TDataForm form(engine);
+    quorvel::TDataForm form(engine);
     const char* const expected[] = {"  91.50", "   2.75", "  -5.00", "1234.50", "12345.68",
                                     "   0.00", "   0.01", " 100.00", "   0.00"};
     for (int i = 0; i < 9; ++i)
@@ -129,13 +131,13 @@ TEST(TDataForm, AcceptsCompositionsThatAddUpTo100) {
     for (const auto& texts : accepted) {
         FeedWindow w;
         w.Type(texts);
-        QSignalSpy hidden(w.form.get(), &TDataForm::Hidden);
+        QSignalSpy hidden(w.form.get(), &quorvel::TDataForm::Hidden);
         w.form->ButtonOkClick();
         EXPECT_TRUE(w.messages.empty()) << texts[0];
         EXPECT_FALSE(w.form->isVisible()) << texts[0];
         EXPECT_EQ(hidden.count(), 1);
         std::vector<double> values;
-        for (int row = 0; row < TDataForm::RowCount; ++row)
+        for (int row = 0; row < quorvel::TDataForm::RowCount; ++row)
             values.push_back(w.engine.feedComposition[row]);
         EXPECT_DOUBLE_EQ(values[0], w.form->Edit(0)->text().trimmed().toDouble());
         EXPECT_TRUE(SameTotals(w.engine.feedTotals, TotalsOf(values))) << texts[0];
@@ -199,8 +201,8 @@ TEST(TDataForm, NamesTheRowOfAFieldThatIsNotANumberAndStoresNothing) {
         w.Type(c.texts);
         w.form->ButtonOkClick();
         ASSERT_EQ(w.messages.size(), 1u);
-        EXPECT_EQ(w.messages[0],
-                  TDataForm::MalformedFieldMessage(QString::fromUtf8(RowTitles[c.badRow])));
+        EXPECT_EQ(w.messages[0], quorvel::TDataForm::MalformedFieldMessage(
+                                     QString::fromUtf8(RowTitles[c.badRow])));
         EXPECT_TRUE(w.messages[0].contains(QString::fromUtf8(RowTitles[c.badRow])));
         EXPECT_EQ(w.form->focusWidget(), w.form->Edit(c.badRow));
         EXPECT_TRUE(w.form->isVisible());
@@ -233,7 +235,7 @@ TEST(TDataForm, EscapeAndEnterInAFieldPressNoButtonAndTheCloseBoxOnlyHides) {
 
 TEST(TDataForm, OnlyHidingItReportsItHiddenNotTheDesktopIconifyingIt) {
     FeedWindow w;
-    QSignalSpy hidden(w.form.get(), &TDataForm::Hidden);
+    QSignalSpy hidden(w.form.get(), &quorvel::TDataForm::Hidden);
     // The desktop unmaps the window when the program is minimised; it stays open.
     QHideEvent iconified;
     QSpontaneKeyEvent::setSpontaneous(&iconified);
@@ -246,7 +248,7 @@ TEST(TDataForm, OnlyHidingItReportsItHiddenNotTheDesktopIconifyingIt) {
 TEST(TDataForm, ShowsTheSumMessageInAPlainBoxCaptionedWithTheProgramName) {
     quorvel::Engine engine;
     quorvel::InitialSetData(engine);
-    TDataForm form(engine);
+    quorvel::TDataForm form(engine);
     form.show();
     form.Edit(0)->setText("99");
     QString text, title;
@@ -265,7 +267,7 @@ TEST(TDataForm, ShowsTheSumMessageInAPlainBoxCaptionedWithTheProgramName) {
         box->button(QMessageBox::Ok)->click();
     });
     form.ButtonOkClick();
-    EXPECT_EQ(text, TDataForm::SumMessage());
+    EXPECT_EQ(text, quorvel::TDataForm::SumMessage());
     EXPECT_EQ(title, QApplication::applicationName());
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(buttons, 1);
