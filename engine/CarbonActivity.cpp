@@ -1,6 +1,6 @@
 #include "engine/CarbonActivity.h"
 
-#include "engine/SpeciesThermo.h"
+#include "engine/Thermochemistry.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "engine/PointCarbon.h"
 
 #include "engine/SolverSettings.h"
-#include "engine/SpeciesThermo.h"
+#include "engine/Thermochemistry.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
 #include "engine/ReformerFigures.h"
 
-#include "engine/SpeciesThermo.h"
+#include "engine/Thermochemistry.h"
 
 #include <limits>
 

@@ -2,7 +2,7 @@
 
 // The figures a reformer engineer reads beside the product composition, for each stored
 // point: methane conversion, hydrogen yield, steam-to-carbon ratio and heat duty.
-// Enthalpies come from the NASA Glenn species data (SpeciesThermo) in every run.
+// Enthalpies come from the NASA Glenn species data (engine/Thermochemistry.h) in every run.
 
 #include "engine/ProcessData.h"
 

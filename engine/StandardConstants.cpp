@@ -1,6 +1,6 @@
 #include "engine/StandardConstants.h"
 
-#include "engine/SpeciesThermo.h"
+#include "engine/Thermochemistry.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The two equilibrium constants of the reforming model from standard thermodynamic
-// data (SpeciesThermo): K1 = exp(-dG1/RT) / 1.01325^2 in atm^2, since the data's
+// data (engine/Thermochemistry.h): K1 = exp(-dG1/RT) / 1.01325^2 in atm^2, since the data's
 // standard state is 1 bar and the model's pressures are in atm, and K2 = exp(-dG2/RT),
 // which has no unit.
 

@@ -6,7 +6,7 @@
 #include "engine/EquilibriumModel.h"
 #include "engine/PointCarbon.h"
 #include "engine/RootRefinement.h"
-#include "engine/SpeciesThermo.h"
+#include "engine/Thermochemistry.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "EngineTestSupport.h"
 
 #include "engine/EquilibriumModel.h"
-#include "engine/SpeciesThermo.h"
+#include "engine/Thermochemistry.h"
 #include "engine/StandardConstants.h"
 
 #include <gtest/gtest.h>

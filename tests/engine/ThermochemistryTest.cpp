@@ -1,7 +1,7 @@
 // The species data against the reference values computed from the NASA Glenn records,
 // and the parser against malformed text.
 
-#include "engine/SpeciesThermo.h"
+#include "engine/Thermochemistry.h"
 #include "engine/NasaRecords.h"
 #include "engine/NasaThermoText.h"
 
@@ -19,7 +19,7 @@ void ExpectSixDigits(double expected, double actual, const char* what, double ce
     EXPECT_NEAR(actual, expected, 0.5 * unit) << what << " at " << celsius << " C";
 }
 
-TEST(SpeciesThermo, EquilibriumConstantsMatchReferenceTable) {
+TEST(Thermochemistry, EquilibriumConstantsMatchReferenceTable) {
     struct Row {
         double celsius;
         double K1;
@@ -45,7 +45,7 @@ TEST(SpeciesThermo, EquilibriumConstantsMatchReferenceTable) {
     }
 }
 
-TEST(SpeciesThermo, HeatsOfReactionAtStandardTemperature) {
+TEST(Thermochemistry, HeatsOfReactionAtStandardTemperature) {
     const double T = 298.15;
     EXPECT_NEAR(ReactionEnthalpyJPerMol(SteamReforming, T) / 1000, 205.89, 0.005);
     EXPECT_NEAR(ReactionEnthalpyJPerMol(WaterGasShift, T) / 1000, -41.15, 0.005);
@@ -57,7 +57,7 @@ TEST(SpeciesThermo, HeatsOfReactionAtStandardTemperature) {
     EXPECT_NEAR(EnthalpyJPerMol(Species::H2, T), 0.0, 3.0);
 }
 
-TEST(SpeciesThermo, PropertiesAreConsistentAndContinuous) {
+TEST(Thermochemistry, PropertiesAreConsistentAndContinuous) {
     const Species all[] = {Species::CH4, Species::C2H6,    Species::C3H8, Species::C4H10,
                            Species::N2,  Species::CO,      Species::CO2,  Species::H2,
                            Species::H2O, Species::Graphite};

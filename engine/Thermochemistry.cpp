@@ -1,4 +1,4 @@
-#include "engine/SpeciesThermo.h"
+#include "engine/Thermochemistry.h"
 
 #include "engine/NasaRecords.h"
 #include "engine/NasaThermoText.h"
