@@ -28,11 +28,11 @@ double ClampAndReport(double value, EntryLimits limits, bool given, const char* 
                       std::FILE* err, const QString& context) {
     const double clamped = ClampEntry(value, limits);
     if (given && clamped != value) {
-        PrintMessage(err,
-                     context + QStringLiteral("%1 %2 вне пределов %3..%4, принято %5")
-                         .arg(QString::fromUtf8(name), FormatGeneral(value, Point),
-                              FormatGeneral(limits.lower, Point),
-                              FormatGeneral(limits.upper, Point), FormatGeneral(clamped, Point)));
+        PrintMessage(err, context + QStringLiteral("%1 %2 вне пределов %3..%4, принято %5")
+                                        .arg(QString::fromUtf8(name), FormatGeneral(value, Point),
+                                             FormatGeneral(limits.lower, Point),
+                                             FormatGeneral(limits.upper, Point),
+                                             FormatGeneral(clamped, Point)));
     }
     return clamped;
 }
@@ -44,8 +44,8 @@ bool SetFeed(Engine& engine, const std::array<double, 9>& feed, std::FILE* err,
     const double total = FeedTotal(feed.data(), feed.size());
     if (!FeedTotalIsAccepted(total)) {
         PrintMessage(err, context + QStringLiteral("%1 (сумма %2)")
-                              .arg(QString::fromUtf8(FeedTotalRefusedMessage),
-                                   FormatGeneral(total, Point)));
+                                        .arg(QString::fromUtf8(FeedTotalRefusedMessage),
+                                             FormatGeneral(total, Point)));
         return false;
     }
     for (int i = 0; i < FeedComponentCount; ++i)

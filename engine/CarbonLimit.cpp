@@ -38,8 +38,8 @@ void ComputeCarbonLimitTable(Engine& engine, CarbonLimitTable& table) {
         ComputeConstants(engine, pc.Temperature);
         CarbonLimitRow& row = table.rows[i];
         row.temperature = t;
-        row.limit = FindMinimumRatio(
-            [&](double ratio) { return LargerActivityAtRatio(engine, ratio); });
+        row.limit =
+            FindMinimumRatio([&](double ratio) { return LargerActivityAtRatio(engine, ratio); });
         row.steamToCarbonDefined = f.C > 0;
         row.steamToCarbon = row.steamToCarbonDefined ? (row.limit.ratio + f.H2O) / f.C : 0;
         table.count = i + 1;

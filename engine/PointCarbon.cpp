@@ -5,8 +5,7 @@
 
 namespace quorvel {
 
-bool CarbonActivityAtPoint(const Engine& engine, const double* amounts,
-                           CarbonActivity& activity) {
+bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, CarbonActivity& activity) {
     const ProcessConditions& pc = engine.processConditions;
     const double CH4 = amounts[Methane];
     const double CO = amounts[CarbonMonoxide];

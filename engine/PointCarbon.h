@@ -11,8 +11,7 @@ namespace quorvel {
 // Kb at the point's temperature on the Celsius + 273.15 scale. The amounts are taken as
 // they are, so a trace of methane keeps its precision. False (and `activity` untouched)
 // where an amount is not positive. Raises no floating-point flag other than underflow.
-bool CarbonActivityAtPoint(const Engine& engine, const double* amounts,
-                           CarbonActivity& activity);
+bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, CarbonActivity& activity);
 
 // Stores the activities of point i of the current run into engine.carbonSeries; none
 // where the point has no physical composition.

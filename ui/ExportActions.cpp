@@ -70,9 +70,9 @@ bool ExportActions::ExportCsvToFile(const QString& fileName) {
 
 bool ExportActions::SaveChartToFile(const QString& fileName) {
     QString reason;
-    const QByteArray picture =
-        quorvel::ChartModelPicture(chart_.Model(), chart_.size(), quorvel::PictureFormatFor(fileName),
-                                   &reason, chart_.PictureMemory());
+    const QByteArray picture = quorvel::ChartModelPicture(chart_.Model(), chart_.size(),
+                                                          quorvel::PictureFormatFor(fileName),
+                                                          &reason, chart_.PictureMemory());
     if (picture.isEmpty()) {
         sources_.showError(QStringLiteral("Не удалось нарисовать диаграмму для «%1»: %2.")
                                .arg(QDir::toNativeSeparators(fileName), reason));

@@ -1,8 +1,8 @@
 // The chart's readout: snapping to computed points, the values it reports, its text,
 // and that it leaves the picture alone when the mouse is not over the plot.
+#include "chartkit/ChartReadout.h"
 #include "chartkit/ChartLayout.h"
 #include "chartkit/ChartModel.h"
-#include "chartkit/ChartReadout.h"
 #include "chartkit/TextMeasurer.h"
 #include "chartview/ChartPicture.h"
 #include "chartview/ReformingChartView.h"

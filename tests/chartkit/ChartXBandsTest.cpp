@@ -1,9 +1,9 @@
 // Shaded stretches of the X axis: which stretch each marked point gets, where the
 // stretches land on the plot, and how they look under the curves.
+#include "chartkit/ChartXBands.h"
 #include "chartkit/ChartLayout.h"
 #include "chartkit/ChartModel.h"
 #include "chartkit/ChartPainter.h"
-#include "chartkit/ChartXBands.h"
 #include "chartkit/TextMeasurer.h"
 #include "chartview/ReformingChartView.h"
 #include "sweepchart/SweepChart.h"
@@ -13,8 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/QtPrinters.h"
 #include "tests/chartview/SyntheticSweep.h"
+#include "tests/support/QtPrinters.h"
 
 using namespace quorvel;
 

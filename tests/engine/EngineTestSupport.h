@@ -29,6 +29,11 @@ inline std::unique_ptr<Engine> DefaultEngine() {
     return engine;
 }
 
+// Feeds the physics checks run over, per cent by volume in the feed dialog's order.
+inline constexpr double Methane[FeedComponentCount] = {100, 0, 0, 0, 0, 0, 0, 0, 0};
+inline constexpr double NaturalGas[FeedComponentCount] = {91.5, 2.75, 2.5, 1.25, 0.5, 1.5, 0, 0, 0};
+inline constexpr double Mixed[FeedComponentCount] = {55, 5, 0, 0, 5, 5, 10, 15, 5};
+
 inline void SetFeed(Engine& engine, const double (&percent)[FeedComponentCount]) {
     for (int i = 0; i < FeedComponentCount; ++i) {
         engine.feedComposition[i] = percent[i];

@@ -19,9 +19,9 @@ using testing::ConditionsOfPoint;
 using testing::DefaultEngine;
 using testing::SetFeed;
 
-const double Methane[9] = {100, 0, 0, 0, 0, 0, 0, 0, 0};
-const double NaturalGas[9] = {91.5, 2.75, 2.5, 1.25, 0.5, 1.5, 0, 0, 0};
-const double Mixed[9] = {55, 5, 0, 0, 5, 5, 10, 15, 5};
+using testing::Methane;
+using testing::Mixed;
+using testing::NaturalGas;
 
 // Balances and equilibria at point i of the last wet-basis run; `exact` tells whether
 // the point stored an exact root, for which the equilibria are checked too.

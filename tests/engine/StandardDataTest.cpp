@@ -4,8 +4,8 @@
 #include "EngineTestSupport.h"
 
 #include "engine/EquilibriumModel.h"
-#include "engine/Thermochemistry.h"
 #include "engine/StandardConstants.h"
+#include "engine/Thermochemistry.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,9 @@ using testing::ConditionsOfPoint;
 using testing::DefaultEngine;
 using testing::SetFeed;
 
-const double Methane[9] = {100, 0, 0, 0, 0, 0, 0, 0, 0};
-const double NaturalGas[9] = {91.5, 2.75, 2.5, 1.25, 0.5, 1.5, 0, 0, 0};
-const double Mixed[9] = {55, 5, 0, 0, 5, 5, 10, 15, 5};
+using testing::Methane;
+using testing::Mixed;
+using testing::NaturalGas;
 
 TEST(StandardData, ConstantsFollowTheChosenSource) {
     auto engine = DefaultEngine();

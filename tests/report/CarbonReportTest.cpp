@@ -1,6 +1,7 @@
 // Carbon formation in the reports: the CSV columns, the table marks and the minimum
 // steam ratio table.
 
+#include "tests/report/ReportTestSupport.h"
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -19,28 +20,11 @@
 namespace quorvel {
 namespace {
 
+using testing::StartUpEngine;
+using testing::ToDouble;
+
 const QChar Comma = QLocale(QLocale::Russian, QLocale::Russia).decimalPoint().at(0);
 const QChar Point = QLocale::c().decimalPoint().at(0);
-
-std::unique_ptr<Engine> StartUpEngine(const double (&feed)[FeedComponentCount] = {100}) {
-    auto engine = std::make_unique<Engine>();
-    InitialSetData(*engine);
-    for (int i = 0; i < FeedComponentCount; ++i)
-        engine->feedComposition[i] = feed[i];
-    PreparationVar(*engine);
-    engine->InputRatio = 2.5;
-    engine->InputTemperature = 860;
-    engine->processConditions.InputPressure = 25;
-    return engine;
-}
-
-double ToDouble(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    double value = -1;
-    const auto result = std::from_chars(bytes.constData(), bytes.constData() + bytes.size(), value);
-    EXPECT_EQ(result.ptr, bytes.constData() + bytes.size()) << bytes.constData();
-    return value;
-}
 
 bool FormsCarbon(const Engine& engine, int i) {
     const CarbonSeries& c = engine.carbonSeries;

@@ -1,6 +1,7 @@
 // The table header and the CSV columns of runs on standard thermodynamic data, and the
 // reformer figures in the CSV.
 
+#include "tests/report/ReportTestSupport.h"
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -16,22 +17,8 @@
 namespace quorvel {
 namespace {
 
-std::unique_ptr<Engine> StartUpEngine() {
-    auto engine = std::make_unique<Engine>();
-    InitialSetData(*engine);
-    engine->InputRatio = 2.5;
-    engine->InputTemperature = 860;
-    engine->processConditions.InputPressure = 25;
-    return engine;
-}
-
-double ToDouble(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    double value = -1;
-    const auto result = std::from_chars(bytes.constData(), bytes.constData() + bytes.size(), value);
-    EXPECT_EQ(result.ptr, bytes.constData() + bytes.size()) << bytes.constData();
-    return value;
-}
+using testing::StartUpEngine;
+using testing::ToDouble;
 
 TEST(StandardDataReport, TableHeaderNamesTheDataBeforeTheEmptyLine) {
     const QChar comma = QLocale(QLocale::Russian, QLocale::Russia).decimalPoint().at(0);

@@ -1,7 +1,6 @@
 // The window's ways out for its results: CSV export, chart pictures, the clipboard,
 // the print preview, and the chart's readout.
 #include <QClipboard>
-#include <algorithm>
 #include <QFile>
 #include <QImage>
 #include <QKeySequence>
@@ -13,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "chartkit/AxisScale.h"
 #include "chartwidget/TChart.h"
