@@ -31,12 +31,13 @@ void EvaluateResiduals(const Engine& engine, int mode, double* residuals, const 
     const double s = pc.Ratio;
     const double P = pc.Pressure;
 
-    const double D = 1 + s + 2 * x + 2 * y; // wet total; the feed gas is one mole
-    const double pCH4 = (f.C - x - y) * P / D;
-    const double pH2O = (s + f.H2O - x - 2 * y) * P / D;
-    const double pCO = (f.CO + x) * P / D;
-    const double pCO2 = (f.CO2 + y) * P / D;
-    const double pH2 = (3 * x + f.H2 + 4 * y) * P / D;
+    const ExtentAmounts n = AmountsAtExtents(f, s, x, y);
+    const double D = n.wetTotal;
+    const double pCH4 = n.CH4 * P / D;
+    const double pH2O = n.H2O * P / D;
+    const double pCO = n.CO * P / D;
+    const double pCO2 = n.CO2 * P / D;
+    const double pH2 = n.H2 * P / D;
 
     residuals[0] = pCO * pH2 * pH2 * pH2 - pCH4 * pH2O * pc.K1;
     residuals[1] = pCO2 * pH2 - pCO * pH2O * pc.K2;
@@ -60,11 +61,12 @@ double ComputeComposition(Engine& engine, double x, double y, bool dryBasis) {
     const double s = engine.processConditions.Ratio;
     PointComposition& pc = engine.pointComposition;
 
-    pc.Total = dryBasis ? 3 * x + 1 + 4 * y - f.H2O : 1 + s + 2 * x + 2 * y;
-    pc.CH4 = (f.C - x - y) / pc.Total;
-    pc.CO = (f.CO + x) / pc.Total;
-    pc.CO2 = (f.CO2 + y) / pc.Total;
-    pc.H2 = (3 * x + f.H2 + 4 * y) / pc.Total;
+    const ExtentAmounts n = AmountsAtExtents(f, s, x, y);
+    pc.Total = dryBasis ? 3 * x + 1 + 4 * y - f.H2O : n.wetTotal;
+    pc.CH4 = n.CH4 / pc.Total;
+    pc.CO = n.CO / pc.Total;
+    pc.CO2 = n.CO2 / pc.Total;
+    pc.H2 = n.H2 / pc.Total;
     pc.N2 = f.N2 / pc.Total;
     return dryBasis ? pc.Total : pc.Total / (1 + s);
 }

@@ -10,6 +10,30 @@
 
 namespace quorvel {
 
+// The gas at the extents x (CO formed) and y (CO2 formed) from the feed totals and s mol
+// of added steam, all per mole of feed gas: the one place the amounts are written
+// from the extents. Each amount is the difference of its terms, so a trace amount
+// loses its precision here; the exact-root refinement works with the amounts instead.
+struct ExtentAmounts {
+    double CH4;
+    double CO;
+    double CO2;
+    double H2;
+    double H2O;
+    double wetTotal; // the feed gas is one mole
+};
+
+inline ExtentAmounts AmountsAtExtents(const FeedTotals& f, double s, double x, double y) {
+    return {f.C - x - y,          f.CO + x, f.CO2 + y, 3 * x + f.H2 + 4 * y, s + f.H2O - x - 2 * y,
+            1 + s + 2 * x + 2 * y};
+}
+
+// The wet total of a gas given as its amounts in the order of GasAmount (methane, CO,
+// CO2, H2, water) and the inert gas.
+inline double WetTotalOfAmounts(const double* amounts, double inert) {
+    return amounts[0] + amounts[1] + amounts[2] + amounts[3] + amounts[4] + inert;
+}
+
 // The only residual mode: the reforming model.
 inline constexpr int ReformingMode = 1;
 

@@ -1,5 +1,6 @@
 #include "engine/PointCarbon.h"
 
+#include "engine/EquilibriumModel.h"
 #include "engine/SolverSettings.h"
 #include "engine/Thermochemistry.h"
 
@@ -13,7 +14,7 @@ bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, CarbonAc
     const double H2 = amounts[Hydrogen];
     const double H2O = amounts[Water];
     // The wet total as the stored composition counts it: the amounts and the inert gas.
-    const double wetTotal = CH4 + CO + CO2 + H2 + H2O + engine.feedTotals.N2;
+    const double wetTotal = WetTotalOfAmounts(amounts, engine.feedTotals.N2);
     if (!(CH4 > 0 && CO > 0 && CO2 > 0 && H2 > 0 && H2O > 0 && wetTotal > 0 && pc.Pressure > 0)) {
         return false;
     }

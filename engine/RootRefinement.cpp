@@ -1,5 +1,6 @@
 #include "engine/RootRefinement.h"
 
+#include "engine/EquilibriumModel.h"
 #include "engine/SolverSettings.h"
 
 #include <algorithm>
@@ -68,7 +69,7 @@ bool AllPositive(const double* n) {
 }
 
 double WetTotal(const Problem& p, const double* n) {
-    return n[0] + n[1] + n[2] + n[3] + n[4] + p.m;
+    return WetTotalOfAmounts(n, p.m);
 }
 
 // The range of u over which some y leaves every amount positive: each bound comes from
