@@ -19,17 +19,13 @@
 
 #include "report/OutputFile.h"
 #include "report/TableFile.h"
+#include "tests/report/ReportTestSupport.h"
 
 using quorvel::WriteOutputFile;
 
 namespace {
 
-QByteArray ReadAll(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
+using quorvel::testing::ReadAll;
 
 // The names in a folder as the system holds them, "." and ".." left out.
 QList<QByteArray> RawNames(const QByteArray& folder) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <charconv>
@@ -37,6 +38,14 @@ inline double ToDouble(const QString& text) {
     const auto result = std::from_chars(bytes.constData(), bytes.constData() + bytes.size(), value);
     EXPECT_EQ(result.ptr, bytes.constData() + bytes.size()) << bytes.constData();
     return value;
+}
+
+// A file's bytes, or "<unreadable>" when it cannot be opened.
+inline QByteArray ReadAll(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
 }
 
 } // namespace quorvel::testing

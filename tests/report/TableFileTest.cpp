@@ -10,17 +10,13 @@
 #include <sys/resource.h>
 
 #include "report/TableFile.h"
+#include "tests/report/ReportTestSupport.h"
 
 using quorvel::SaveTableFile;
 
 namespace {
 
-QByteArray ReadAll(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
+using quorvel::testing::ReadAll;
 
 void WriteRaw(const QString& fileName, const QByteArray& bytes) {
     QFile file(fileName);

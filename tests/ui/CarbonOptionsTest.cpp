@@ -27,24 +27,12 @@ QSettings TestSettings() {
                      QStringLiteral("quorvel"));
 }
 
-class CarbonOptionsTest : public MainFormTest {
+class CarbonOptionsTest : public MainFormWithDialogsTest {
 protected:
     void SetUp() override { TestSettings().remove(quorvel::CarbonOptions::MarkCarbonKey()); }
     void TearDown() override {
-        feed.reset();
-        about.reset();
-        MainFormTest::TearDown();
+        MainFormWithDialogsTest::TearDown();
         TestSettings().remove(quorvel::CarbonOptions::MarkCarbonKey());
-    }
-
-    void OpenWithMenus(const QLocale& locale = RussianLocale) {
-        Create(locale);
-        about = std::make_unique<quorvel::TAboutBox>(form.get());
-        feed = std::make_unique<quorvel::TDataForm>(*engine, form.get());
-        form->AttachDialogs(about.get(), feed.get());
-        form->show();
-        ASSERT_TRUE(Activate(form.get()));
-        ASSERT_EQ(form->CycleCount(), 1);
     }
 
     QAction* MarkItem() const { return form->findChild<QAction*>("OptionsMarkCarbonItem"); }
@@ -53,9 +41,6 @@ protected:
         return form->findChild<QPlainTextEdit*>("Memo")->toPlainText().split(u'\n');
     }
     quorvel::TChart* MainChart() const { return form->findChild<quorvel::TChart*>("Chart"); }
-
-    std::unique_ptr<quorvel::TAboutBox> about;
-    std::unique_ptr<quorvel::TDataForm> feed;
 };
 
 TEST_F(CarbonOptionsTest, OffAtFirstTheStartUpViewIsUnmarked) {
@@ -107,9 +92,7 @@ TEST_F(CarbonOptionsTest, MarkingMarksExactlyThePointsWithActivityAboveOneAndIsR
     EXPECT_TRUE(MainChart()->Model().XBands().empty());
 
     // A new window reads the remembered choice; switching it off unmarks at once.
-    feed.reset();
-    about.reset();
-    form.reset();
+    CloseWindow();
     OpenWithMenus();
     EXPECT_TRUE(MarkItem()->isChecked());
     EXPECT_EQ(Table().back(), Footnote);

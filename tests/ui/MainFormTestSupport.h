@@ -18,6 +18,8 @@
 #include "engine/Engine.h"
 #include "tests/support/QtPrinters.h"
 #include "ui/RadioGroup.h"
+#include "ui/TAboutBox.h"
+#include "ui/TDataForm.h"
 #include "ui/TMainForm.h"
 
 inline const QLocale RussianLocale(QLocale::Russian, QLocale::Russia);
@@ -75,4 +77,33 @@ protected:
     std::unique_ptr<quorvel::Engine> engine;
     std::unique_ptr<quorvel::TMainForm> form;
     QList<QPair<QString, QString>> messages; // caption, text
+};
+
+// A main window with its About box and feed window attached, as the program makes it,
+// so its menus are complete.
+class MainFormWithDialogsTest : public MainFormTest {
+protected:
+    // Shown and active: its first cycle has run.
+    void OpenWithMenus(const QLocale& locale = RussianLocale) {
+        Create(locale);
+        about = std::make_unique<quorvel::TAboutBox>(form.get());
+        feed = std::make_unique<quorvel::TDataForm>(*engine, form.get());
+        form->AttachDialogs(about.get(), feed.get());
+        form->show();
+        ASSERT_TRUE(Activate(form.get()));
+        ASSERT_EQ(form->CycleCount(), 1);
+    }
+    // The dialogs first: the window owns them as their parent.
+    void CloseWindow() {
+        feed.reset();
+        about.reset();
+        form.reset();
+    }
+    void TearDown() override {
+        CloseWindow();
+        MainFormTest::TearDown();
+    }
+
+    std::unique_ptr<quorvel::TAboutBox> about;
+    std::unique_ptr<quorvel::TDataForm> feed;
 };

@@ -21,39 +21,18 @@ QSettings TestSettings() {
                      QStringLiteral("quorvel"));
 }
 
-class OptionsMenuTest : public MainFormTest {
+class OptionsMenuTest : public MainFormWithDialogsTest {
 protected:
     void SetUp() override { TestSettings().remove(quorvel::OptionsMenu::StandardDataKey()); }
     void TearDown() override {
-        CloseWindow();
-        MainFormTest::TearDown();
+        MainFormWithDialogsTest::TearDown();
         TestSettings().remove(quorvel::OptionsMenu::StandardDataKey());
-    }
-
-    // A window with its menus complete, shown and active: its first cycle has run.
-    void OpenWithMenus(const QLocale& locale = RussianLocale) {
-        Create(locale);
-        about = std::make_unique<quorvel::TAboutBox>(form.get());
-        feed = std::make_unique<quorvel::TDataForm>(*engine, form.get());
-        form->AttachDialogs(about.get(), feed.get());
-        form->show();
-        ASSERT_TRUE(Activate(form.get()));
-        ASSERT_EQ(form->CycleCount(), 1);
-    }
-    // The dialogs first: the window owns them as their parent.
-    void CloseWindow() {
-        feed.reset();
-        about.reset();
-        form.reset();
     }
 
     QAction* Item() const { return form->findChild<QAction*>("OptionsStandardDataItem"); }
     QStringList Table() const {
         return form->findChild<QPlainTextEdit*>("Memo")->toPlainText().split(u'\n');
     }
-
-    std::unique_ptr<quorvel::TAboutBox> about;
-    std::unique_ptr<quorvel::TDataForm> feed;
 };
 
 TEST_F(OptionsMenuTest, SitsBetweenEditAndHelpWithOneCheckableItemOffAtFirst) {
