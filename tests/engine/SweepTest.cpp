@@ -7,12 +7,98 @@
 
 #include <algorithm>
 #include <cfenv>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace quorvel {
 namespace {
 
 using testing::DefaultEngine;
+
+// A fingerprint of the designed solver's whole course: the clock is read at every
+// re-seeding, so a clock that ticks once per reading and folds the solver's state into a
+// digest at each reading sees every complex search and every random return into bounds,
+// in order, with the unknowns and counters as they stand there. The run's end and every
+// stored point are folded in too.
+struct SolverFingerprint {
+    static inline const Engine* observed = nullptr;
+    static inline std::uint64_t digest = 0;
+    static inline std::uint32_t readings = 0;
+
+    template <typename T> static void Fold(const T& value) {
+        unsigned char bytes[sizeof(T)];
+        std::memcpy(bytes, &value, sizeof(T));
+        for (const unsigned char byte : bytes) {
+            digest = (digest ^ byte) * 1099511628211ULL; // FNV-1a
+        }
+    }
+
+    static std::uint32_t Clock() {
+        const SolverWorkspace& ws = observed->workspace;
+        Fold(ws.Unknowns[0]);
+        Fold(ws.Unknowns[1]);
+        Fold(ws.EvaluationCount);
+        Fold(observed->lastSolve.Passes);
+        Fold(observed->lastSolve.ComplexSearches);
+        return 43'200'000 + readings++;
+    }
+
+    static void FoldRun(const Engine& engine) {
+        const SolverWorkspace& ws = engine.workspace;
+        for (const double value : {ws.Unknowns[0], ws.Unknowns[1], ws.Residuals[0], ws.Residuals[1],
+                                   ws.ObjectiveValue, ws.ConstraintValues[0]}) {
+            Fold(value);
+        }
+        const LoopLimitHits& hits = engine.loopLimitHits;
+        for (const int count : {ws.EvaluationCount, int{ws.Success}, engine.lastSolve.Passes,
+                                engine.lastSolve.ComplexSearches, hits.InitialRedraw,
+                                hits.FeasibilityCorrection, hits.Halving, hits.ConstraintBackOff}) {
+            Fold(count);
+        }
+        const ResultSeries& r = engine.resultSeries;
+        for (int i = 0; i <= r.LastIndex; ++i) {
+            for (const double value : {r.CH4[i], r.CO[i], r.CO2[i], r.H2[i], r.N2[i],
+                                       r.VolumeChange[i], r.H2toCO[i], r.CO2toCO[i]}) {
+                Fold(value);
+            }
+            Fold(engine.physicalRoot[i]);
+        }
+    }
+};
+
+TEST(Sweeps, DesignedPathIsPinnedForAFixedClock) {
+    // Recorded from the designed path as it was before its speed work; a change of what
+    // the Newton solver or the complex search computes, of the order of their draws or
+    // of the number of re-seedings changes them.
+    constexpr std::uint64_t expectedDigest = 3817968107150983959ULL;
+    constexpr std::uint32_t expectedReadings = 31186;
+
+    const double ethane[FeedComponentCount] = {0, 100, 0, 0, 0, 0, 0, 0, 0}; // no root below 1/3
+    const double trace[FeedComponentCount] = {0.01, 0, 0, 0, 99.99, 0, 0, 0, 0};
+    const double* feeds[] = {testing::Methane, testing::NaturalGas, testing::Mixed, ethane, trace};
+    auto engine = DefaultEngine();
+    SolverFingerprint::observed = engine.get();
+    SolverFingerprint::digest = 14695981039346656037ULL;
+    SolverFingerprint::readings = 0;
+    engine->random.clock = &SolverFingerprint::Clock;
+    for (const ConstantsSource constants : {ConstantsSource::Seed, ConstantsSource::Standard}) {
+        engine->constants = constants;
+        for (const double* feed : feeds) {
+            for (int i = 0; i < FeedComponentCount; ++i) {
+                engine->feedComposition[i] = feed[i];
+            }
+            PreparationVar(*engine);
+            for (const SweptParameter sweep : AllSweptParameters) {
+                RunSweep(*engine, sweep, ResultView::Wet);
+                SolverFingerprint::FoldRun(*engine);
+            }
+        }
+    }
+    SolverFingerprint::observed = nullptr;
+    EXPECT_EQ(SolverFingerprint::readings, expectedReadings);
+    EXPECT_EQ(SolverFingerprint::digest, expectedDigest);
+}
 
 TEST(Sweeps, PointCountsAndSweptValues) {
     auto engine = DefaultEngine();
