@@ -6,30 +6,30 @@
 
 namespace quorvel {
 
-// Box's constrained complex method: minimises the sum of squared residuals over n
+// Box's constrained complex method: minimises the sum of squared residuals over the two
 // unknowns inside the workspace's bounds and constraints, starting from x. On return x
 // holds the best point of the final complex, objective its sum of squares and the
 // workspace's Residuals its residuals. startMode 0 scatters the initial points around
-// x; any other value spreads them uniformly between the bounds. Throws
-// FloatingPointError.
+// x; any other value spreads them uniformly between the bounds. The program solves for
+// two unknowns only, and so does the search: for any other n it leaves x as it is.
+// Throws FloatingPointError.
 void ComplexSearch(Engine& engine, int n, double* x, double& objective, std::uint8_t startMode);
 
-// The search's steps, open to tests.
+// The search's steps, open to tests: the very code the search runs.
 namespace complex_search {
 
-inline constexpr int PointCapacity = 2 * SolverCapacity;
+inline constexpr int N = 2;     // unknowns
+inline constexpr int K = 2 * N; // points of the complex
 
 struct ComplexState {
-    int n;                                        // unknowns
-    int k;                                        // points, 2n
-    double points[PointCapacity][SolverCapacity]; // row 0 best, row k - 1 worst once sorted
-    double values[PointCapacity];
-    double C[SolverCapacity];         // running centroid of all k points
-    double Cw[SolverCapacity];        // centroid without the worst point
-    double W[SolverCapacity];         // copy of the worst point
-    double T[SolverCapacity];         // trial point
-    double B[SolverCapacity];         // start point
-    bool markers[2 * SolverCapacity]; // i: below lower bound i; n + i: above upper bound i
+    double points[K][N]; // row 0 best, row K - 1 worst once sorted
+    double values[K];
+    double C[N];         // running centroid of all K points
+    double Cw[N];        // centroid without the worst point
+    double W[N];         // copy of the worst point
+    double T[N];         // trial point
+    double B[N];         // start point
+    bool markers[2 * N]; // i: below lower bound i; N + i: above upper bound i
     int boundFlag;
     int constraintFlag;
     double* objective; // the caller's objective output
@@ -48,7 +48,7 @@ void CheckPoint(Engine& engine, ComplexState& state, const double* point);
 // the bound it crossed.
 void ReplaceNearBound(Engine& engine, ComplexState& state, double* x);
 
-// Draws the k initial points, their values and the centroid.
+// Draws the K initial points, their values and the centroid.
 void BuildInitialComplex(Engine& engine, ComplexState& state, std::uint8_t startMode, double* x);
 
 // Exchange sort, ascending by value; equal values keep their order.
@@ -66,10 +66,10 @@ void CorrectTrialPoint(Engine& engine, ComplexState& state, double* x);
 
 void ReplaceWorst(ComplexState& state, double f);
 
-// Population variance of the k values.
+// Population variance of the K values.
 double ObjectiveVariance(const ComplexState& state);
 
-// Largest Euclidean distance between two of the k points.
+// Largest Euclidean distance between two of the K points.
 double LargestDistance(const ComplexState& state);
 
 } // namespace complex_search

@@ -24,23 +24,7 @@ void EvaluateResiduals(const Engine& engine, int mode, double* residuals, const 
     if (mode != ReformingMode) {
         return;
     }
-    const FeedTotals& f = engine.feedTotals;
-    const ProcessConditions& pc = engine.processConditions;
-    const double x = unknowns[0];
-    const double y = unknowns[1];
-    const double s = pc.Ratio;
-    const double P = pc.Pressure;
-
-    const ExtentAmounts n = AmountsAtExtents(f, s, x, y);
-    const double D = n.wetTotal;
-    const double pCH4 = n.CH4 * P / D;
-    const double pH2O = n.H2O * P / D;
-    const double pCO = n.CO * P / D;
-    const double pCO2 = n.CO2 * P / D;
-    const double pH2 = n.H2 * P / D;
-
-    residuals[0] = pCO * pH2 * pH2 * pH2 - pCH4 * pH2O * pc.K1;
-    residuals[1] = pCO2 * pH2 - pCO * pH2O * pc.K2;
+    ReformingResiduals(ResidualInputsOf(engine), unknowns[0], unknowns[1], residuals);
     ok = 1;
 }
 

@@ -41,6 +41,35 @@ inline constexpr int ReformingMode = 1;
 // the source engine.constants names.
 void ComputeConstants(Engine& engine, double T);
 
+// What the two residuals read of the engine at one point of a run, taken once per
+// solve: the solvers write the workspace through pointers, which would otherwise make
+// every evaluation load these again.
+struct ResidualInputs {
+    double C, CO, CO2, H2;
+    double steamAndWater; // s + w, the water before any reaction
+    double wetStart;      // 1 + s, the wet total before any reaction
+    double P, K1, K2;
+};
+
+inline ResidualInputs ResidualInputsOf(const Engine& engine) {
+    const FeedTotals& f = engine.feedTotals;
+    const ProcessConditions& pc = engine.processConditions;
+    return {f.C, f.CO, f.CO2, f.H2, pc.Ratio + f.H2O, 1 + pc.Ratio, pc.Pressure, pc.K1, pc.K2};
+}
+
+// The two equilibrium residuals at the extents (x, y): the one place they are written.
+// The amounts are those of AmountsAtExtents, term by term in the same order.
+inline void ReformingResiduals(const ResidualInputs& in, double x, double y, double* residuals) {
+    const double D = in.wetStart + 2 * x + 2 * y;
+    const double pCH4 = (in.C - x - y) * in.P / D;
+    const double pH2O = (in.steamAndWater - x - 2 * y) * in.P / D;
+    const double pCO = (in.CO + x) * in.P / D;
+    const double pCO2 = (in.CO2 + y) * in.P / D;
+    const double pH2 = (3 * x + in.H2 + 4 * y) * in.P / D;
+    residuals[0] = pCO * pH2 * pH2 * pH2 - pCH4 * pH2O * in.K1;
+    residuals[1] = pCO2 * pH2 - pCO * pH2O * in.K2;
+}
+
 // Residuals 0 (reforming, atm^4) and 1 (shift, atm^2) at unknowns 0 and 1; sets ok.
 // Any mode other than ReformingMode leaves residuals and ok untouched.
 void EvaluateResiduals(const Engine& engine, int mode, double* residuals, const double* unknowns,

@@ -9,34 +9,26 @@
 
 namespace quorvel {
 namespace newton {
+namespace {
 
-void KeepBestPoint(BestPoint& best, int n, const double* residuals, const double* x) {
+inline void KeepBestPointOf(BestPoint& best, const double* residuals, const double* x) {
     double sum = 0.0;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < N; ++i) {
         sum += residuals[i] * residuals[i];
     }
     if (sum < best.sumOfSquares) {
         best.sumOfSquares = sum;
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < N; ++i) {
             best.point[i] = x[i];
         }
     }
 }
 
-namespace {
-
-// The matrix steps are written once for a size known when compiling (the program's two,
-// whose loops the compiler then unrolls) and once for any size (N = 0).
-template <int N> int Size(int n) {
-    return N != 0 ? N : n;
-}
-
-template <int N> int EliminationStepOf(Matrix& J, int sizeGiven, int k, std::uint8_t& success) {
-    const int n = Size<N>(sizeGiven);
+inline int EliminationStepOf(Matrix& J, int k, std::uint8_t& success) {
     int exchanged = k;
     if (J[k][k] == 0) {
         exchanged = -1;
-        for (int i = k; i < n; ++i) {
+        for (int i = k; i < N; ++i) {
             if (J[i][k] != 0) {
                 exchanged = i;
                 break;
@@ -46,7 +38,7 @@ template <int N> int EliminationStepOf(Matrix& J, int sizeGiven, int k, std::uin
             success = 0;
             return -1;
         }
-        for (int j = 0; j < n; ++j) {
+        for (int j = 0; j < N; ++j) {
             const double kept = J[k][j];
             J[k][j] = J[exchanged][j];
             J[exchanged][j] = kept;
@@ -54,14 +46,14 @@ template <int N> int EliminationStepOf(Matrix& J, int sizeGiven, int k, std::uin
     }
 
     const double piv = J[k][k];
-    double column[SolverCapacity];
-    double row[SolverCapacity];
-    for (int i = 0; i < n; ++i) {
+    double column[N];
+    double row[N];
+    for (int i = 0; i < N; ++i) {
         column[i] = J[i][k];
         row[i] = J[k][i];
     }
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) {
+    for (int i = 0; i < N; ++i) {
+        for (int j = 0; j < N; ++j) {
             if (i == k && j == k) {
                 J[i][j] = 1 / piv;
             } else if (i == k) {
@@ -76,19 +68,18 @@ template <int N> int EliminationStepOf(Matrix& J, int sizeGiven, int k, std::uin
     return exchanged;
 }
 
-template <int N> void InvertMatrixOf(Matrix& J, int sizeGiven, std::uint8_t& success) {
-    const int n = Size<N>(sizeGiven);
-    int exchangedWith[SolverCapacity];
-    for (int k = 0; k < n; ++k) {
-        exchangedWith[k] = EliminationStepOf<N>(J, n, k, success);
+inline void InvertMatrixOf(Matrix& J, std::uint8_t& success) {
+    int exchangedWith[N];
+    for (int k = 0; k < N; ++k) {
+        exchangedWith[k] = EliminationStepOf(J, k, success);
     }
     // A row exchange before step k turns into a column exchange of the inverse.
-    for (int k = n - 1; k >= 0; --k) {
+    for (int k = N - 1; k >= 0; --k) {
         const int p = exchangedWith[k];
         if (p < 0 || p == k) {
             continue;
         }
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < N; ++i) {
             const double kept = J[i][k];
             J[i][k] = J[i][p];
             J[i][p] = kept;
@@ -98,15 +89,19 @@ template <int N> void InvertMatrixOf(Matrix& J, int sizeGiven, std::uint8_t& suc
 
 } // namespace
 
-int EliminationStep(Matrix& J, int n, int k, std::uint8_t& success) {
-    return EliminationStepOf<0>(J, n, k, success);
+void KeepBestPoint(BestPoint& best, const double* residuals, const double* x) {
+    KeepBestPointOf(best, residuals, x);
 }
 
-void InvertMatrix(Matrix& J, int n, std::uint8_t& success) {
-    InvertMatrixOf<0>(J, n, success);
+int EliminationStep(Matrix& J, int k, std::uint8_t& success) {
+    return EliminationStepOf(J, k, success);
 }
 
-void ReturnIntoBounds(Engine& engine, int n, double* x, double tolerance) {
+void InvertMatrix(Matrix& J, std::uint8_t& success) {
+    InvertMatrixOf(J, success);
+}
+
+void ReturnIntoBounds(Engine& engine, double* x, double tolerance) {
     const SolverWorkspace& ws = engine.workspace;
     RandomSource& random = engine.random;
     // The generator is re-seeded from the clock before this return's first draw. Every
@@ -120,7 +115,7 @@ void ReturnIntoBounds(Engine& engine, int n, double* x, double tolerance) {
         }
         return (random.Digit() + NewtonSettings::ReturnOffsetMin) * tolerance;
     };
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < N; ++i) {
         // "Not at or above" so that an unknown that is not a number is returned too.
         if (!(x[i] >= ws.LowerBounds[i])) {
             x[i] = ws.LowerBounds[i] + offset();
@@ -131,7 +126,7 @@ void ReturnIntoBounds(Engine& engine, int n, double* x, double tolerance) {
     }
 }
 
-void RepairConstraints(Engine& engine, int n, double* x, const double* step, double tolerance) {
+void RepairConstraints(Engine& engine, double* x, const double* step, double tolerance) {
     SolverWorkspace& ws = engine.workspace;
     const int m = ws.ConstraintCount;
     if (m == 0) {
@@ -147,10 +142,10 @@ void RepairConstraints(Engine& engine, int n, double* x, const double* step, dou
                 break;
             }
             ++repetitions;
-            for (int i = 0; i < n; ++i) {
+            for (int i = 0; i < N; ++i) {
                 x[i] = x[i] - step[i] * NewtonSettings::BackOffFraction;
             }
-            ReturnIntoBounds(engine, n, x, tolerance);
+            ReturnIntoBounds(engine, x, tolerance);
             EvaluateConstraint(engine, m, x, ws.ConstraintValues);
         }
     }
@@ -160,7 +155,7 @@ void RepairConstraints(Engine& engine, int n, double* x, const double* step, dou
 
 namespace {
 
-bool IsSearchPass(int pass) {
+constexpr bool IsSearchPass(int pass) {
     for (const int searchPass : NewtonSettings::SearchPasses) {
         if (pass == searchPass) {
             return true;
@@ -169,23 +164,28 @@ bool IsSearchPass(int pass) {
     return false;
 }
 
-template <int N>
-void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint8_t& success,
-           double* x, double tolerance) {
+void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, double* x,
+           double tolerance) {
     using namespace newton;
-    const int n = newton::Size<N>(sizeGiven);
     engine.lastSolve = {};
     BestPoint best{};
     best.sumOfSquares = NewtonSettings::InitialBest;
     int pass = 0;
     double DifferenceFactor = NewtonSettings::DifferenceOverTolerance * tolerance;
-    double f0[SolverCapacity];
+    double f0[N];
     Matrix J;
-    double s[SolverCapacity];
+    double s[N];
+    // Nothing the solve does changes the model's inputs; the complex search takes its own.
+    const ResidualInputs inputs = ResidualInputsOf(engine);
 
     // Evaluates the residuals at x; false means the model refused and the solve ends.
     const auto evaluate = [&] {
-        EvaluateResiduals(engine, mode, residuals, x, success);
+        if (mode == ReformingMode) {
+            ReformingResiduals(inputs, x[0], x[1], residuals);
+            success = 1;
+        } else {
+            EvaluateResiduals(engine, mode, residuals, x, success);
+        }
         ThrowOnArithmeticFault();
         return success != 0;
     };
@@ -194,12 +194,12 @@ void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint
         if (!evaluate()) {
             return;
         }
-        KeepBestPoint(best, n, residuals, x);
-        for (int i = 0; i < n; ++i) {
+        KeepBestPointOf(best, residuals, x);
+        for (int i = 0; i < N; ++i) {
             f0[i] = -residuals[i];
         }
 
-        for (int j = 0; j < n; ++j) {
+        for (int j = 0; j < N; ++j) {
             const double xj = x[j];
             // A zero unknown would give a zero step and 0/0 quotients: step by the factor.
             const double h = xj == 0 ? DifferenceFactor : std::fabs(xj) * DifferenceFactor;
@@ -207,8 +207,8 @@ void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint
             if (!evaluate()) {
                 return;
             }
-            KeepBestPoint(best, n, residuals, x);
-            for (int i = 0; i < n; ++i) {
+            KeepBestPointOf(best, residuals, x);
+            for (int i = 0; i < N; ++i) {
                 J[i][j] = (residuals[i] + f0[i]) / h;
             }
             x[j] = xj;
@@ -218,13 +218,13 @@ void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint
         engine.lastSolve.Passes = pass;
         if (IsSearchPass(pass)) {
             ++engine.lastSolve.ComplexSearches;
-            for (int i = 0; i < n; ++i) {
+            for (int i = 0; i < N; ++i) {
                 x[i] = best.point[i];
             }
             DifferenceFactor *= NewtonSettings::Damping;
-            ComplexSearch(engine, n, x, engine.workspace.ObjectiveValue,
+            ComplexSearch(engine, N, x, engine.workspace.ObjectiveValue,
                           engine.workspace.ComplexStartMode);
-            KeepBestPoint(best, n, residuals, x);
+            KeepBestPointOf(best, residuals, x);
             continue;
         }
         if (pass == NewtonSettings::PassLimit + 1) {
@@ -232,10 +232,10 @@ void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint
             return;
         }
 
-        newton::InvertMatrixOf<N>(J, n, success);
-        for (int i = 0; i < n; ++i) {
+        InvertMatrixOf(J, success);
+        for (int i = 0; i < N; ++i) {
             double sum = 0.0;
-            for (int k = 0; k < n; ++k) {
+            for (int k = 0; k < N; ++k) {
                 sum += J[i][k] * f0[k];
             }
             s[i] = NewtonSettings::Damping * sum;
@@ -243,7 +243,7 @@ void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint
         }
 
         int unconverged = 0;
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < N; ++i) {
             // An unknown that lands on 0 has no relative step: judge the absolute one.
             const double change = x[i] == 0 ? std::fabs(s[i]) : std::fabs(s[i] / x[i]);
             if (change > tolerance) {
@@ -251,15 +251,15 @@ void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint
             }
         }
         if (unconverged == 0) {
-            for (int i = 0; i < n; ++i) {
+            for (int i = 0; i < N; ++i) {
                 x[i] = best.point[i];
             }
             success = 1;
             return;
         }
 
-        ReturnIntoBounds(engine, n, x, tolerance);
-        RepairConstraints(engine, n, x, s, tolerance);
+        ReturnIntoBounds(engine, x, tolerance);
+        RepairConstraints(engine, x, s, tolerance);
     }
 }
 
@@ -267,11 +267,11 @@ void Solve(Engine& engine, int mode, int sizeGiven, double* residuals, std::uint
 
 void SolveEquations(Engine& engine, int mode, int n, double* residuals, std::uint8_t& success,
                     double* x, double tolerance) {
-    if (n == 2) {
-        Solve<2>(engine, mode, n, residuals, success, x, tolerance);
-    } else {
-        Solve<0>(engine, mode, n, residuals, success, x, tolerance);
+    if (n != newton::N) {
+        success = 0;
+        return;
     }
+    Solve(engine, mode, residuals, success, x, tolerance);
 }
 
 } // namespace quorvel

@@ -33,11 +33,11 @@ std::unique_ptr<Engine> EngineReadyToSolve() {
     return engine;
 }
 
-void ExpectInverse(const double (&A)[3][3], const newton::Matrix& inverse) {
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
+void ExpectInverse(const double (&A)[2][2], const newton::Matrix& inverse) {
+    for (int i = 0; i < 2; ++i) {
+        for (int j = 0; j < 2; ++j) {
             double sum = 0;
-            for (int k = 0; k < 3; ++k) {
+            for (int k = 0; k < 2; ++k) {
                 sum += A[i][k] * inverse[k][j];
             }
             EXPECT_NEAR(sum, i == j ? 1 : 0, 1e-14) << i << "," << j;
@@ -46,30 +46,33 @@ void ExpectInverse(const double (&A)[3][3], const newton::Matrix& inverse) {
 }
 
 TEST(NewtonSolver, InvertsWithAndWithoutRowExchanges) {
-    // Zeros on the diagonal force exchanges at the first pivot, at the second, and at
-    // both with the same row, where the columns must be exchanged back last one first.
-    const double cases[3][3][3] = {{{0, 2, 1}, {0, 1, 3}, {4, 1, 1}},
-                                   {{2, 1, 1}, {4, 2, 5}, {1, 3, 2}},
-                                   {{0, 1, 1}, {0, 0, 1}, {1, 0, 0}}};
+    // A zero on the diagonal forces an exchange at the first pivot, which must be undone
+    // on the columns; the others need none (one has a negative pivot).
+    const double cases[3][2][2] = {{{0, 2}, {3, 1}}, {{2, 1}, {4, 5}}, {{-1, 3}, {2, 0}}};
     for (const auto& A : cases) {
         newton::Matrix J{};
-        for (int i = 0; i < 3; ++i) {
-            for (int j = 0; j < 3; ++j) {
+        for (int i = 0; i < 2; ++i) {
+            for (int j = 0; j < 2; ++j) {
                 J[i][j] = A[i][j];
             }
         }
         std::uint8_t success = 1;
-        newton::InvertMatrix(J, 3, success);
+        newton::InvertMatrix(J, success);
         EXPECT_EQ(success, 1);
         ExpectInverse(A, J);
     }
 
-    // A column that is zero from the diagonal down is skipped and reported.
+    // A column that is zero from the diagonal down is skipped and reported, whether it
+    // is so from the start or becomes so after the first step.
     newton::Matrix singular{};
     singular[0][0] = 1;
     singular[1][0] = 2;
     std::uint8_t success = 1;
-    EXPECT_EQ(newton::EliminationStep(singular, 2, 1, success), -1);
+    EXPECT_EQ(newton::EliminationStep(singular, 1, success), -1);
+    EXPECT_EQ(success, 0);
+    newton::Matrix dependent = {{1, 2}, {2, 4}};
+    success = 1;
+    newton::InvertMatrix(dependent, success);
     EXPECT_EQ(success, 0);
 }
 
@@ -82,14 +85,14 @@ TEST(NewtonSolver, ReturnsUnknownsJustInsideTheCrossedBound) {
             return ++tick;
         };
         double x[2] = {-0.5, 1.5};
-        newton::ReturnIntoBounds(*engine, 2, x, tolerance);
+        newton::ReturnIntoBounds(*engine, x, tolerance);
         EXPECT_GE(x[0], 3 * tolerance);
         EXPECT_LE(x[0], 12 * tolerance * (1 + 1e-12));
         EXPECT_GE(x[1], 1 - 12 * tolerance);
         EXPECT_LE(x[1], 1 - 3 * tolerance);
     }
     double inside[2] = {0, 1}; // on the bounds is inside
-    newton::ReturnIntoBounds(*engine, 2, inside, tolerance);
+    newton::ReturnIntoBounds(*engine, inside, tolerance);
     EXPECT_EQ(inside[0], 0);
     EXPECT_EQ(inside[1], 1);
 }
@@ -99,21 +102,21 @@ TEST(NewtonSolver, ConstraintBackOffIsBounded) {
     // Infeasible and a zero step: halving it never helps.
     double x[2] = {0.7, 0.7};
     const double zeroStep[2] = {0, 0};
-    newton::RepairConstraints(*engine, 2, x, zeroStep, 1e-9);
+    newton::RepairConstraints(*engine, x, zeroStep, 1e-9);
     EXPECT_EQ(engine->loopLimitHits.ConstraintBackOff, 1);
     EXPECT_EQ(x[0], 0.7);
 
     // A real step backs off by halves until feasible, without touching the limit.
     double y[2] = {0.6, 0.6};
     const double step[2] = {0.1, 0.1};
-    newton::RepairConstraints(*engine, 2, y, step, 1e-9);
+    newton::RepairConstraints(*engine, y, step, 1e-9);
     EXPECT_DOUBLE_EQ(y[0], 0.5);
     EXPECT_EQ(engine->loopLimitHits.ConstraintBackOff, 1);
 
     // Without constraints nothing is evaluated.
     engine->workspace.ConstraintCount = 0;
     engine->workspace.ConstraintValues[0] = 42;
-    newton::RepairConstraints(*engine, 2, x, zeroStep, 1e-9);
+    newton::RepairConstraints(*engine, x, zeroStep, 1e-9);
     EXPECT_EQ(engine->workspace.ConstraintValues[0], 42);
 }
 
@@ -208,8 +211,6 @@ TEST(ComplexSearch, InfeasibleStartEndsAtTheLoopLimits) {
 TEST(ComplexSearch, HalvingEndsAtItsLimit) {
     auto engine = EngineReadyToSolve();
     complex_search::ComplexState state{};
-    state.n = 2;
-    state.k = 4;
     double objective = 0;
     state.objective = &objective;
     const double points[4][2] = {{0.5, 0.2}, {0.4, 0.25}, {0.45, 0.3}, {0.6, 0.3}};
@@ -234,24 +235,23 @@ TEST(ComplexSearch, HalvingEndsAtItsLimit) {
 
 TEST(ComplexSearch, StepsKeepTheirDocumentedProperties) {
     complex_search::ComplexState state{};
-    state.n = 2;
-    state.k = 4;
-    const double values[4] = {3, 1, 3, 2};
+    // Two equal values, told apart by their rows: an exchange of equal values, or a
+    // comparison that lets them pass each other, puts row 2 before row 1.
+    const double values[4] = {2, 1, 1, 3};
     for (int j = 0; j < 4; ++j) {
         state.values[j] = values[j];
         state.points[j][0] = j; // tag each row with its original index
         state.points[j][1] = 10 * j;
     }
     complex_search::SortComplex(state);
-    // Ascending; equal values are never exchanged with each other, but the exchange sort
-    // may carry one past the other while placing a smaller value.
-    const double order[4] = {1, 3, 2, 0};
+    // Ascending; equal values are never exchanged with each other.
+    const double order[4] = {1, 2, 0, 3};
     for (int j = 0; j < 4; ++j) {
         EXPECT_EQ(state.points[j][0], order[j]);
         EXPECT_EQ(state.points[j][1], 10 * order[j]);
     }
     EXPECT_DOUBLE_EQ(complex_search::ObjectiveVariance(state), 0.6875);
-    // Of (1,10), (3,30), (2,20) and (0,0) the second and the last lie farthest apart.
+    // Of (1,10), (2,20), (0,0) and (3,30) the last two lie farthest apart.
     EXPECT_DOUBLE_EQ(complex_search::LargestDistance(state), std::sqrt(909.0));
 
     // A trial coordinate already on the centroid moves toward the best point instead.
