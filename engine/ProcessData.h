@@ -8,21 +8,33 @@ namespace quorvel {
 
 inline constexpr int FeedComponentCount = 9;
 
-// The feed gas in per cent by volume, in the feed dialog's row order.
+// The feed gas in per cent by volume, in the feed dialog's row order: methane, ethane,
+// propane, butane, inert gas, CO, CO2, hydrogen, water.
 struct FeedComposition {
-    double CH4;
-    double C2H6;
-    double C3H8;
-    double C4H10;
-    double N2; // nitrogen and other inert gases
-    double CO;
-    double CO2;
-    double H2;
-    double H2O;
+    double values[FeedComponentCount];
+
+    double& CH4() { return values[0]; }
+    double CH4() const { return values[0]; }
+    double& C2H6() { return values[1]; }
+    double C2H6() const { return values[1]; }
+    double& C3H8() { return values[2]; }
+    double C3H8() const { return values[2]; }
+    double& C4H10() { return values[3]; }
+    double C4H10() const { return values[3]; }
+    double& N2() { return values[4]; } // nitrogen and other inert gases
+    double N2() const { return values[4]; }
+    double& CO() { return values[5]; }
+    double CO() const { return values[5]; }
+    double& CO2() { return values[6]; }
+    double CO2() const { return values[6]; }
+    double& H2() { return values[7]; }
+    double H2() const { return values[7]; }
+    double& H2O() { return values[8]; }
+    double H2O() const { return values[8]; }
 
     // Index 0 to 8 in the order above.
-    double& operator[](int index) { return (&CH4)[index]; }
-    double operator[](int index) const { return (&CH4)[index]; }
+    double& operator[](int index) { return values[index]; }
+    double operator[](int index) const { return values[index]; }
 };
 
 // Moles per mole of feed gas, heavier hydrocarbons counted as methane. The model

@@ -15,7 +15,7 @@ TEST(FeedPreparation, TotalsOfTheExampleFeeds) {
     Engine engine;
     InitialSetData(engine);
     const FeedTotals& t = engine.feedTotals;
-    EXPECT_EQ(engine.feedComposition.CH4, 100);
+    EXPECT_EQ(engine.feedComposition.CH4(), 100);
     EXPECT_EQ(t.C, 1);
     EXPECT_EQ(t.CO + t.CO2 + t.H2 + t.N2 + t.H2O, 0);
 

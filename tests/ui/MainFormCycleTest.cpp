@@ -16,7 +16,7 @@ TEST_F(MainFormTest, FirstDisplayRunsOneCycleAndShowsTheTable) {
     Create();
     auto* memo = form->findChild<QPlainTextEdit*>("Memo");
     EXPECT_FALSE(memo->isVisibleTo(form.get()));
-    EXPECT_EQ(engine->feedComposition.CH4, 100.0); // set by the window's creation
+    EXPECT_EQ(engine->feedComposition.CH4(), 100.0); // set by the window's creation
     form->show();
     ASSERT_TRUE(Activate(form.get()));
     EXPECT_EQ(form->CycleCount(), 1);
