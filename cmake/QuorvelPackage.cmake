@@ -1,5 +1,7 @@
 # `cpack -G DEB` in the build folder makes a Debian package of what `cmake --install`
-# puts under the prefix.
+# puts under the prefix. Its dependencies on the shared libraries come from
+# dpkg-shlibdeps, so it needs the Debian packages file and dpkg-dev; a package whose
+# Depends lack the Qt libraries is refused after it is written.
 set(CPACK_PACKAGE_NAME quorvel)
 set(CPACK_PACKAGE_VENDOR "The Quorvel developers")
 set(CPACK_PACKAGE_CONTACT "The Quorvel developers <quorvel@example.org>")
@@ -10,4 +12,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/QuorvelPackageCheck.cmake)
 include(CPack)

@@ -30,20 +30,21 @@ gtest_discover_tests(quorvel_mainwindow_tests
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
 # The real program on a virtual X display: its window appears with its title and the
-# program ends when the window is closed. Without the X11 development files or
-# xvfb-run the test is still listed, and skipped with the reason.
+# program ends when the window is closed. Without the X11 development files, Xvfb or
+# xwininfo the test is still listed, and skipped with the reason.
 find_package(X11)
-find_program(QUORVEL_XVFB_RUN_PROGRAM xvfb-run)
-if(X11_FOUND AND QUORVEL_XVFB_RUN_PROGRAM)
+find_program(QUORVEL_XVFB_PROGRAM Xvfb)
+find_program(QUORVEL_XWININFO_PROGRAM xwininfo)
+if(X11_FOUND AND QUORVEL_XVFB_PROGRAM AND QUORVEL_XWININFO_PROGRAM)
     add_executable(quorvel_window_closer ${CMAKE_CURRENT_SOURCE_DIR}/WindowCloser.cpp)
     target_link_libraries(quorvel_window_closer PRIVATE X11::X11)
     add_test(NAME MainWindow.ProgramStartsShowsItsWindowAndCloses
         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/ProgramSmokeTest.sh
                 $<TARGET_FILE:quorvel> $<TARGET_FILE:quorvel_window_closer> ${PROJECT_SOURCE_DIR}
-                ${QUORVEL_XVFB_RUN_PROGRAM})
+                ${QUORVEL_XVFB_PROGRAM})
     set_tests_properties(MainWindow.ProgramStartsShowsItsWindowAndCloses PROPERTIES TIMEOUT 60)
 else()
-    set(reason "the X11 development files or xvfb-run are not installed: not run")
+    set(reason "the X11 development files, Xvfb or xwininfo are not installed: not run")
     message(STATUS "Program smoke test: ${reason}")
     add_test(NAME MainWindow.ProgramStartsShowsItsWindowAndCloses
              COMMAND ${CMAKE_COMMAND} -E echo "${reason}")
