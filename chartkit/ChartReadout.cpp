@@ -58,24 +58,23 @@ int NearestPointIndex(const std::vector<double>& ascendingX, const AxisSpan& axi
     return best;
 }
 
-std::optional<ChartReadout> FindReadout(const ChartModel& model, const ChartLayout& layout,
-                                        QPoint mouse) {
-    const ChartRect& plot = layout.plotRect;
-    if (mouse.x() < plot.left || mouse.x() > plot.right || mouse.y() < plot.top ||
-        mouse.y() > plot.bottom)
-        return std::nullopt;
+namespace {
 
-    int reference = -1;
-    for (int i = 0; i < model.SeriesCount() && reference < 0; ++i)
+// The first shown series, whose points the readout snaps to; -1 when none is shown.
+int ReferenceSeries(const ChartModel& model, const ChartLayout& layout) {
+    for (int i = 0; i < model.SeriesCount(); ++i)
         if (Shown(model.Series(i), layout))
-            reference = i;
-    if (reference < 0)
-        return std::nullopt;
+            return i;
+    return -1;
+}
 
+ChartReadout ReadoutOfPoint(const ChartModel& model, const ChartLayout& layout, int reference,
+                            int pointIndex) {
+    const ChartRect& plot = layout.plotRect;
     const TFastLineSeries& first = model.Series(reference);
     const AxisSpan span = SpanOf(layout.Axis(first.HorizAxis()));
     ChartReadout readout;
-    readout.pointIndex = NearestPointIndex(first.XValues().Values(), span, mouse.x());
+    readout.pointIndex = pointIndex;
     readout.x = first.XValues()[static_cast<std::size_t>(readout.pointIndex)];
     readout.pixelX = ValuePixel(span, readout.x);
     readout.hoverLine = PixelLine{readout.pixelX, plot.top, readout.pixelX, plot.bottom};
@@ -89,6 +88,35 @@ std::optional<ChartReadout> FindReadout(const ChartModel& model, const ChartLayo
             ReadoutValue{i, series.Title(), series.YValues()[static_cast<std::size_t>(point)]});
     }
     return readout;
+}
+
+} // namespace
+
+std::optional<ChartReadout> FindReadout(const ChartModel& model, const ChartLayout& layout,
+                                        QPoint mouse) {
+    const ChartRect& plot = layout.plotRect;
+    if (mouse.x() < plot.left || mouse.x() > plot.right || mouse.y() < plot.top ||
+        mouse.y() > plot.bottom)
+        return std::nullopt;
+    const int reference = ReferenceSeries(model, layout);
+    if (reference < 0)
+        return std::nullopt;
+    const TFastLineSeries& first = model.Series(reference);
+    const AxisSpan span = SpanOf(layout.Axis(first.HorizAxis()));
+    return ReadoutOfPoint(model, layout, reference,
+                          NearestPointIndex(first.XValues().Values(), span, mouse.x()));
+}
+
+std::optional<ChartReadout> ReadoutAtPoint(const ChartModel& model, const ChartLayout& layout,
+                                           int pointIndex) {
+    const ChartRect& plot = layout.plotRect;
+    if (plot.right <= plot.left || plot.bottom <= plot.top)
+        return std::nullopt;
+    const int reference = ReferenceSeries(model, layout);
+    if (reference < 0)
+        return std::nullopt;
+    const int last = model.Series(reference).Count() - 1;
+    return ReadoutOfPoint(model, layout, reference, std::clamp(pointIndex, 0, last));
 }
 
 void PaintReadoutLine(QPainter& painter, const ChartReadout& readout) {

@@ -40,6 +40,12 @@ struct ChartReadout {
 std::optional<ChartReadout> FindReadout(const ChartModel& model, const ChartLayout& layout,
                                         QPoint mouse);
 
+// The readout at a point of the first shown series, by its index (limited to the
+// series' points), as the keyboard steps from point to point; nothing when no shown
+// series holds a point or the plot has no inside.
+std::optional<ChartReadout> ReadoutAtPoint(const ChartModel& model, const ChartLayout& layout,
+                                           int pointIndex);
+
 // Index of the value in an ascending list whose pixel lies nearest to `pixel`; -1 for
 // an empty list.
 int NearestPointIndex(const std::vector<double>& ascendingX, const AxisSpan& axis, int pixel);

@@ -18,8 +18,13 @@ namespace quorvel {
 // RepaintNow() draws at once.
 //
 // With a readout text set, the chart follows the mouse over the plot: a thin vertical
-// line marks the nearest computed point and a tooltip shows the text made for it.
-// Elsewhere the picture is exactly the chart's.
+// line marks the nearest computed point and a tooltip shows the text made for it. The
+// chart then also takes the focus from the keyboard (Tab, with a dotted focus frame):
+// Left and Right step the readout from point to point, Home and End go to the first and
+// the last, Escape takes it away. When the curves change under a readout, the line and
+// the text follow at the same place (mouse position or point index) after the next
+// drawing pass, or go when nothing is there any more. Elsewhere the picture is exactly
+// the chart's.
 class TChart : public QWidget {
     Q_OBJECT
 public:
@@ -70,8 +75,13 @@ public:
     // nearest point, asks for a repaint when the line moves and shows the tooltip.
     // Returns the text shown, empty when the position is off the plot.
     QString ShowReadoutAt(QPoint position);
+    // What the keyboard does: the readout at a point of the first shown series, by index
+    // (limited to its points). Returns the text shown, empty when there is no point.
+    QString ShowReadoutAtPoint(int pointIndex);
     // What the mouse leaving the chart does: the line and the tooltip go.
     void HideReadout();
+    // The readout text now shown, empty when none is.
+    const QString& ShownReadoutText() const { return shownText_; }
     // The readout of the mouse's current place, if any.
     const std::optional<ChartReadout>& Readout() const { return readout_; }
 
@@ -81,9 +91,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void UpdateReadoutLine();
+    std::optional<ChartReadout> CurrentReadout() const;
+    QString ShowCurrentReadout();
+    void RefreshReadoutText();
+    QPoint ReadoutAnchor() const;
 
     ChartModel model_;
     ChartLayoutMemory memory_;
@@ -92,7 +109,10 @@ private:
     int paintCount_ = 0;
     ReadoutTextFunction readoutText_;
     std::optional<QPoint> hoverPosition_;
+    std::optional<int> keyPoint_; // the keyboard's readout point, instead of the mouse's
     std::optional<ChartReadout> readout_;
+    QString shownText_;
+    bool refreshPending_ = false;
     bool readoutOnly_ = false; // the pending repaint only moves the readout line
 };
 

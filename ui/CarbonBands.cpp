@@ -15,4 +15,18 @@ std::vector<ChartXBand> CarbonFormationBands(const Engine& engine) {
     return XBandsAroundPoints(engine.resultSeries.XValue, forms, std::max(count, 0));
 }
 
+QString CarbonBandNote() {
+    return QStringLiteral("Серая полоса — возможно выпадение углерода");
+}
+
+void ShowCarbonBandNote(ChartModel& model, bool show) {
+    TChartTitle& foot = model.Foot();
+    if (show) {
+        foot.SetFont(ChartFont{QStringLiteral("Arial"), 11, false, false, QColor(64, 64, 64)});
+        foot.SetText({CarbonBandNote()});
+    } else {
+        foot.ClearText();
+    }
+}
+
 } // namespace quorvel

@@ -23,6 +23,9 @@ constexpr int WindowWidth = 760;
 constexpr int WindowHeight = 430;
 constexpr int MemoFontPixels = 12;
 constexpr int MemoWidth = 290; // a table line of 35 characters and the scroll bar
+// The smallest chart that shows its whole title, both axis titles and a readable plot.
+constexpr int ChartMinimumWidth = 300;
+constexpr int ChartMinimumHeight = 220;
 
 QStringList SaveFilters() {
     return {QStringLiteral("Text Files (*.txt)"), QStringLiteral("Data Files (*.dat)"),
@@ -45,6 +48,7 @@ CarbonLimitWindow::CarbonLimitWindow(const QLocale& locale, QWidget* parent)
     chart_ = new TChart(client);
     chart_->setObjectName(QStringLiteral("CarbonLimitChart"));
     ConfigureCarbonLimitChart(*chart_);
+    chart_->setMinimumSize(ChartMinimumWidth, ChartMinimumHeight);
     memo_ = new QPlainTextEdit(client);
     memo_->setObjectName(QStringLiteral("CarbonLimitMemo"));
     QFont font(QStringLiteral("Courier New"));

@@ -20,13 +20,15 @@ MemoViewState CaptureMemoView(const QPlainTextEdit& memo) {
     return state;
 }
 
-void RestoreMemoView(QPlainTextEdit& memo, const MemoViewState& state) {
+void RestoreMemoView(QPlainTextEdit& memo, const MemoViewState& state, const QString& columns) {
+    const bool sameColumns = state.columns == columns;
     QTextDocument* document = memo.document();
     const QTextBlock block =
         document->findBlockByNumber(std::min(state.cursorLine, document->blockCount() - 1));
     if (block.isValid()) {
         QTextCursor cursor(block);
-        cursor.setPosition(block.position() + std::min(state.cursorColumn, block.length() - 1));
+        const int column = sameColumns ? state.cursorColumn : 0;
+        cursor.setPosition(block.position() + std::min(column, block.length() - 1));
         memo.setTextCursor(cursor);
     }
 
@@ -38,7 +40,7 @@ void RestoreMemoView(QPlainTextEdit& memo, const MemoViewState& state) {
         }
     }
     memo.verticalScrollBar()->setValue(state.vertical);
-    memo.horizontalScrollBar()->setValue(state.horizontal);
+    memo.horizontalScrollBar()->setValue(sameColumns ? state.horizontal : 0);
 
     if (state.focus != nullptr && state.focus != memo.window()->focusWidget() &&
         state.focus->isVisible() && state.focus->isEnabled()) {

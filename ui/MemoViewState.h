@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 
 class QPlainTextEdit;
 class QWidget;
@@ -12,6 +13,7 @@ namespace quorvel {
 // text, which loses all of them; they are taken before and put back after.
 struct MemoViewState {
     QPointer<QWidget> focus; // the window's focus widget
+    QString columns;         // what names the old table's columns (set by the caller)
     int horizontal = 0;
     int vertical = 0;
     int cursorLine = 0;
@@ -21,6 +23,9 @@ struct MemoViewState {
 MemoViewState CaptureMemoView(const QPlainTextEdit& memo);
 
 // Puts the state back on the shown memo; positions beyond the new text are limited to it.
-void RestoreMemoView(QPlainTextEdit& memo, const MemoViewState& state);
+// The horizontal place (scroll and cursor column) is kept only when the new table's
+// `columns` are those of the old one; a table of other columns starts at the left, so
+// its first column, the swept value, is in sight.
+void RestoreMemoView(QPlainTextEdit& memo, const MemoViewState& state, const QString& columns);
 
 } // namespace quorvel

@@ -127,6 +127,7 @@ TMainForm::TMainForm(quorvel::Engine& engine, const QLocale& locale, QWidget* pa
     // form was placed.
     resize(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
     client_->resize(DesignClientWidth, DesignClientHeight);
+    client_->setMinimumSize(MinimumClientWidth, MinimumClientHeight);
     move(DesignLeft, DesignTop);
     FormResize();
 
@@ -152,6 +153,9 @@ void TMainForm::CreateControls() {
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setTabChangesFocus(true);
+    // The frame takes the highlight colour while the table has the focus.
+    Memo->setStyleSheet(
+        QStringLiteral("QPlainTextEdit#Memo:focus { border: 1px solid palette(highlight); }"));
     Memo->setPlainText(QStringLiteral("Memo1"));
     Memo->setGeometry(-1, 0, 248, 294);
     Memo->hide(); // shown once the first table has been written
@@ -263,10 +267,11 @@ void TMainForm::CreateControls() {
     connect(RadioGroupAxisY, &RadioGroup::ItemChosen, this, [this] { FormActivate(); });
     connect(RadioGroupAxisX, &RadioGroup::ItemChosen, this, [this] { FormActivate(); });
 
-    // Tab order: the table, the two radio groups, then the three entries. The bottom
-    // panel, which holds the focus at start, stands just before the radio groups, so the
-    // first Tab goes to them.
-    setTabOrder(Memo, Panel);
+    // Tab order: the table, the chart (whose readout the arrow keys then move), the two
+    // radio groups, then the three entries. The bottom panel, which holds the focus at
+    // start, stands just before the radio groups, so the first Tab goes to them.
+    setTabOrder(Memo, Chart);
+    setTabOrder(Chart, Panel);
     QWidget* previous = Panel;
     for (RadioGroup* group : {RadioGroupAxisY, RadioGroupAxisX}) {
         for (int i = 0; i < 3; ++i) {
@@ -503,7 +508,8 @@ QChar TMainForm::DecimalSeparator() const {
 void TMainForm::SaveToMemo() {
     // Hiding the memo takes the focus from it and the new text scrolls it home; the
     // user's place in the window and in the table is put back once it is shown again.
-    const quorvel::MemoViewState view = quorvel::CaptureMemoView(*Memo);
+    quorvel::MemoViewState view = quorvel::CaptureMemoView(*Memo);
+    view.columns = memoColumns_;
     Memo->hide();
     Memo->clear();
     QStringList lines =
@@ -513,14 +519,23 @@ void TMainForm::SaveToMemo() {
     }
     Memo->setPlainText(lines.join(u'\n'));
     Memo->show();
-    quorvel::RestoreMemoView(*Memo, view);
+    // The table's columns follow the swept parameter and the view.
+    memoColumns_ = QStringLiteral("%1/%2")
+                       .arg(quorvel::IndexOf(XAxisMode()))
+                       .arg(quorvel::IndexOf(YAxisMode()));
+    quorvel::RestoreMemoView(*Memo, view, memoColumns_);
 }
 
 void TMainForm::ChartDisplay() {
     quorvel::ChartDisplay(*Chart, quorvel::SweepChartTexts(XAxisMode(), YAxisMode()).curves,
                           quorvel::SweepCurves(engine_));
-    Chart->Model().SetXBands(MarkCarbon() ? quorvel::CarbonFormationBands(engine_)
-                                          : std::vector<quorvel::ChartXBand>());
+    std::vector<quorvel::ChartXBand> bands;
+    if (MarkCarbon()) {
+        bands = quorvel::CarbonFormationBands(engine_);
+    }
+    // The shading is explained under the plot while the chart shows any.
+    quorvel::ShowCarbonBandNote(Chart->Model(), !bands.empty());
+    Chart->Model().SetXBands(std::move(bands));
 }
 
 // A radio group always has one item chosen; were none, the first item stands for it.

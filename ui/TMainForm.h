@@ -56,6 +56,10 @@ public:
 
     static constexpr int DesignClientWidth = 668;
     static constexpr int DesignClientHeight = 388;
+    // The smallest client area: both radio groups and the entries whole in the bottom
+    // panel, and a chart whose title, legend and plot stand apart.
+    static constexpr int MinimumClientWidth = 600;
+    static constexpr int MinimumClientHeight = 330;
 
     // The engine must outlive the window. The locale gives the decimal separator of the
     // entries and of the table (the desktop's unless a test passes another).
@@ -172,6 +176,7 @@ private:
     int cycleCount_ = 0;
     QString savedEntryText_;
     std::array<Entry, 3> entries_; // ratio, temperature, pressure
+    QString memoColumns_;          // the swept parameter and view of the table shown
 
     QWidget* client_ = nullptr;
     QPlainTextEdit* Memo = nullptr;

@@ -62,33 +62,45 @@ TEST(CarbonReport, MarksExactlyThePointsWhoseActivityExceedsOne) {
         const QStringList plain = ResultsTableLines(*engine, quorvel::AllSweptParameters[x],
                                                     quorvel::ResultView::Dry, Comma);
         QStringList marked = plain;
-        MarkCarbonFormation(*engine, marked);
+        const int count = MarkCarbonFormation(*engine, marked);
+        const int points = engine->resultSeries.LastIndex + 1;
+        const int first = static_cast<int>(plain.size()) - points;
+        // The start-up view: ratios 0.20 to 0.85; the temperature and pressure sweeps at
+        // ratio 2.5 form no carbon, and then the table is left exactly as it was.
+        ASSERT_EQ(count, x == 0 ? 14 : 0) << x;
+        if (count == 0) {
+            EXPECT_EQ(marked, plain) << x;
+            continue;
+        }
         ASSERT_EQ(marked.size(), plain.size() + 2);
         EXPECT_EQ(marked.back(),
                   QStringLiteral("C — возможно выпадение углерода (активность углерода > 1)"));
         EXPECT_TRUE(marked[marked.size() - 2].isEmpty());
-        const int points = engine->resultSeries.LastIndex + 1;
-        const int first = static_cast<int>(plain.size()) - points;
         EXPECT_EQ(marked.mid(0, first), plain.mid(0, first)); // header untouched
-        int count = 0;
         for (int i = 0; i < points; ++i) {
-            const QString expected =
-                FormsCarbon(*engine, i) ? plain[first + i] + "  C" : plain[first + i];
+            // A mark replaces the first space only: every column stays where it was.
+            const QString expected = FormsCarbon(*engine, i)
+                                         ? QStringLiteral("C") + plain[first + i].mid(1)
+                                         : plain[first + i];
             EXPECT_EQ(marked[first + i], expected) << x << " " << i;
-            count += FormsCarbon(*engine, i);
         }
-        // The start-up view: ratios 0.20 to 0.85; the temperature and pressure sweeps at
-        // ratio 2.5 form no carbon.
-        EXPECT_EQ(count, x == 0 ? 14 : 0) << x;
     }
     RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     QStringList marked =
         ResultsTableLines(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry, Comma);
     MarkCarbonFormation(*engine, marked);
     EXPECT_EQ(marked[5],
-              QStringLiteral("    0,20   0,5319  0,1137  0,0026  0,3517  0,0000  1,5426  C"))
+              QStringLiteral("C   0,20   0,5319  0,1137  0,0026  0,3517  0,0000  1,5426"))
         << marked[5].toStdString();
-    EXPECT_FALSE(marked[19].endsWith(QStringLiteral("C"))); // 0.90
+    EXPECT_TRUE(marked[19].startsWith(QStringLiteral("    0,90"))); // 0.90 unmarked
+
+    // A line without a leading space keeps its text and gets the mark at its end.
+    QStringList odd = {QStringLiteral("x"), QStringLiteral("1,00")};
+    engine->resultSeries.LastIndex = 0;
+    engine->carbonSeries.Known[0] = true;
+    engine->carbonSeries.Cracking[0] = 2;
+    EXPECT_EQ(MarkCarbonFormation(*engine, odd), 1);
+    EXPECT_EQ(odd[1], QStringLiteral("1,00  C"));
 }
 
 TEST(CarbonReport, LimitTableOfTheStartUpFeedWithEitherSeparator) {

@@ -6,12 +6,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "MainFormTestSupport.h"
 #include "chartwidget/TChart.h"
 #include "report/TableFile.h"
+#include "ui/CarbonBands.h"
 #include "ui/CarbonLimitWindow.h"
 #include "ui/CarbonOptions.h"
 #include "ui/TAboutBox.h"
@@ -74,32 +76,57 @@ TEST_F(CarbonOptionsTest, MarkingMarksExactlyThePointsWithActivityAboveOneAndIsR
     int marked = 0;
     for (int i = 0; i < 77; ++i) {
         const bool forms = carbon.Known[i] && std::max(carbon.Cracking[i], carbon.Boudouard[i]) > 1;
-        EXPECT_EQ(table[5 + i].endsWith(QStringLiteral("  C")), forms) << i;
-        marked += table[5 + i].endsWith(QStringLiteral("  C"));
+        EXPECT_EQ(table[5 + i].startsWith(u'C'), forms) << i;
+        marked += table[5 + i].startsWith(u'C');
     }
     EXPECT_EQ(marked, 14);
-    EXPECT_TRUE(table[5 + 13].startsWith(QStringLiteral("    0,85")));
-    // The chart shades 0.20 up to halfway between 0.85 and 0.90.
+    EXPECT_TRUE(table[5 + 13].startsWith(QStringLiteral("C   0,85")));
+    // The marks lie in the table's first column, in sight at the window's design size
+    // without scrolling.
+    auto* memo = form->findChild<QPlainTextEdit*>("Memo");
+    EXPECT_EQ(memo->horizontalScrollBar()->value(), 0);
+    EXPECT_LT(memo->fontMetrics().horizontalAdvance(table[5].left(1)), memo->viewport()->width());
+    // The chart shades 0.20 up to halfway between 0.85 and 0.90 and says what the
+    // shading means under the plot.
     ASSERT_EQ(MainChart()->Model().XBands().size(), 1u);
     EXPECT_DOUBLE_EQ(MainChart()->Model().XBands()[0].from, 0.2);
     EXPECT_NEAR(MainChart()->Model().XBands()[0].to, 0.875, 1e-12);
+    EXPECT_EQ(MainChart()->Model().Foot().Text(), QStringList{quorvel::CarbonBandNote()});
+    MainChart()->RepaintNow();
+    const quorvel::ChartLayout& layout = MainChart()->LastLayout();
+    ASSERT_TRUE(layout.foot.drawn);
+    EXPECT_GE(layout.foot.lines[0].x, 0);
+    EXPECT_LE(layout.foot.lines[0].x + layout.foot.lines[0].width, MainChart()->width());
+    EXPECT_GT(layout.foot.box.top, layout.legend.box.bottom);
 
-    // A temperature sweep at ratio 2.5 forms no carbon: footnote, no marks, no band.
+    // A temperature sweep at ratio 2.5 forms no carbon: no marks, no footnote, no band,
+    // no note; so too at ratio 2.4 and 5 atm.
     Choose("RadioGroupAxisX", 1);
-    EXPECT_EQ(Table().back(), Footnote);
-    for (const QString& line : Table())
-        EXPECT_FALSE(line.endsWith(QStringLiteral("  C"))) << line.toStdString();
-    EXPECT_TRUE(MainChart()->Model().XBands().empty());
+    for (const QString& ratio : {QStringLiteral("2,5"), QStringLiteral("2,4")}) {
+        if (ratio != QStringLiteral("2,5")) {
+            Type(Entry("ComboBoxRatio"), ratio);
+            Press(Entry("ComboBoxRatio"), Qt::Key_Return);
+            Type(Entry("ComboBoxPressure"), QStringLiteral("5"));
+            Press(Entry("ComboBoxPressure"), Qt::Key_Return);
+        }
+        EXPECT_EQ(Table().size(), 5 + 26) << ratio.toStdString();
+        for (const QString& line : Table())
+            EXPECT_FALSE(line.startsWith(u'C') || line == Footnote) << line.toStdString();
+        EXPECT_TRUE(MainChart()->Model().XBands().empty());
+        EXPECT_TRUE(MainChart()->Model().Foot().Text().isEmpty());
+    }
 
     // A new window reads the remembered choice; switching it off unmarks at once.
     CloseWindow();
     OpenWithMenus();
     EXPECT_TRUE(MarkItem()->isChecked());
     EXPECT_EQ(Table().back(), Footnote);
+    EXPECT_FALSE(MainChart()->Model().Foot().Text().isEmpty());
     MarkItem()->trigger();
     EXPECT_FALSE(TestSettings().value(quorvel::CarbonOptions::MarkCarbonKey()).toBool());
     EXPECT_EQ(Table().size(), 5 + 77);
     EXPECT_TRUE(MainChart()->Model().XBands().empty());
+    EXPECT_TRUE(MainChart()->Model().Foot().Text().isEmpty());
 }
 
 TEST_F(CarbonOptionsTest, LimitWindowFollowsEveryCycleAndSavesItsTable) {
@@ -152,6 +179,41 @@ TEST_F(CarbonOptionsTest, LimitTableUsesThePointWithAPointLocale) {
     LimitItem()->trigger();
     EXPECT_EQ(form->CarbonLimit()->TableLines()[5],
               QStringLiteral("        300     0.1989       0.1989"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CarbonOptionsTest, LimitWindowKeepsAChartWithItsWholeTitle) {
+    OpenWithMenus();
+    LimitItem()->trigger();
+    quorvel::CarbonLimitWindow* window = form->CarbonLimit();
+    ASSERT_NE(window, nullptr);
+    window->resize(200, 120);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), window->minimumSize());
+    EXPECT_GT(window->minimumWidth(), window->Memo()->width());
+    quorvel::TChart* chart = window->Chart();
+    chart->RepaintNow();
+    const quorvel::ChartLayout& layout = chart->LastLayout();
+    ASSERT_TRUE(layout.title.drawn);
+    for (const quorvel::PlacedText& line : layout.title.lines) {
+        EXPECT_GE(line.x, 0) << line.text.toStdString();
+        EXPECT_LE(line.x + line.width, chart->width()) << line.text.toStdString();
+    }
+    for (const quorvel::TChartAxisId id :
+         {quorvel::TChartAxisId::Left, quorvel::TChartAxisId::Bottom}) {
+        const quorvel::AxisLayout& axis = layout.Axis(id);
+        ASSERT_TRUE(axis.titleDrawn);
+        // The turned left title reads upwards from its bottom end (x, y).
+        const int along = id == quorvel::TChartAxisId::Left ? axis.title.y : axis.title.x;
+        const int length = id == quorvel::TChartAxisId::Left ? chart->height() : chart->width();
+        EXPECT_GE(id == quorvel::TChartAxisId::Left ? along - axis.title.width : along, 0);
+        EXPECT_LE(id == quorvel::TChartAxisId::Left ? along : along + axis.title.width, length);
+    }
+    EXPECT_GT(layout.plotRect.right - layout.plotRect.left, 120);
+    EXPECT_GT(layout.plotRect.bottom - layout.plotRect.top, 100);
 }
 
 } // namespace

@@ -188,31 +188,56 @@ TEST_F(MainFormTest, ACycleKeepsTheFocusAndBothScrollPositionsOfTheTable) {
     horizontal->setValue(40);
     vertical->setValue(30);
 
-    Choose("RadioGroupAxisY", 1);
+    // A cycle of the same sweep and view keeps the table's columns, and the place in it.
+    Type(Entry("ComboBoxTemperature"), QStringLiteral("900"));
+    Press(Entry("ComboBoxTemperature"), Qt::Key_Return);
+    memo->setFocus();
     EXPECT_EQ(form->CycleCount(), 2);
     EXPECT_EQ(QApplication::focusWidget(), memo);
     EXPECT_EQ(horizontal->value(), 40);
     EXPECT_EQ(vertical->value(), 30);
 
+    // Another view or swept parameter brings other columns: the table starts at the
+    // left, where the swept value stands, and keeps its line and the focus.
+    for (const auto& [group, item] : {std::pair{"RadioGroupAxisY", 1},
+                                      {"RadioGroupAxisX", 1},
+                                      {"RadioGroupAxisY", 2},
+                                      {"RadioGroupAxisX", 0}}) {
+        horizontal->setValue(40);
+        vertical->setValue(10);
+        const int cycles = form->CycleCount();
+        Choose(group, item);
+        ASSERT_EQ(form->CycleCount(), cycles + 1);
+        EXPECT_EQ(QApplication::focusWidget(), memo) << group << item;
+        EXPECT_EQ(horizontal->value(), 0) << group << item;
+        EXPECT_EQ(memo->textCursor().positionInBlock(), 0) << group << item;
+        EXPECT_EQ(vertical->value(), 10) << group << item;
+    }
+
     // The arrow keys then still act on the table, not on a radio group.
     QTest::keyClick(memo, Qt::Key_Down);
     EXPECT_EQ(Group("RadioGroupAxisX")->ItemIndex(), 0);
-    EXPECT_EQ(Group("RadioGroupAxisY")->ItemIndex(), 1);
+    EXPECT_EQ(Group("RadioGroupAxisY")->ItemIndex(), 2);
 }
 
 TEST_F(MainFormTest, TabFollowsTheWindowsTabOrderFromTheFirstPress) {
     Open();
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     QList<QWidget*> visited;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.append(QApplication::focusWidget());
     }
     auto* memo = form->findChild<QPlainTextEdit*>("Memo");
-    const QList<QWidget*> expected = {
-        Group("RadioGroupAxisY")->Button(0), Group("RadioGroupAxisX")->Button(0),
-        Entry("ComboBoxTemperature"), Entry("ComboBoxPressure"), memo};
-    for (int i = 0; i < 5; ++i) {
+    auto* chart = form->findChild<QWidget*>("Chart");
+    const QList<QWidget*> expected = {Group("RadioGroupAxisY")->Button(0),
+                                      Group("RadioGroupAxisX")->Button(0),
+                                      Entry("ComboBoxTemperature"),
+                                      Entry("ComboBoxPressure"),
+                                      memo,
+                                      chart,
+                                      Group("RadioGroupAxisY")->Button(0)};
+    for (int i = 0; i < 7; ++i) {
         SCOPED_TRACE(i);
         QWidget* widget = visited[i];
         // An entry's focus lands on its text field.

@@ -73,9 +73,45 @@ TEST_F(MainFormTest, LayoutFollowsTheClientSizeAndTitleBarDoubleClicksAreSwallow
     EXPECT_EQ(geometry("Panel"), QRect(0, 405, 800, 94));
     EXPECT_EQ(geometry("RadioGroupAxisY"), QRect(310, 1, 246, 92));
     EXPECT_EQ(geometry("RadioGroupAxisX"), QRect(556, 1, 246, 92));
-    form->resize(750, 100 + frameHeight);
+    // No smaller than the minimum, at which every control is whole and usable and the
+    // chart's parts stand apart.
+    for (const QSize asked : {QSize(750, 100), QSize(400, 250), QSize(120, 90)}) {
+        form->resize(asked.width(), asked.height() + frameHeight);
+        QApplication::processEvents();
+        EXPECT_EQ(client->size(), QSize(std::max(asked.width(), form->MinimumClientWidth),
+                                        std::max(asked.height(), form->MinimumClientHeight)));
+    }
+    form->resize(form->MinimumClientWidth, form->MinimumClientHeight + frameHeight);
     QApplication::processEvents();
-    EXPECT_EQ(geometry("Chart").height(), 0); // clamped, not negative
+    ASSERT_EQ(client->size(), QSize(form->MinimumClientWidth, form->MinimumClientHeight));
+    const QRect panel = geometry("Panel");
+    for (const char* name : {"RadioGroupAxisY", "RadioGroupAxisX"}) {
+        quorvel::RadioGroup* group = Group(name);
+        for (int i = 0; i < 3; ++i) {
+            const QAbstractButton* button = group->Button(i);
+            const QRect inPanel(button->mapTo(form->findChild<QWidget*>("Panel"), QPoint(0, 0)),
+                                button->sizeHint());
+            EXPECT_TRUE(QRect(QPoint(0, 0), panel.size()).contains(inPanel)) << name << i;
+            EXPECT_GE(group->width(), button->sizeHint().width()) << name << i;
+        }
+    }
+    for (const char* name : {"ComboBoxRatio", "ComboBoxTemperature", "ComboBoxPressure"}) {
+        EXPECT_LE(Entry(name)->geometry().right(), Group("RadioGroupAxisY")->geometry().left());
+    }
+    auto* chart = form->findChild<quorvel::TChart*>("Chart");
+    chart->RepaintNow();
+    const quorvel::ChartLayout& layout = chart->LastLayout();
+    for (const quorvel::PlacedText& line : layout.title.lines) {
+        EXPECT_GE(line.x, 0);
+        EXPECT_LE(line.x + line.width, chart->width());
+    }
+    EXPECT_LE(layout.title.box.bottom, layout.plotRect.top);
+    EXPECT_GT(layout.plotRect.right - layout.plotRect.left, 200);
+    EXPECT_GT(layout.plotRect.bottom - layout.plotRect.top, 80);
+    EXPECT_GT(layout.legend.box.top,
+              layout.Axis(quorvel::TChartAxisId::Bottom).title.y); // below the axis title
+    EXPECT_GE(layout.legend.box.left, 0);
+    EXPECT_LE(layout.legend.box.right, chart->width());
 
     QMouseEvent doubleClick(QEvent::NonClientAreaMouseButtonDblClick, QPointF(10, -5),
                             QPointF(10, -5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
