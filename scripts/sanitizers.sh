@@ -17,6 +17,9 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-third-party.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
+source scripts/setup.sh
+quorvel_ensure_runtime_dir
+trap quorvel_remove_runtime_dir EXIT
 for tests in tests/engine/quorvel_engine_tests tests/report/quorvel_report_tests \
              tests/cli/quorvel_sweep_tests; do
     echo "== $tests under the sanitizers"

@@ -68,8 +68,9 @@ pid=$!
 
 x_tool() { LC_ALL=C.UTF-8 "$@"; }
 
+# A sanitized build starts several times slower than a normal one.
 window=""
-for _ in $(seq 150); do
+for _ in $(seq 300); do
     # The window's line in the tree: id "title": (class) widthxheight+x+y ...
     window=$(x_tool xwininfo -root -tree | grep -F "\"$title\"" | awk '{print $1}' | head -n 1 || true)
     [ -n "$window" ] && break
