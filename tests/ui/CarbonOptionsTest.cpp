@@ -98,6 +98,17 @@ TEST_F(CarbonOptionsTest, MarkingMarksExactlyThePointsWithActivityAboveOneAndIsR
     EXPECT_GE(layout.foot.lines[0].x, 0);
     EXPECT_LE(layout.foot.lines[0].x + layout.foot.lines[0].width, MainChart()->width());
     EXPECT_GT(layout.foot.box.top, layout.legend.box.bottom);
+    // The window shows the band as its pictures do, the grid's dots on it too.
+    const QImage shown = MainChart()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, MainChart()->Picture().convertToFormat(QImage::Format_RGB32));
+    ASSERT_EQ(layout.xBands.size(), 1u);
+    const quorvel::ChartRect band = layout.xBands[0];
+    const std::vector<int>& rows = layout.Axis(quorvel::TChartAxisId::Left).ticks;
+    ASSERT_GT(rows.size(), 3u);
+    int dots = 0;
+    for (int x = band.left; x <= band.right; ++x)
+        dots += shown.pixel(x, rows[2]) == QColor(Qt::black).rgb();
+    EXPECT_GE(dots, (band.right - band.left) / 2 - 4);
 
     // A temperature sweep at ratio 2.5 forms no carbon: no marks, no footnote, no band,
     // no note; so too at ratio 2.4 and 5 atm.
