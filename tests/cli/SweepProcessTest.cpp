@@ -254,9 +254,11 @@ TEST(SweepProgram, BadCommandLinesExitWithStatus2AndOneLine) {
 TEST(SweepProgram, HelpNamesEveryOption) {
     const SweepRun help = Sweep({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* option : {"--sweep", "--view", "--ratio", "--temperature", "--pressure",
-                               "--feed", "--decimal-separator", "--format", "--output", "--chart",
-                               "--size", "--carbon-limit", "--help"})
+    for (const char* option :
+         {"--sweep", "--view", "--ratio", "--temperature", "--pressure", "--feed",
+          "--decimal-separator", "--format", "--output", "--chart", "--size", "--carbon-limit",
+          "--feed-temperature", "--steam-temperature", "--approach-reforming", "--approach-shift",
+          "--approach-from", "--help"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
 }
 
