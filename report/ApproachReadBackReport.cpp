@@ -26,15 +26,15 @@ QString TemperatureText(EquilibriumTemperatureFound found, double celsius, const
                         const char16_t* constant, QChar separator) {
     const QString low = FormatGeneral(ReadBackLowestCelsius, separator);
     const QString high = FormatGeneral(ReadBackHighestCelsius, separator);
+    // The constant equals its quotient nowhere in the range: say on which side it would.
+    const QString reason =
+        QString::fromUtf16(u" (%1 = %2 ни при одной температуре %3..%4 град. С)")
+            .arg(QString::fromUtf16(constant), QString::fromUtf16(quotient), low, high);
     switch (found) {
     case EquilibriumTemperatureFound::BelowRange:
-        return QString::fromUtf16(u"ниже %1 град. С: %2 не достигает %3 ни при одной температуре "
-                                  u"%1..%4 град. С")
-            .arg(low, QString::fromUtf16(constant), QString::fromUtf16(quotient), high);
+        return QString::fromUtf16(u"ниже %1 град. С").arg(low) + reason;
     case EquilibriumTemperatureFound::AboveRange:
-        return QString::fromUtf16(u"выше %4 град. С: %2 не достигает %3 ни при одной температуре "
-                                  u"%1..%4 град. С")
-            .arg(low, QString::fromUtf16(constant), QString::fromUtf16(quotient), high);
+        return QString::fromUtf16(u"выше %1 град. С").arg(high) + reason;
     case EquilibriumTemperatureFound::InRange:
         break;
     }

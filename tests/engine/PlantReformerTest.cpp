@@ -169,5 +169,24 @@ TEST(PlantReformer, AnAnalysisThatContradictsTheFeedHasNoWater) {
     EXPECT_LT(back.water, 0);
 }
 
+// A gas far from equilibrium: each temperature found on its own side of the search range.
+TEST(PlantReformer, EquilibriumTemperaturesOutsideTheSearchRangeSaySide) {
+    auto engine = DefaultEngine();
+    engine->InputRatio = 2;
+    engine->InputTemperature = 700;
+    // Almost no CO: the shift quotient exceeds K2 even at 200 C.
+    const ApproachReadBack cold = ReadBackApproach(*engine, {40, 0.01, 10, 49.99, 0});
+    ASSERT_TRUE(cold.waterPositive);
+    EXPECT_EQ(cold.shiftFound, EquilibriumTemperatureFound::BelowRange);
+    EXPECT_EQ(cold.reformingFound, EquilibriumTemperatureFound::InRange);
+    EXPECT_NEAR(cold.reformingCelsius, 493.29, 0.005);
+    // Almost no methane: the reforming quotient exceeds K1 even at 1500 C.
+    const ApproachReadBack hot = ReadBackApproach(*engine, {0.0001, 20, 5, 74.9999, 0});
+    ASSERT_TRUE(hot.waterPositive);
+    EXPECT_EQ(hot.reformingFound, EquilibriumTemperatureFound::AboveRange);
+    EXPECT_GT(hot.Qp1, testing::ReformingConstant(1500 + 273));
+    EXPECT_LT(cold.Qp1, testing::ReformingConstant(700 + 273));
+}
+
 } // namespace
 } // namespace quorvel
