@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/NumberArgument.h"
+#include "cli/PlantOptions.h"
 #include "report/SweepCaptions.h"
 
 namespace quorvel {
@@ -170,6 +171,11 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
              return {};
          }},
         {"--size", ReadSize},
+        {"--feed-temperature", ReadFeedTemperature},
+        {"--steam-temperature", ReadSteamTemperature},
+        {"--approach-reforming", ReadApproachReforming},
+        {"--approach-shift", ReadApproachShift},
+        {"--approach-from", ReadApproachFrom},
         {"--batch",
          [](std::string_view v, SweepOptions& o) -> std::string {
              if (v.empty())
@@ -246,6 +252,8 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
         result.error = "параметр " + sweepOnlyOption +
                        " не действует вместе с --carbon-limit: таблица минимального "
                        "соотношения пар/метан строится для температур 300..980 град. С";
+    else if (!result.options.help && result.error.empty())
+        result.error = PlantOptionsConflict(result.options, arguments);
     return result;
 }
 

@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/ApproachReadBack.h"
+#include "engine/ApproachToEquilibrium.h"
 #include "engine/ConstantsSource.h"
+#include "engine/InletEnthalpy.h"
 #include "engine/SweepKinds.h"
 
 namespace quorvel {
@@ -33,6 +36,11 @@ struct SweepOptions {
     std::optional<std::string> chartFile;
     int chartWidth = 438; // the chart's size in the window at its design size
     int chartHeight = 269;
+    // Inlet temperatures of the heat duty and the approach to equilibrium of the sweep.
+    InletTemperatures inlet{};
+    ApproachToEquilibrium approach{};
+    // Read the approach back from this measured dry gas instead of sweeping.
+    std::optional<MeasuredDryGas> approachFrom;
     // Print the minimum steam ratio table (300..980 C) instead of a sweep.
     bool carbonLimit = false;
     // Run every case of this CSV file ("-": standard input) and write one CSV.

@@ -12,6 +12,7 @@
 #include "QuorvelVersion.h"
 #include "cli/BatchCommand.h"
 #include "cli/HelpText.h"
+#include "cli/PlantOptions.h"
 #include "cli/QuietPlatformWarnings.h"
 #include "cli/SameTarget.h"
 #include "cli/SweepCommand.h"
@@ -74,6 +75,13 @@ int main(int argc, char** argv) {
                                                      "файл «%1»: рисунок затёр бы таблицу")
                                           .arg(QString::fromLocal8Bit(options.chartFile->c_str())));
         return quorvel::ExitBadInput;
+    }
+
+    if (options.approachFrom) {
+        const QCoreApplication app(argc, argv);
+        const QString point = QLocale::system().decimalPoint();
+        return quorvel::RunApproachReadBackCommand(
+            options, point.isEmpty() ? QLatin1Char('.') : point.at(0), stdout, stderr);
     }
 
     const auto app = MakeApplication(argc, argv, parsed.options.chartFile.has_value());

@@ -13,6 +13,7 @@
 // are in question. README.md, "How a point is solved", says the same.
 #pragma once
 
+#include "ApproachToEquilibrium.h"
 #include "CarbonSeries.h"
 #include "ConstantsSource.h"
 #include "FloatingPointError.h"
@@ -61,6 +62,12 @@ struct Engine {
     // Conversion, hydrogen yield, steam-to-carbon ratio and heat duty of every stored
     // point, filled beside resultSeries by every run.
     ReformerFigures figures{};
+    // The inlet temperatures of the feed gas and the steam that the heat duty counts
+    // from; neither given: the isothermal heat of reaction at each point.
+    InletTemperatures inlet{};
+    // How far each reaction stops short of its equilibrium: ComputeConstants evaluates
+    // K1 at T - Reforming and K2 at T + Shift. Zero: the equilibrium itself.
+    ApproachToEquilibrium approach{};
     // physicalRoot[i]: point i has a composition with every amount positive. Where it is
     // false no such composition exists; the point's arrays hold the solver's answer,
     // which means nothing and is never shown.

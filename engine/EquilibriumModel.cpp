@@ -8,15 +8,18 @@
 namespace quorvel {
 
 void ComputeConstants(Engine& engine, double T) {
+    // An approach to equilibrium evaluates reforming at T - dT1 and the shift at T + dT2;
+    // a zero approach leaves both at T exactly.
+    const double T1 = T - engine.approach.Reforming;
+    const double T2 = T + engine.approach.Shift;
     if (engine.constants == ConstantsSource::Standard) {
         // The species data want kelvin = Celsius + 273.15; T was formed with 273.
-        const ReformingConstants k = StandardReformingConstants(T - SweepSettings::CelsiusToKelvin);
-        engine.processConditions.K1 = k.K1;
-        engine.processConditions.K2 = k.K2;
+        engine.processConditions.K1 = StandardReformingK1(T1 - SweepSettings::CelsiusToKelvin);
+        engine.processConditions.K2 = StandardShiftK2(T2 - SweepSettings::CelsiusToKelvin);
         return;
     }
-    engine.processConditions.K1 = std::exp(-26448.20607 / T + 29.62541);
-    engine.processConditions.K2 = std::exp(4568.56322 / T - 4.29696);
+    engine.processConditions.K1 = std::exp(-26448.20607 / T1 + 29.62541);
+    engine.processConditions.K2 = std::exp(4568.56322 / T2 - 4.29696);
 }
 
 void EvaluateResiduals(const Engine& engine, int mode, double* residuals, const double* unknowns,

@@ -8,18 +8,13 @@ namespace quorvel {
 
 namespace {
 
-// The species of the feed's nine components, in FeedComposition order.
-constexpr Species FeedSpecies[FeedComponentCount] = {Species::CH4,   Species::C2H6, Species::C3H8,
-                                                     Species::C4H10, Species::N2,   Species::CO,
-                                                     Species::CO2,   Species::H2,   Species::H2O};
-
 constexpr double JoulesPerKilojoule = 1000;
-constexpr double FractionPerPercent = 0.01;
 
 } // namespace
 
 PointFigures ComputePointFigures(const FeedComposition& feed, const FeedTotals& totals,
-                                 double ratio, double celsius, double x, double y) {
+                                 double ratio, double celsius, double x, double y,
+                                 const InletTemperatures& inlet) {
     const double T = celsius + StandardKelvinOffset;
     const double hCH4 = EnthalpyJPerMol(Species::CH4, T);
     const double hCO = EnthalpyJPerMol(Species::CO, T);
@@ -32,11 +27,8 @@ PointFigures ComputePointFigures(const FeedComposition& feed, const FeedTotals& 
     const double hydrogen = 3 * x + f.H2 + 4 * y;
     const double product = (f.C - x - y) * hCH4 + (f.CO + x) * hCO + (f.CO2 + y) * hCO2 +
                            hydrogen * hH2 + f.N2 * hN2 + (ratio + f.H2O - x - 2 * y) * hH2O;
-    double feedGas = 0;
-    for (int i = 0; i < FeedComponentCount; ++i) {
-        feedGas += feed[i] * FractionPerPercent * EnthalpyJPerMol(FeedSpecies[i], T);
-    }
-    const double steam = ratio * hH2O;
+    const double feedGas = FeedGasEnthalpyJPerMol(feed, FeedInletKelvin(inlet, T));
+    const double steam = ratio * EnthalpyJPerMol(Species::H2O, SteamInletKelvin(inlet, T));
 
     PointFigures figures{};
     figures.HeatDuty = (product - feedGas - steam) / JoulesPerKilojoule;

@@ -4,6 +4,7 @@
 // point: methane conversion, hydrogen yield, steam-to-carbon ratio and heat duty.
 // Enthalpies come from the NASA Glenn species data (engine/Thermochemistry.h) in every run.
 
+#include "engine/InletEnthalpy.h"
 #include "engine/ProcessData.h"
 
 namespace quorvel {
@@ -27,10 +28,12 @@ struct PointFigures {
 
 // The figures of the product with extents x (CO formed) and y (CO2 formed) from the feed
 // and ratio mol of added steam per mol of feed gas, all at celsius + 273.15 K. The heat
-// duty is the enthalpy of the product (CH4, CO, CO2, H2, N2, H2O) less that of the
-// feed gas (its nine components) and of the added steam. Raises no floating-point
-// fault for C = 0: those figures are NaN.
+// duty is the enthalpy of the product (CH4, CO, CO2, H2, N2, H2O) at that temperature
+// less that of the feed gas (its nine components) and of the added steam, each at its
+// inlet temperature (the point's own where not given). Raises no floating-point fault
+// for C = 0: those figures are NaN.
 PointFigures ComputePointFigures(const FeedComposition& feed, const FeedTotals& totals,
-                                 double ratio, double celsius, double x, double y);
+                                 double ratio, double celsius, double x, double y,
+                                 const InletTemperatures& inlet = {});
 
 } // namespace quorvel

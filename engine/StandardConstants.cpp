@@ -5,9 +5,16 @@
 namespace quorvel {
 
 ReformingConstants StandardReformingConstants(double celsius) {
-    const double T = celsius + StandardKelvinOffset;
-    return {EquilibriumConstantBar(SteamReforming, T) / (BarPerAtm * BarPerAtm),
-            EquilibriumConstantBar(WaterGasShift, T)};
+    return {StandardReformingK1(celsius), StandardShiftK2(celsius)};
+}
+
+double StandardReformingK1(double celsius) {
+    return EquilibriumConstantBar(SteamReforming, celsius + StandardKelvinOffset) /
+           (BarPerAtm * BarPerAtm);
+}
+
+double StandardShiftK2(double celsius) {
+    return EquilibriumConstantBar(WaterGasShift, celsius + StandardKelvinOffset);
 }
 
 } // namespace quorvel

@@ -15,4 +15,9 @@ struct ReformingConstants {
 // At the temperature celsius, taken as celsius + 273.15 K.
 ReformingConstants StandardReformingConstants(double celsius);
 
+// Each constant alone, for an approach to equilibrium that evaluates them at different
+// temperatures; the same values as the members above.
+double StandardReformingK1(double celsius);
+double StandardShiftK2(double celsius);
+
 } // namespace quorvel

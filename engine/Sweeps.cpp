@@ -29,8 +29,9 @@ void StoreFigures(Engine& engine, int i, const double* amounts) {
     const double x = amounts[CarbonMonoxide] - engine.feedTotals.CO;
     const double y = amounts[CarbonDioxide] - engine.feedTotals.CO2;
     const ProcessConditions& pc = engine.processConditions;
-    PointFigures point = ComputePointFigures(engine.feedComposition, engine.feedTotals, pc.Ratio,
-                                             pc.Temperature - SweepSettings::CelsiusToKelvin, x, y);
+    PointFigures point =
+        ComputePointFigures(engine.feedComposition, engine.feedTotals, pc.Ratio,
+                            pc.Temperature - SweepSettings::CelsiusToKelvin, x, y, engine.inlet);
     if (FloatingPointFaultPending()) {
         ClearFloatingPointFaults();
         for (double* figure :

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include "report/ApproachHeader.h"
 #include "report/ConstantsHeader.h"
 #include "report/CsvLines.h"
 #include "report/NumberFormat.h"
@@ -49,6 +50,8 @@ QStringList CsvExportLines(const Engine& engine, SweptParameter XAxisMode, Resul
     // The same line as in the table when the constants come from the standard data.
     if (const QString constants = ConstantsHeaderLine(engine.constants); !constants.isEmpty())
         lines << Comment(constants);
+    if (const QString approach = ApproachHeaderLine(engine.approach, Point); !approach.isEmpty())
+        lines << Comment(approach);
     lines << Comment(QStringLiteral("Исходный газ, % об.:"));
     for (int i = 0; i < FeedComponentCount; ++i)
         lines << Comment(QString::fromUtf16(FeedNames[i]) + QStringLiteral(": ") +

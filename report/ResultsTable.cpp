@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "report/ApproachHeader.h"
 #include "report/ConstantsHeader.h"
 #include "report/NumberFormat.h"
 #include "report/SweepCaptions.h"
@@ -74,6 +75,8 @@ QStringList ResultsTableLines(const Engine& engine, SweptParameter XAxisMode, Re
                      FormatGeneral(fixedValues[i], decimalSeparator);
     if (engine.constants != ConstantsSource::Seed)
         lines << ConstantsHeaderLine(engine.constants);
+    if (!ApproachIsZero(engine.approach))
+        lines << ApproachHeaderLine(engine.approach, decimalSeparator);
     lines << QString() << QString::fromUtf8(view.tableTitle)
           << QString::fromUtf8(CaptionsOf(XAxisMode).columnHeading) +
                  QString::fromUtf8(view.tableHeading);

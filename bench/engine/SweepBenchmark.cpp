@@ -20,9 +20,14 @@ std::unique_ptr<quorvel::Engine> DefaultEngine() {
 }
 
 void RunMode(benchmark::State& state, int XAxisMode,
-             quorvel::ConstantsSource constants = quorvel::ConstantsSource::Seed) {
+             quorvel::ConstantsSource constants = quorvel::ConstantsSource::Seed,
+             bool plant = false) {
     auto engine = DefaultEngine();
     engine->constants = constants;
+    if (plant) {
+        engine->inlet = {true, 520, true, 400};
+        engine->approach = {15, 5};
+    }
     for (auto _ : state) {
         quorvel::RunSweep(*engine, quorvel::AllSweptParameters[XAxisMode],
                           quorvel::ResultView::Dry);
@@ -38,6 +43,15 @@ BENCHMARK_CAPTURE(RunMode, sweep_temperature, 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RunMode, sweep_pressure, 2)->Unit(benchmark::kMicrosecond);
 // The default ratio sweep on the standard thermodynamic data, to compare with sweep_ratio.
 BENCHMARK_CAPTURE(RunMode, sweep_ratio_standard_data, 0, quorvel::ConstantsSource::Standard)
+    ->Unit(benchmark::kMicrosecond);
+// The temperature sweep (new constants at every point) from inlet temperatures with an
+// approach to equilibrium, to compare with sweep_temperature on the same data.
+BENCHMARK_CAPTURE(RunMode, sweep_temperature_approach, 1, quorvel::ConstantsSource::Seed, true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunMode, sweep_temperature_standard_data, 1, quorvel::ConstantsSource::Standard)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunMode, sweep_temperature_standard_data_approach, 1,
+                  quorvel::ConstantsSource::Standard, true)
     ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

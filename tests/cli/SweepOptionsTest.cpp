@@ -105,6 +105,19 @@ TEST(SweepOptions, RefusesBadCommandLinesWithOneLineSayingWhy) {
         {{"--chart", "c.png", "--size", "10x10"}, "10x10"},
         {{"--chart", "c.png", "--size", "438*269"}, "438*269"},
         {{"--size", "800x600"}, "--chart"},
+        {{"--feed-temperature", "1000.5"}, "0..1000"},
+        {{"--steam-temperature", "-1"}, "0..1000"},
+        {{"--approach-reforming", "200.01"}, "-200..200"},
+        {{"--approach-shift", "5K"}, "«5K»"},
+        {{"--approach-from", "CH4=4,CO=10,CO2=8"}, "нет H2"},
+        {{"--approach-from", "CH4=4,CO=10,CO2=8,H2=70,N2=7.4"}, "99.4"},
+        {{"--approach-from", "CH4=4,CO=10,CO2=8,H2=79"}, "101"},
+        {{"--approach-from", "CH4=4,CO=10,CO2=8,H2=70,Ar=8"}, "«Ar=8»"},
+        {{"--approach-from", "CH4=4,CO=10,CO=8,H2=78"}, "CO указан дважды"},
+        {{"--approach-from", "CH4=0,CO=10,CO2=10,H2=80"}, "CH4 = 0"},
+        {{"--approach-from", "CH4=4,CO=10,CO2=8,H2=7o"}, "«7o»"},
+        {{"--approach-from", "CH4=4,CO=10,CO2=8,H2=78", "--sweep", "ratio"}, "--sweep"},
+        {{"--carbon-limit", "--approach-shift", "5"}, "--approach-shift"},
     };
     for (const Case& c : cases) {
         const ParsedOptions parsed = ParseSweepOptions(c.arguments);

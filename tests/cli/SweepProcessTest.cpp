@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -253,9 +254,11 @@ TEST(SweepProgram, BadCommandLinesExitWithStatus2AndOneLine) {
 TEST(SweepProgram, HelpNamesEveryOption) {
     const SweepRun help = Sweep({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* option : {"--sweep", "--view", "--ratio", "--temperature", "--pressure",
-                               "--feed", "--decimal-separator", "--format", "--output", "--chart",
-                               "--size", "--carbon-limit", "--help"})
+    for (const char* option :
+         {"--sweep", "--view", "--ratio", "--temperature", "--pressure", "--feed",
+          "--decimal-separator", "--format", "--output", "--chart", "--size", "--carbon-limit",
+          "--feed-temperature", "--steam-temperature", "--approach-reforming", "--approach-shift",
+          "--approach-from", "--help"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
 }
 
@@ -298,6 +301,89 @@ TEST(SweepProgram, StandardConstantsAddOneHeaderLineAndChangeTheResults) {
     const SweepRun bad = Sweep({"--constants", "nasa"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("seed или standard"))) << bad.err.toStdString();
+}
+
+// The columns of a CSV row, by the header's names.
+QMap<QString, QString> CsvRow(const QStringList& lines, int row) {
+    const QStringList names = lines[0].split(',');
+    const QStringList values = lines[row].split(',');
+    QMap<QString, QString> fields;
+    for (qsizetype k = 0; k < names.size() && k < values.size(); ++k)
+        fields[names[k]] = values[k];
+    return fields;
+}
+
+TEST(SweepProgram, ApproachAddsItsHeaderLineAndReadsBackFromTheProductGas) {
+    for (const char* constants : {"seed", "standard"}) {
+        const QStringList common = {"--sweep",    "temperature", "--ratio",     "3",
+                                    "--pressure", "24.673",      "--constants", constants};
+        const SweepRun plain = Sweep(common);
+        ASSERT_EQ(plain.exitCode, 0);
+        EXPECT_EQ(
+            Sweep(common + QStringList{"--approach-reforming", "0", "--approach-shift", "0"}).out,
+            plain.out);
+        const SweepRun table =
+            Sweep(common + QStringList{"--approach-reforming", "15", "--approach-shift", "5"});
+        const QStringList lines = table.outLines();
+        const int header = QLatin1String(constants) == "seed" ? 2 : 3;
+        ASSERT_EQ(lines.size(), plain.outLines().size() + 1);
+        EXPECT_EQ(lines[header], QStringLiteral("Приближение к равновесию: конверсия метана 15 "
+                                                "K, конверсия CO 5 K"));
+        EXPECT_EQ(lines[header + 1], QString());
+        EXPECT_NE(lines.mid(header + 4), plain.outLines().mid(header + 3));
+
+        // The 880 C point (row 14) read back at 880 C: the approaches of the run.
+        const SweepRun csv =
+            Sweep(common + QStringList{"--approach-reforming", "15", "--approach-shift", "5",
+                                       "--format", "csv"});
+        const QMap<QString, QString> point = CsvRow(csv.outLines(), 14);
+        ASSERT_EQ(point["temperature_C"], "880");
+        const QString analysis = "CH4=" + QString::number(100 * ToDouble(point["CH4"]), 'g', 17) +
+                                 ",CO=" + QString::number(100 * ToDouble(point["CO"]), 'g', 17) +
+                                 ",CO2=" + QString::number(100 * ToDouble(point["CO2"]), 'g', 17) +
+                                 ",H2=" + QString::number(100 * ToDouble(point["H2"]), 'g', 17);
+        const SweepRun back =
+            Sweep({"--approach-from", analysis, "--ratio", "3", "--temperature", "880",
+                   "--pressure", "24.673", "--constants", constants, "--format", "csv"});
+        ASSERT_EQ(back.exitCode, 0) << back.err.toStdString();
+        ASSERT_EQ(back.outLines().size(), 2);
+        const QMap<QString, QString> result = CsvRow(back.outLines(), 1);
+        EXPECT_NEAR(ToDouble(result["approach_reforming_k"]), 15, 1e-6);
+        EXPECT_NEAR(ToDouble(result["approach_shift_k"]), 5, 1e-6);
+        EXPECT_NEAR(ToDouble(result["equilibrium_temperature_reforming_c"]), 865, 1e-6);
+        EXPECT_NEAR(ToDouble(result["equilibrium_temperature_shift_c"]), 885, 1e-6);
+        EXPECT_NEAR(ToDouble(result["hydrogen_balance_percent"]), 100, 1e-9);
+        EXPECT_NEAR(ToDouble(result["carbon_activity"]),
+                    std::max(ToDouble(point["carbon_activity_cracking"]),
+                             ToDouble(point["carbon_activity_boudouard"])),
+                    1e-9);
+    }
+    // An analysis that needs more oxygen than the feed and steam bring: refused, nothing
+    // printed.
+    const SweepRun contradicting =
+        Sweep({"--approach-from", "CH4=1,CO=1,CO2=30,H2=68", "--ratio", "0.2"});
+    EXPECT_EQ(contradicting.exitCode, 2);
+    EXPECT_EQ(contradicting.out, QString());
+    EXPECT_TRUE(contradicting.err.contains(QStringLiteral("противоречит")))
+        << contradicting.err.toStdString();
+}
+
+TEST(SweepProgram, InletTemperaturesChangeOnlyTheHeatDuty) {
+    const QStringList common = {"--format", "csv", "--feed", "91.5,2.75,2.5,1.25,0.5,1.5,0,0,0"};
+    const QStringList isothermal = Sweep(common).outLines();
+    const QStringList inlet =
+        Sweep(common + QStringList{"--feed-temperature", "400", "--steam-temperature", "650"})
+            .outLines();
+    ASSERT_EQ(inlet.size(), isothermal.size());
+    for (int row = 1; row < inlet.size(); ++row) {
+        QMap<QString, QString> a = CsvRow(isothermal, row);
+        QMap<QString, QString> b = CsvRow(inlet, row);
+        // Colder inlets: more heat to supply at every point of the 860 C sweep.
+        EXPECT_GT(ToDouble(b["heat_duty_kj_per_mol"]), ToDouble(a["heat_duty_kj_per_mol"]) + 10);
+        a.remove("heat_duty_kj_per_mol");
+        b.remove("heat_duty_kj_per_mol");
+        EXPECT_EQ(a, b) << row;
+    }
 }
 
 TEST(SweepProgram, CarbonLimitPrintsTheMinimumRatioTableAndItsCurve) {
