@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 
 #include "chartview/CarbonLimitChartView.h"
@@ -14,6 +15,7 @@
 #include "report/CarbonLimitReport.h"
 #include "report/CsvLines.h"
 #include "report/NumberFormat.h"
+#include "report/OutputFile.h"
 #include "report/ResultsTable.h"
 #include "report/TableFile.h"
 
@@ -64,6 +66,12 @@ bool PrintLines(const QStringList& lines, std::FILE* out) {
             return false;
     }
     return std::fflush(out) == 0 && !std::ferror(out);
+}
+
+bool StandardOutputFailed(int error, QString* message) {
+    *message = QStringLiteral("не удалось вывести результат в стандартный вывод: %1")
+                   .arg(FileErrorReason(error));
+    return false;
 }
 
 bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
@@ -122,7 +130,9 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
             return ExitFailure;
         }
     } else if (!PrintLines(lines, out)) {
-        PrintMessage(err, QStringLiteral("не удалось вывести результат в стандартный вывод"));
+        QString message;
+        StandardOutputFailed(errno, &message);
+        PrintMessage(err, message);
         return ExitFailure;
     }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/NumberArgument.h"
+#include "cli/ShownValue.h"
 #include "report/SweepCaptions.h"
 
 namespace quorvel {
@@ -45,9 +46,9 @@ template <class Kind, std::size_t Count> std::string WordList(const Kind (&kinds
 
 std::string NumberError(const std::string& option, std::string_view text, NumberStatus status) {
     if (status == NumberStatus::OutOfRange)
-        return "значение «" + std::string(text) + "» параметра " + option +
+        return "значение «" + ShownValue(text) + "» параметра " + option +
                " выходит за пределы чисел двойной точности";
-    return "значение «" + std::string(text) + "» параметра " + option +
+    return "значение «" + ShownValue(text) + "» параметра " + option +
            " не является числом (дробную часть отделяйте точкой: 2.5)";
 }
 
@@ -85,7 +86,7 @@ std::string ReadSize(std::string_view text, SweepOptions& options) {
     if (!size || !fits(size->width) || !fits(size->height))
         return "параметр --size ждёт размер вида ШИРИНАxВЫСОТА в пикселях, каждая сторона от " +
                std::to_string(SmallestPictureSide) + " до " + std::to_string(LargestPictureSide) +
-               ", например 438x269; получено «" + std::string(text) + "»";
+               ", например 438x269; получено «" + ShownValue(text) + "»";
     options.chartWidth = size->width;
     options.chartHeight = size->height;
     return {};
@@ -100,7 +101,7 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
              const auto kind = KindNamed(v, AllSweptParameters);
              if (!kind)
                  return "параметр --sweep принимает " + WordList(AllSweptParameters) +
-                        ", получено «" + std::string(v) + "»";
+                        ", получено «" + ShownValue(v) + "»";
              o.XAxisMode = *kind;
              return {};
          }},
@@ -109,7 +110,7 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
              const auto kind = KindNamed(v, AllResultViews);
              if (!kind)
                  return "параметр --view принимает " + WordList(AllResultViews) + ", получено «" +
-                        std::string(v) + "»";
+                        ShownValue(v) + "»";
              o.YAxisMode = *kind;
              return {};
          }},
@@ -134,7 +135,7 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
              const auto source = ModeIndex(v, {"seed", "standard"});
              if (!source)
                  return "параметр --constants принимает seed или standard, получено «" +
-                        std::string(v) + "»";
+                        ShownValue(v) + "»";
              o.constants = *source == 0 ? ConstantsSource::Seed : ConstantsSource::Standard;
              return {};
          }},
@@ -142,7 +143,7 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
          [](std::string_view v, SweepOptions& o) -> std::string {
              if (v != "," && v != ".")
                  return "параметр --decimal-separator принимает «,» или «.», получено «" +
-                        std::string(v) + "»";
+                        ShownValue(v) + "»";
              o.decimalSeparator = v.front();
              return {};
          }},
@@ -150,7 +151,7 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
          [](std::string_view v, SweepOptions& o) -> std::string {
              const auto format = ModeIndex(v, {"table", "csv"});
              if (!format)
-                 return "параметр --format принимает table или csv, получено «" + std::string(v) +
+                 return "параметр --format принимает table или csv, получено «" + ShownValue(v) +
                         "»";
              o.format = *format == 0 ? OutputFormat::Table : OutputFormat::Csv;
              return {};
@@ -210,7 +211,7 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
         if (reader == ValueOptions().end() || !argument.starts_with("--")) {
             result.error =
                 (argument.starts_with("-") ? "неизвестный параметр «" : "лишний аргумент «") +
-                argument + "»" + HelpHint;
+                ShownValue(argument) + "»" + HelpHint;
             return result;
         }
         std::string value;
