@@ -107,10 +107,21 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
     QStringList lines;
     if (options.carbonLimit) {
         limit = std::make_unique<CarbonLimitTable>();
-        ComputeCarbonLimitTable(*engine, *limit);
+        limit->count = 0;
+        // Without carbon in the feed there is nothing to search: no row, one line.
+        const bool carbonFree = !FeedHasCarbon(*engine);
+        try {
+            if (!carbonFree)
+                ComputeCarbonLimitTable(*engine, *limit);
+        } catch (const FloatingPointError& error) {
+            PrintMessage(err, QString::fromUtf8(error.what()));
+            return ExitFailure;
+        }
         lines = options.format == OutputFormat::Csv
                     ? CarbonLimitCsvLines(*limit)
                     : CarbonLimitTableLines(*engine, *limit, separator);
+        if (carbonFree && options.format == OutputFormat::Csv)
+            PrintMessage(err, QString::fromUtf8(NoCarbonInFeedLine)); // the CSV has no row
     } else {
         try {
             RunSweep(*engine, options.XAxisMode, options.YAxisMode);

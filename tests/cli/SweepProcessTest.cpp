@@ -338,6 +338,17 @@ TEST(SweepProgram, CarbonLimitPrintsTheMinimumRatioTableAndItsCurve) {
     EXPECT_EQ(file.readAll().count("\r\n"), 74);
     EXPECT_TRUE(drawn.out.isEmpty());
 
+    // A feed without carbon: one line instead of the table, no row in the CSV.
+    const SweepRun hydrogen = Sweep({"--carbon-limit", "--feed", "0,0,0,0,0,0,0,100,0"});
+    EXPECT_EQ(hydrogen.exitCode, 0);
+    EXPECT_EQ(hydrogen.out, QStringLiteral("в газе нет углерода: углерод не выпадает\n"));
+    const SweepRun hydrogenCsv =
+        Sweep({"--carbon-limit", "--feed", "0,0,0,0,0,0,0,100,0", "--format", "csv"});
+    EXPECT_EQ(hydrogenCsv.exitCode, 0);
+    EXPECT_EQ(hydrogenCsv.outLines(), QStringList{"temperature_c,min_ratio,min_steam_to_carbon"});
+    EXPECT_EQ(hydrogenCsv.err,
+              QStringLiteral("quorvel-sweep: в газе нет углерода: углерод не выпадает\n"));
+
     // Options of a sweep have no meaning here and are refused.
     const SweepRun refused = Sweep({"--carbon-limit", "--sweep", "temperature"});
     EXPECT_EQ(refused.exitCode, 2);
