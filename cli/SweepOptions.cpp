@@ -1,5 +1,6 @@
 #include "cli/SweepOptions.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string_view>
@@ -132,11 +133,14 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
         {"--feed", ReadFeed},
         {"--constants",
          [](std::string_view v, SweepOptions& o) -> std::string {
-             const auto source = ModeIndex(v, {"seed", "standard"});
+             if (v == "seed")
+                 return "параметр --constants больше не принимает seed: собственные формулы "
+                        "программы теперь называются builtin (--constants builtin)";
+             const auto source = ModeIndex(v, {"builtin", "standard"});
              if (!source)
-                 return "параметр --constants принимает seed или standard, получено «" +
+                 return "параметр --constants принимает builtin или standard, получено «" +
                         ShownValue(v) + "»";
-             o.constants = *source == 0 ? ConstantsSource::Seed : ConstantsSource::Standard;
+             o.constants = *source == 0 ? ConstantsSource::Builtin : ConstantsSource::Standard;
              return {};
          }},
         {"--decimal-separator",
@@ -182,7 +186,27 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
     return readers;
 }
 
+// Options without a value, and what each turns on.
+struct FlagOption {
+    const char* name;
+    bool SweepOptions::*member;
+};
+constexpr FlagOption FlagOptions[] = {{"--carbon-limit", &SweepOptions::carbonLimit},
+                                      {"--help", &SweepOptions::help},
+                                      {"-h", &SweepOptions::help},
+                                      {"--version", &SweepOptions::version}};
+
 } // namespace
+
+std::vector<std::string> SweepOptionNames() {
+    std::vector<std::string> names;
+    for (const FlagOption& flag : FlagOptions)
+        names.emplace_back(flag.name);
+    for (const auto& [name, reader] : ValueOptions())
+        names.push_back(name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
     ParsedOptions result;
@@ -192,17 +216,12 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
     bool formatGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
-            result.options.help = true;
-            continue;
-        }
-        if (argument == "--version") {
-            result.options.version = true;
-            continue;
-        }
-        if (argument == "--carbon-limit") {
-            result.options.carbonLimit = true;
-            batchForeignOption = argument;
+        const auto flag = std::find_if(std::begin(FlagOptions), std::end(FlagOptions),
+                                       [&](const FlagOption& f) { return argument == f.name; });
+        if (flag != std::end(FlagOptions)) {
+            result.options.*(flag->member) = true;
+            if (flag->member == &SweepOptions::carbonLimit)
+                batchForeignOption = argument;
             continue;
         }
         const std::size_t equals = argument.find('=');

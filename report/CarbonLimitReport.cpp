@@ -75,7 +75,7 @@ QStringList CarbonLimitTableLines(const Engine& engine, const CarbonLimitTable& 
     QStringList lines;
     lines << QStringLiteral("Давление, атм: ") +
                  FormatGeneral(engine.processConditions.InputPressure, decimalSeparator);
-    if (engine.constants != ConstantsSource::Seed)
+    if (engine.constants != ConstantsSource::Builtin)
         lines << ConstantsHeaderLine(engine.constants);
     lines << QString() << QStringLiteral("Минимальное соотношение пар/метан,")
           << QStringLiteral("выше которого углерод не выпадает")

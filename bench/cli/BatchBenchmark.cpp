@@ -15,7 +15,7 @@ namespace {
 std::string ThousandCases() {
     const char* const sweeps[] = {"ratio", "temperature", "pressure"};
     const char* const views[] = {"dry", "wet", "ratios"};
-    const char* const constants[] = {"seed", "standard"};
+    const char* const constants[] = {"builtin", "standard"};
     std::string text = "sweep,view,ratio,temperature,pressure,constants\n";
     for (int i = 0; i < 1000; ++i) {
         text += sweeps[i % 3];

@@ -20,7 +20,7 @@ std::unique_ptr<quorvel::Engine> DefaultEngine() {
 }
 
 void RunMode(benchmark::State& state, int XAxisMode,
-             quorvel::ConstantsSource constants = quorvel::ConstantsSource::Seed) {
+             quorvel::ConstantsSource constants = quorvel::ConstantsSource::Builtin) {
     auto engine = DefaultEngine();
     engine->constants = constants;
     for (auto _ : state) {

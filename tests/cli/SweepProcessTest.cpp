@@ -6,12 +6,14 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <charconv>
 #include <cmath>
 
 #include "QuorvelVersion.h"
+#include "cli/SweepOptions.h"
 
 namespace {
 
@@ -48,6 +50,11 @@ SweepRun Sweep(const QStringList& arguments, const QString& locale = QStringLite
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+QByteArray ReadFile(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 double ToDouble(const QString& text) {
@@ -250,13 +257,28 @@ TEST(SweepProgram, BadCommandLinesExitWithStatus2AndOneLine) {
     }
 }
 
-TEST(SweepProgram, HelpNamesEveryOption) {
+// Whether `text` names `option` as a word of its own ("-h" is not found in "--help").
+bool NamesOption(const QString& text, const std::string& option) {
+    const QRegularExpression word(QStringLiteral("(^|[^-\\w])") +
+                                  QRegularExpression::escape(QString::fromStdString(option)) +
+                                  QStringLiteral("($|[^-\\w])"));
+    return word.match(text).hasMatch();
+}
+
+TEST(SweepProgram, HelpManPageAndReadmeNameEveryOptionTheParserKnows) {
     const SweepRun help = Sweep({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* option : {"--sweep", "--view", "--ratio", "--temperature", "--pressure",
-                               "--feed", "--decimal-separator", "--format", "--output", "--chart",
-                               "--size", "--carbon-limit", "--help"})
-        EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
+    const QString source = QStringLiteral(QUORVEL_SOURCE_DIR);
+    QString manPage = QString::fromUtf8(ReadFile(source + "/packaging/quorvel-sweep.1.in"));
+    manPage.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    const QString readme = QString::fromUtf8(ReadFile(source + "/README.md"));
+    const std::vector<std::string> options = quorvel::SweepOptionNames();
+    ASSERT_GT(options.size(), 15u);
+    for (const std::string& option : options) {
+        EXPECT_TRUE(NamesOption(help.out, option)) << "--help lacks " << option;
+        EXPECT_TRUE(NamesOption(manPage, option)) << "the man page lacks " << option;
+        EXPECT_TRUE(NamesOption(readme, option)) << "README.md lacks " << option;
+    }
 }
 
 TEST(SweepProgram, ChartPictureHasTheRequestedSize) {
@@ -280,24 +302,28 @@ TEST(SweepProgram, ChartPictureHasTheRequestedSize) {
 } // namespace
 
 TEST(SweepProgram, StandardConstantsAddOneHeaderLineAndChangeTheResults) {
-    const SweepRun seed = Sweep({"--constants", "seed"});
-    ASSERT_EQ(seed.exitCode, 0) << seed.err.toStdString();
-    EXPECT_EQ(seed.out, Sweep({}).out);
+    const SweepRun builtin = Sweep({"--constants", "builtin"});
+    ASSERT_EQ(builtin.exitCode, 0) << builtin.err.toStdString();
+    EXPECT_EQ(builtin.out, Sweep({}).out);
     const SweepRun standard = Sweep({"--constants=standard"});
     ASSERT_EQ(standard.exitCode, 0) << standard.err.toStdString();
     const QStringList lines = standard.outLines();
     ASSERT_EQ(lines.size(), 6 + 77);
-    EXPECT_EQ(lines.mid(0, 2), seed.outLines().mid(0, 2));
+    EXPECT_EQ(lines.mid(0, 2), builtin.outLines().mid(0, 2));
     EXPECT_EQ(lines[2], QStringLiteral("Константы равновесия: стандартные данные NASA"));
-    EXPECT_EQ(lines.mid(3, 3), seed.outLines().mid(2, 3));
+    EXPECT_EQ(lines.mid(3, 3), builtin.outLines().mid(2, 3));
     // The start-up point, ratio 2.5: 6.50 % methane in the dry gas, not 7.07 %.
     EXPECT_TRUE(lines[6 + 46].startsWith(QStringLiteral("    2.50   0.0650")))
         << lines[52].toStdString();
-    EXPECT_TRUE(seed.outLines()[5 + 46].startsWith(QStringLiteral("    2.50   0.0707")));
+    EXPECT_TRUE(builtin.outLines()[5 + 46].startsWith(QStringLiteral("    2.50   0.0707")));
 
     const SweepRun bad = Sweep({"--constants", "nasa"});
     EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("seed или standard"))) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("builtin или standard"))) << bad.err.toStdString();
+    const SweepRun old = Sweep({"--constants", "seed"});
+    EXPECT_EQ(old.exitCode, 2);
+    EXPECT_EQ(old.errLines().size(), 1);
+    EXPECT_TRUE(old.err.contains(QStringLiteral("--constants builtin"))) << old.err.toStdString();
 }
 
 TEST(SweepProgram, CarbonLimitPrintsTheMinimumRatioTableAndItsCurve) {
