@@ -1,6 +1,9 @@
 #include "cli/BatchInput.h"
 
 #include <algorithm>
+#include <cerrno>
+
+#include "cli/ShownValue.h"
 
 namespace quorvel {
 
@@ -27,26 +30,15 @@ std::vector<std::string_view> Fields(std::string_view line) {
     }
 }
 
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::string ReadHeader(std::string_view line, std::vector<std::string>& columns) {
     const auto& known = BatchColumnNames();
     for (std::string_view name : Fields(line)) {
         if (std::find(known.begin(), known.end(), name) == known.end())
-            return "неизвестный столбец «" + std::string(name) +
+            return "неизвестный столбец «" + ShownValue(name) +
                    "» в заголовке пакетного файла; допустимы sweep, view, ratio, "
                    "temperature, pressure, feed, constants";
         if (std::find(columns.begin(), columns.end(), name) != columns.end())
-            return "столбец «" + std::string(name) + "» повторён в заголовке пакетного файла";
+            return "столбец «" + ShownValue(name) + "» повторён в заголовке пакетного файла";
         columns.emplace_back(name);
     }
     return {};
@@ -81,25 +73,91 @@ const std::vector<std::string_view>& BatchColumnNames() {
     return names;
 }
 
-BatchInput ReadBatchInput(std::string_view text) {
-    BatchInput input;
-    const auto lines = Lines(text);
-    std::size_t header = 0;
-    while (header < lines.size() && Trimmed(lines[header]).empty())
-        ++header;
-    if (header == lines.size()) {
-        input.error = "в пакетном файле нет строки заголовка";
-        return input;
+BatchReader::BatchReader(BatchSource source)
+    : source_(std::move(source)), buffer_(BatchLineLimit) {}
+
+bool BatchReader::nextLine(std::string& line) {
+    line.clear();
+    lineTooLong_ = false;
+    bool started = false;
+    for (;;) {
+        if (position_ == filled_) {
+            if (ended_)
+                break;
+            const std::ptrdiff_t count = source_(buffer_.data(), buffer_.size());
+            if (count <= 0) {
+                ended_ = true;
+                readError_ = count < 0 ? errno : 0;
+                break;
+            }
+            filled_ = static_cast<std::size_t>(count);
+            position_ = 0;
+        }
+        const char c = buffer_[position_++];
+        if (afterCarriageReturn_) {
+            afterCarriageReturn_ = false;
+            if (c == '\n')
+                continue; // the LF of a CR LF pair
+        }
+        started = true;
+        if (c == '\n' || c == '\r') {
+            afterCarriageReturn_ = c == '\r';
+            break;
+        }
+        if (line.size() < BatchLineLimit)
+            line += c;
+        else
+            lineTooLong_ = true;
     }
-    std::vector<std::string> columns;
-    input.error = ReadHeader(lines[header], columns);
+    if (!started)
+        return false;
+    ++lineNumber_;
+    if (lineNumber_ == 1 && line.starts_with("\xEF\xBB\xBF"))
+        line.erase(0, 3);
+    return true;
+}
+
+std::string BatchReader::readHeader() {
+    std::string line;
+    while (nextLine(line)) {
+        if (!Trimmed(line).empty()) {
+            headerLine_ = lineNumber_;
+            return ReadHeader(line, columns_);
+        }
+    }
+    return "в пакетном файле нет строки заголовка";
+}
+
+std::optional<BatchCase> BatchReader::nextCase() {
+    std::string line;
+    while (nextLine(line)) {
+        if (Trimmed(line).empty())
+            continue;
+        BatchCase batchCase = ReadCase(lineNumber_ - headerLine_, line, columns_);
+        batchCase.line = lineNumber_;
+        if (lineTooLong_) {
+            batchCase.arguments.clear();
+            batchCase.error =
+                "строка длиннее " + std::to_string(BatchLineLimit) + " байт пакетного файла";
+        }
+        return batchCase;
+    }
+    return std::nullopt;
+}
+
+BatchInput ReadBatchInput(std::string_view text) {
+    BatchReader reader([&text](char* buffer, std::size_t size) -> std::ptrdiff_t {
+        const std::size_t count = std::min(size, text.size());
+        text.copy(buffer, count);
+        text.remove_prefix(count);
+        return static_cast<std::ptrdiff_t>(count);
+    });
+    BatchInput input;
+    input.error = reader.readHeader();
     if (!input.error.empty())
         return input;
-    for (std::size_t i = header + 1; i < lines.size(); ++i) {
-        if (Trimmed(lines[i]).empty())
-            continue;
-        input.cases.push_back(ReadCase(static_cast<int>(i - header), lines[i], columns));
-    }
+    while (auto batchCase = reader.nextCase())
+        input.cases.push_back(std::move(*batchCase));
     return input;
 }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 
 #include "chartview/CarbonLimitChartView.h"
@@ -14,6 +15,7 @@
 #include "report/CarbonLimitReport.h"
 #include "report/CsvLines.h"
 #include "report/NumberFormat.h"
+#include "report/OutputFile.h"
 #include "report/ResultsTable.h"
 #include "report/TableFile.h"
 
@@ -66,6 +68,12 @@ bool PrintLines(const QStringList& lines, std::FILE* out) {
     return std::fflush(out) == 0 && !std::ferror(out);
 }
 
+bool StandardOutputFailed(int error, QString* message) {
+    *message = QStringLiteral("не удалось вывести результат в стандартный вывод: %1")
+                   .arg(FileErrorReason(error));
+    return false;
+}
+
 bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
                    const QString& context) {
     InitialSetData(engine);
@@ -101,10 +109,21 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
     QStringList lines;
     if (options.carbonLimit) {
         limit = std::make_unique<CarbonLimitTable>();
-        ComputeCarbonLimitTable(*engine, *limit);
+        limit->count = 0;
+        // Without carbon in the feed there is nothing to search: no row, one line.
+        const bool carbonFree = !FeedHasCarbon(*engine);
+        try {
+            if (!carbonFree)
+                ComputeCarbonLimitTable(*engine, *limit);
+        } catch (const FloatingPointError& error) {
+            PrintMessage(err, QString::fromUtf8(error.what()));
+            return ExitFailure;
+        }
         lines = options.format == OutputFormat::Csv
                     ? CarbonLimitCsvLines(*limit)
                     : CarbonLimitTableLines(*engine, *limit, separator);
+        if (carbonFree && options.format == OutputFormat::Csv)
+            PrintMessage(err, QString::fromUtf8(NoCarbonInFeedLine)); // the CSV has no row
     } else {
         try {
             RunSweep(*engine, options.XAxisMode, options.YAxisMode);
@@ -124,7 +143,9 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
             return ExitFailure;
         }
     } else if (!PrintLines(lines, out)) {
-        PrintMessage(err, QStringLiteral("не удалось вывести результат в стандартный вывод"));
+        QString message;
+        StandardOutputFailed(errno, &message);
+        PrintMessage(err, message);
         return ExitFailure;
     }
 

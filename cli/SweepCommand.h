@@ -30,8 +30,13 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
 bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
                    const QString& context = QString());
 
-// Writes each line and a line break to `out` in UTF-8; false if the writing failed.
+// Writes each line and a line break to `out` in UTF-8 and flushes it; false, with errno
+// set, if the writing failed.
 bool PrintLines(const QStringList& lines, std::FILE* out);
+
+// Sets `message` to the line that says standard output failed with errno `error` (a
+// closed pipe, a full disk) and returns false.
+bool StandardOutputFailed(int error, QString* message);
 
 // Writes "quorvel-sweep: <message>" and a line break to `err`.
 void PrintMessage(std::FILE* err, const QString& message);

@@ -1,11 +1,13 @@
 #include "cli/SweepOptions.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string_view>
 
 #include "cli/NumberArgument.h"
 #include "cli/PlantOptions.h"
+#include "cli/ShownValue.h"
 #include "report/SweepCaptions.h"
 
 namespace quorvel {
@@ -46,9 +48,9 @@ template <class Kind, std::size_t Count> std::string WordList(const Kind (&kinds
 
 std::string NumberError(const std::string& option, std::string_view text, NumberStatus status) {
     if (status == NumberStatus::OutOfRange)
-        return "значение «" + std::string(text) + "» параметра " + option +
+        return "значение «" + ShownValue(text) + "» параметра " + option +
                " выходит за пределы чисел двойной точности";
-    return "значение «" + std::string(text) + "» параметра " + option +
+    return "значение «" + ShownValue(text) + "» параметра " + option +
            " не является числом (дробную часть отделяйте точкой: 2.5)";
 }
 
@@ -86,7 +88,7 @@ std::string ReadSize(std::string_view text, SweepOptions& options) {
     if (!size || !fits(size->width) || !fits(size->height))
         return "параметр --size ждёт размер вида ШИРИНАxВЫСОТА в пикселях, каждая сторона от " +
                std::to_string(SmallestPictureSide) + " до " + std::to_string(LargestPictureSide) +
-               ", например 438x269; получено «" + std::string(text) + "»";
+               ", например 438x269; получено «" + ShownValue(text) + "»";
     options.chartWidth = size->width;
     options.chartHeight = size->height;
     return {};
@@ -101,7 +103,7 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
              const auto kind = KindNamed(v, AllSweptParameters);
              if (!kind)
                  return "параметр --sweep принимает " + WordList(AllSweptParameters) +
-                        ", получено «" + std::string(v) + "»";
+                        ", получено «" + ShownValue(v) + "»";
              o.XAxisMode = *kind;
              return {};
          }},
@@ -110,7 +112,7 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
              const auto kind = KindNamed(v, AllResultViews);
              if (!kind)
                  return "параметр --view принимает " + WordList(AllResultViews) + ", получено «" +
-                        std::string(v) + "»";
+                        ShownValue(v) + "»";
              o.YAxisMode = *kind;
              return {};
          }},
@@ -132,18 +134,21 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
         {"--feed", ReadFeed},
         {"--constants",
          [](std::string_view v, SweepOptions& o) -> std::string {
-             const auto source = ModeIndex(v, {"seed", "standard"});
+             if (v == "seed")
+                 return "параметр --constants больше не принимает seed: собственные формулы "
+                        "программы теперь называются builtin (--constants builtin)";
+             const auto source = ModeIndex(v, {"builtin", "standard"});
              if (!source)
-                 return "параметр --constants принимает seed или standard, получено «" +
-                        std::string(v) + "»";
-             o.constants = *source == 0 ? ConstantsSource::Seed : ConstantsSource::Standard;
+                 return "параметр --constants принимает builtin или standard, получено «" +
+                        ShownValue(v) + "»";
+             o.constants = *source == 0 ? ConstantsSource::Builtin : ConstantsSource::Standard;
              return {};
          }},
         {"--decimal-separator",
          [](std::string_view v, SweepOptions& o) -> std::string {
              if (v != "," && v != ".")
                  return "параметр --decimal-separator принимает «,» или «.», получено «" +
-                        std::string(v) + "»";
+                        ShownValue(v) + "»";
              o.decimalSeparator = v.front();
              return {};
          }},
@@ -151,7 +156,7 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
          [](std::string_view v, SweepOptions& o) -> std::string {
              const auto format = ModeIndex(v, {"table", "csv"});
              if (!format)
-                 return "параметр --format принимает table или csv, получено «" + std::string(v) +
+                 return "параметр --format принимает table или csv, получено «" + ShownValue(v) +
                         "»";
              o.format = *format == 0 ? OutputFormat::Table : OutputFormat::Csv;
              return {};
@@ -187,7 +192,27 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
     return readers;
 }
 
+// Options without a value, and what each turns on.
+struct FlagOption {
+    const char* name;
+    bool SweepOptions::*member;
+};
+constexpr FlagOption FlagOptions[] = {{"--carbon-limit", &SweepOptions::carbonLimit},
+                                      {"--help", &SweepOptions::help},
+                                      {"-h", &SweepOptions::help},
+                                      {"--version", &SweepOptions::version}};
+
 } // namespace
+
+std::vector<std::string> SweepOptionNames() {
+    std::vector<std::string> names;
+    for (const FlagOption& flag : FlagOptions)
+        names.emplace_back(flag.name);
+    for (const auto& [name, reader] : ValueOptions())
+        names.push_back(name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
     ParsedOptions result;
@@ -197,17 +222,12 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
     bool formatGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
-            result.options.help = true;
-            continue;
-        }
-        if (argument == "--version") {
-            result.options.version = true;
-            continue;
-        }
-        if (argument == "--carbon-limit") {
-            result.options.carbonLimit = true;
-            batchForeignOption = argument;
+        const auto flag = std::find_if(std::begin(FlagOptions), std::end(FlagOptions),
+                                       [&](const FlagOption& f) { return argument == f.name; });
+        if (flag != std::end(FlagOptions)) {
+            result.options.*(flag->member) = true;
+            if (flag->member == &SweepOptions::carbonLimit)
+                batchForeignOption = argument;
             continue;
         }
         const std::size_t equals = argument.find('=');
@@ -216,7 +236,7 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
         if (reader == ValueOptions().end() || !argument.starts_with("--")) {
             result.error =
                 (argument.starts_with("-") ? "неизвестный параметр «" : "лишний аргумент «") +
-                argument + "»" + HelpHint;
+                ShownValue(argument) + "»" + HelpHint;
             return result;
         }
         std::string value;

@@ -31,7 +31,7 @@ struct SweepOptions {
     OutputFormat format = OutputFormat::Table;
     // Where the equilibrium constants come from: the program's correlation or the
     // standard thermodynamic data.
-    ConstantsSource constants = ConstantsSource::Seed;
+    ConstantsSource constants = ConstantsSource::Builtin;
     std::optional<std::string> outputFile; // as given, in the local 8-bit encoding
     std::optional<std::string> chartFile;
     int chartWidth = 438; // the chart's size in the window at its design size
@@ -57,6 +57,10 @@ struct ParsedOptions {
     SweepOptions options;
     std::string error; // one line, empty when the command line is sound
 };
+
+// Every option the parser knows ("--ratio", ..., "-h"), in alphabetical order: the list
+// against which the help, the man page and the README are checked.
+std::vector<std::string> SweepOptionNames();
 
 // Reads the arguments after the program name. Options take their value as the next
 // argument or after "=" (--ratio 3 or --ratio=3); a repeated option keeps its last

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -48,6 +49,9 @@ int PrintText(const char* text, const char* failure) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A reader that goes away (`| head`) makes the next write fail with EPIPE, which
+    // ends the run with one message and status 1 instead of killing it.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const quorvel::ParsedOptions parsed = quorvel::ParseSweepOptions(arguments);
     if (!parsed.error.empty()) {
@@ -58,17 +62,20 @@ int main(int argc, char** argv) {
         return PrintText(quorvel::SweepHelpText(), "не удалось вывести справку");
     if (parsed.options.version)
         return PrintText("quorvel-sweep " QUORVEL_VERSION "\n", "не удалось вывести версию");
-    if (parsed.options.batchFile) {
-        const QCoreApplication app(argc, argv);
-        std::string text;
-        QString message;
-        if (!quorvel::ReadBatchFile(*parsed.options.batchFile, text, &message)) {
-            quorvel::PrintMessage(stderr, message);
+    const quorvel::SweepOptions& options = parsed.options;
+    if (options.batchFile) {
+        // Standard input redirected from a file is that file.
+        const std::string input = *options.batchFile == "-" ? "/dev/stdin" : *options.batchFile;
+        if (options.outputFile && quorvel::NameTheSameFile(*options.outputFile, input)) {
+            quorvel::PrintMessage(
+                stderr, QStringLiteral("--batch и --output называют один и тот же файл «%1»: "
+                                       "результат затёр бы список случаев")
+                            .arg(QString::fromLocal8Bit(options.outputFile->c_str())));
             return quorvel::ExitBadInput;
         }
-        return quorvel::RunBatchCommand(text, parsed.options, stdout, stderr);
+        const QCoreApplication app(argc, argv);
+        return quorvel::RunBatchCommand(options, stdout, stderr);
     }
-    const quorvel::SweepOptions& options = parsed.options;
     if (options.outputFile && options.chartFile &&
         quorvel::NameTheSameFile(*options.outputFile, *options.chartFile)) {
         quorvel::PrintMessage(stderr, QStringLiteral("--output и --chart называют один и тот же "

@@ -4,7 +4,7 @@ namespace quorvel {
 
 // Where the equilibrium constants K1 and K2 of a run come from.
 enum class ConstantsSource {
-    Seed,     // the fitted correlation of the program, with T = t + 273 K; the default
+    Builtin,  // the program's own fitted correlation, with T = t + 273 K; the default
     Standard, // the NASA Glenn species data, with T = t + 273.15 K
 };
 

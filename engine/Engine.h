@@ -58,7 +58,7 @@ struct Engine {
     CarbonSeries carbonSeries{}; // carbon activities of the stored points
 
     // Where RunSweep takes K1 and K2 from; only these two numbers differ between sources.
-    ConstantsSource constants = ConstantsSource::Seed;
+    ConstantsSource constants = ConstantsSource::Builtin;
     // Conversion, hydrogen yield, steam-to-carbon ratio and heat duty of every stored
     // point, filled beside resultSeries by every run.
     ReformerFigures figures{};

@@ -16,8 +16,27 @@ constexpr int RatioWidth = 11;       // "  пар/метан"
 constexpr int CarbonWidth = 13;      // "  пар/углерод"
 constexpr int RatioDecimals = 4;
 
+// The columns keep two blanks between them, as the heading does.
+constexpr int ColumnGap = 2;
+
 QString RightAligned(const QString& text, int width) {
     return text.rightJustified(width, QLatin1Char(' '));
+}
+
+// `prefix` and the number in at most `room` characters: fixed with RatioDecimals while
+// that fits, else in scientific notation with as many digits as fit (a trace feed
+// gives steam-to-carbon ratios of 80 digits and more).
+QString FittedNumber(const QString& prefix, double value, int room, QChar separator) {
+    const QString fixed = prefix + FormatFixed(value, RatioDecimals, 0, separator);
+    if (fixed.size() <= room)
+        return fixed;
+    QString scientific;
+    for (int digits = RatioDecimals; digits >= 0; --digits) {
+        scientific = prefix + QString::number(value, 'E', digits);
+        if (scientific.size() <= room)
+            break;
+    }
+    return scientific.replace(QLatin1Char('.'), separator);
 }
 
 QString RatioText(const CarbonLimitRow& row, QChar separator) {
@@ -29,24 +48,34 @@ QString RatioText(const CarbonLimitRow& row, QChar separator) {
     case CarbonLimitKind::Ratio:
         break;
     }
-    return FormatFixed(row.limit.ratio, RatioDecimals, 0, separator);
+    return FittedNumber(QString(), row.limit.ratio, RatioWidth - ColumnGap, separator);
 }
 
 QString SteamToCarbonText(const CarbonLimitRow& row, QChar separator) {
     if (!row.steamToCarbonDefined)
         return QStringLiteral("—");
-    const QString value = FormatFixed(row.steamToCarbon, RatioDecimals, 0, separator);
-    return row.limit.kind == CarbonLimitKind::AboveRange ? QStringLiteral("> ") + value : value;
+    const QString prefix =
+        row.limit.kind == CarbonLimitKind::AboveRange ? QStringLiteral("> ") : QString();
+    return FittedNumber(prefix, row.steamToCarbon, CarbonWidth - ColumnGap, separator);
 }
 
 } // namespace
 
+bool FeedHasCarbon(const Engine& engine) {
+    for (const int component : {0, 1, 2, 3, 5, 6}) // CH4, C2H6, C3H8, C4H10, CO, CO2
+        if (engine.feedComposition[component] != 0)
+            return true;
+    return false;
+}
+
 QStringList CarbonLimitTableLines(const Engine& engine, const CarbonLimitTable& table,
                                   QChar decimalSeparator) {
+    if (!FeedHasCarbon(engine))
+        return {QString::fromUtf8(NoCarbonInFeedLine)};
     QStringList lines;
     lines << QStringLiteral("Давление, атм: ") +
                  FormatGeneral(engine.processConditions.InputPressure, decimalSeparator);
-    if (engine.constants != ConstantsSource::Seed)
+    if (engine.constants != ConstantsSource::Builtin)
         lines << ConstantsHeaderLine(engine.constants);
     lines << QString() << QStringLiteral("Минимальное соотношение пар/метан,")
           << QStringLiteral("выше которого углерод не выпадает")

@@ -8,12 +8,21 @@
 
 namespace quorvel {
 
+// What the limit table says for a feed without carbon, where carbon cannot form at any
+// steam ratio (UTF-8).
+inline constexpr const char* NoCarbonInFeedLine = "в газе нет углерода: углерод не выпадает";
+
+// Whether the engine's feed holds carbon: any methane, ethane, propane, butane, carbon
+// monoxide or dioxide.
+bool FeedHasCarbon(const Engine& engine);
+
 // The minimum steam ratio table as the limit window shows and saves it: the pressure
 // (and, on standard data, the line naming them), an empty line, the title in two lines, the column
 // heading, then one line per temperature: the temperature, the minimum steam ratio
 // ("0" where no carbon forms in the range, "> 5" where it still forms at 5) and the
 // steam-to-carbon ratio it means ("—" for a feed without hydrocarbons). Numbers use
-// decimalSeparator.
+// decimalSeparator and always fit their column (scientific notation where fixed point
+// is too long). For a feed without carbon, the one line NoCarbonInFeedLine.
 QStringList CarbonLimitTableLines(const Engine& engine, const CarbonLimitTable& table,
                                   QChar decimalSeparator);
 

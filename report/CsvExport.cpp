@@ -1,12 +1,12 @@
 #include "report/CsvExport.h"
 
-#include <QDir>
-#include <QSaveFile>
+#include <QFile>
 
 #include "report/ApproachHeader.h"
 #include "report/ConstantsHeader.h"
 #include "report/CsvLines.h"
 #include "report/NumberFormat.h"
+#include "report/OutputFile.h"
 #include "report/SweepCaptions.h"
 
 namespace quorvel {
@@ -61,23 +61,10 @@ QStringList CsvExportLines(const Engine& engine, SweptParameter XAxisMode, Resul
 }
 
 bool SaveUtf8TextFile(const QString& fileName, const QStringList& lines, QString* errorMessage) {
-    auto fail = [&](const QString& why) {
-        if (errorMessage != nullptr)
-            *errorMessage = QStringLiteral("Не удалось записать файл %1: %2")
-                                .arg(QDir::toNativeSeparators(fileName), why);
-        return false;
-    };
     QByteArray text;
     for (const QString& line : lines)
         text += line.toUtf8() + '\n';
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(text) != text.size())
-        return fail(file.errorString());
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    return WriteOutputFile(QFile::encodeName(fileName), text, errorMessage);
 }
 
 } // namespace quorvel

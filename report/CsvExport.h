@@ -13,9 +13,9 @@ namespace quorvel {
 // the lines of CsvLines (header row and one row per point). Numbers with a point.
 QStringList CsvExportLines(const Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode);
 
-// Writes lines as UTF-8 text, each ended by a line feed, through a temporary file that
-// replaces the old one only when complete. False and, if errorMessage is given, a
-// Russian message naming the file on failure.
+// Writes lines as UTF-8 text, each ended by a line feed, through WriteOutputFile (the
+// rules and messages of "Save As"). False and, if errorMessage is given, a Russian
+// message naming the file on failure.
 bool SaveUtf8TextFile(const QString& fileName, const QStringList& lines, QString* errorMessage);
 
 } // namespace quorvel

@@ -73,7 +73,7 @@ QStringList ResultsTableLines(const Engine& engine, SweptParameter XAxisMode, Re
     for (int i = 0; i < 2; ++i)
         lines << labels[i].leftJustified(labelWidth) + QStringLiteral(": ") +
                      FormatGeneral(fixedValues[i], decimalSeparator);
-    if (engine.constants != ConstantsSource::Seed)
+    if (engine.constants != ConstantsSource::Builtin)
         lines << ConstantsHeaderLine(engine.constants);
     if (!ApproachIsZero(engine.approach))
         lines << ApproachHeaderLine(engine.approach, decimalSeparator);

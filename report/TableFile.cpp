@@ -91,6 +91,20 @@ bool EncodeTableText(const QStringList& lines, QByteArray* bytes, QString* badCh
     return true;
 }
 
+// The message for lines EncodeTableText refused; `firstLine` is the number of lines
+// before them.
+QString EncodingRefusal(const QByteArray& nativeName, const QString& badCharacter, int badLine,
+                        int firstLine) {
+    if (badLine == 0)
+        return QStringLiteral("Файл «%1» не сохранён: перекодировка в windows-1251 "
+                              "недоступна в этой системе.")
+            .arg(ShownName(nativeName));
+    return QStringLiteral("Файл «%1» не сохранён: символ «%2» в строке %3 нельзя "
+                          "записать в кодировке windows-1251. Удалите или замените "
+                          "его и сохраните снова.")
+        .arg(ShownName(nativeName), badCharacter, QString::number(firstLine + badLine));
+}
+
 } // namespace
 
 bool SaveTableFile(const QByteArray& nativeName, const QStringList& lines, QString* errorMessage) {
@@ -98,22 +112,35 @@ bool SaveTableFile(const QByteArray& nativeName, const QStringList& lines, QStri
     QString badCharacter;
     int badLine = 0;
     if (!EncodeTableText(lines, &bytes, &badCharacter, &badLine)) {
-        if (badLine == 0) {
-            SetMessage(errorMessage,
-                       QStringLiteral("Файл «%1» не сохранён: перекодировка в windows-1251 "
-                                      "недоступна в этой системе.")
-                           .arg(ShownName(nativeName)));
-        } else {
-            SetMessage(errorMessage,
-                       QStringLiteral("Файл «%1» не сохранён: символ «%2» в строке %3 нельзя "
-                                      "записать в кодировке windows-1251. Удалите или замените "
-                                      "его и сохраните снова.")
-                           .arg(ShownName(nativeName), badCharacter, QString::number(badLine)));
-        }
+        SetMessage(errorMessage, EncodingRefusal(nativeName, badCharacter, badLine, 0));
         return false;
     }
-
     return WriteOutputFile(nativeName, bytes, errorMessage);
+}
+
+TableFileWriter::TableFileWriter(const QByteArray& nativeName)
+    : name_(nativeName), file_(nativeName) {}
+
+bool TableFileWriter::open(QString* errorMessage) {
+    linesWritten_ = 0;
+    return file_.open(errorMessage);
+}
+
+bool TableFileWriter::write(const QStringList& lines, QString* errorMessage) {
+    QByteArray bytes;
+    QString badCharacter;
+    int badLine = 0;
+    if (!EncodeTableText(lines, &bytes, &badCharacter, &badLine)) {
+        file_.cancel();
+        SetMessage(errorMessage, EncodingRefusal(name_, badCharacter, badLine, linesWritten_));
+        return false;
+    }
+    linesWritten_ += static_cast<int>(lines.size());
+    return file_.write(bytes, errorMessage);
+}
+
+bool TableFileWriter::commit(QString* errorMessage) {
+    return file_.commit(errorMessage);
 }
 
 bool SaveTableFile(const QString& fileName, const QStringList& lines, QString* errorMessage) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "report/OutputFile.h"
+
 namespace quorvel {
 
 // Saves table lines as a text file the way "Save As" does: windows-1251, every line
@@ -17,5 +19,22 @@ bool SaveTableFile(const QString& fileName, const QStringList& lines, QString* e
 
 // The same for a file name in the system's 8-bit form, used byte for byte.
 bool SaveTableFile(const QByteArray& nativeName, const QStringList& lines, QString* errorMessage);
+
+// The same file written a few lines at a time, for a text too long to hold at once.
+// Lines are numbered across all calls in the message about a character windows-1251
+// cannot hold. The old file is replaced only by commit(); after any failure nothing more
+// is written and the earlier file stays as it was.
+class TableFileWriter {
+public:
+    explicit TableFileWriter(const QByteArray& nativeName);
+    bool open(QString* errorMessage);
+    bool write(const QStringList& lines, QString* errorMessage);
+    bool commit(QString* errorMessage);
+
+private:
+    QByteArray name_;
+    OutputFileWriter file_;
+    int linesWritten_ = 0;
+};
 
 } // namespace quorvel

@@ -382,7 +382,7 @@ void TMainForm::AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm) {
         // Between Edit and Help; the remembered choice holds from the first cycle on.
         OptionsMenu = new quorvel::OptionsMenu(menuBar(), this);
         engine_.constants = OptionsMenu->StandardData() ? quorvel::ConstantsSource::Standard
-                                                        : quorvel::ConstantsSource::Seed;
+                                                        : quorvel::ConstantsSource::Builtin;
         connect(OptionsMenu, &quorvel::OptionsMenu::StandardDataChanged, this,
                 &TMainForm::OptionsStandardDataClick);
         carbonOptions_ = new quorvel::CarbonOptions(OptionsMenu->Menu(), this);
@@ -797,7 +797,7 @@ void TMainForm::FileExit() {
 
 void TMainForm::OptionsStandardDataClick(bool standard) {
     engine_.constants =
-        standard ? quorvel::ConstantsSource::Standard : quorvel::ConstantsSource::Seed;
+        standard ? quorvel::ConstantsSource::Standard : quorvel::ConstantsSource::Builtin;
     FormActivate();
 }
 

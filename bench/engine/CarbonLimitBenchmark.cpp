@@ -32,9 +32,9 @@ void CarbonLimitTable(benchmark::State& state, quorvel::ConstantsSource constant
 
 } // namespace
 
-BENCHMARK_CAPTURE(CarbonLimitTable, seed, quorvel::ConstantsSource::Seed, false)
+BENCHMARK_CAPTURE(CarbonLimitTable, builtin, quorvel::ConstantsSource::Builtin, false)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(CarbonLimitTable, standard_data, quorvel::ConstantsSource::Standard, false)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(CarbonLimitTable, natural_gas, quorvel::ConstantsSource::Seed, true)
+BENCHMARK_CAPTURE(CarbonLimitTable, natural_gas, quorvel::ConstantsSource::Builtin, true)
     ->Unit(benchmark::kMillisecond);

@@ -20,7 +20,7 @@ std::unique_ptr<quorvel::Engine> DefaultEngine() {
 }
 
 void RunMode(benchmark::State& state, int XAxisMode,
-             quorvel::ConstantsSource constants = quorvel::ConstantsSource::Seed,
+             quorvel::ConstantsSource constants = quorvel::ConstantsSource::Builtin,
              bool plant = false) {
     auto engine = DefaultEngine();
     engine->constants = constants;
@@ -46,7 +46,7 @@ BENCHMARK_CAPTURE(RunMode, sweep_ratio_standard_data, 0, quorvel::ConstantsSourc
     ->Unit(benchmark::kMicrosecond);
 // The temperature sweep (new constants at every point) from inlet temperatures with an
 // approach to equilibrium, to compare with sweep_temperature on the same data.
-BENCHMARK_CAPTURE(RunMode, sweep_temperature_approach, 1, quorvel::ConstantsSource::Seed, true)
+BENCHMARK_CAPTURE(RunMode, sweep_temperature_approach, 1, quorvel::ConstantsSource::Builtin, true)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RunMode, sweep_temperature_standard_data, 1, quorvel::ConstantsSource::Standard)
     ->Unit(benchmark::kMicrosecond);

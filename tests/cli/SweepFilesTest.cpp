@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -176,6 +177,124 @@ TEST(SweepFiles, AFifoAndADeviceAreWrittenAndKept) {
         EXPECT_FALSE(run.err.contains("PNG")) << run.err.toStdString();
         EXPECT_EQ(TypeOf(full), static_cast<mode_t>(S_IFCHR));
     }
+}
+
+// The peak resident memory of a running process, in kB, from /proc.
+long PeakMemoryKb(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+// Cases of the batch test: ratio sweeps, 77 rows each.
+QByteArray RatioCases(int first, int count) {
+    QByteArray cases;
+    for (int i = first; i < first + count; ++i)
+        cases += QByteArray::number(2 + (i % 20) * 0.1) + '\n';
+    return cases;
+}
+
+// Waits until `rows` lines have come out of the process; false on time-out.
+bool WaitForRows(QProcess& process, QByteArray& out, int rows) {
+    while (out.count('\n') < rows) {
+        if (!process.waitForReadyRead(30000))
+            return false;
+        out += process.readAllStandardOutput();
+    }
+    return true;
+}
+
+TEST(SweepFiles, ABatchStreamsItsRowsInBoundedMemory) {
+    // The cases come through a pipe that stays open: rows that come out before it
+    // closes were written before the last case was read. Memory measured after 100
+    // and after 500 cases must not grow with the count (a list of every row grows
+    // by about 47 kB a case).
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUORVEL_SWEEP_PROGRAM), {"--batch", "-"});
+    ASSERT_TRUE(process.waitForStarted());
+    QByteArray out;
+    process.write("ratio\n" + RatioCases(0, 100));
+    ASSERT_TRUE(WaitForRows(process, out, 1 + 100 * 77));
+    const long early = PeakMemoryKb(process.processId());
+    process.write(RatioCases(100, 400));
+    ASSERT_TRUE(WaitForRows(process, out, 1 + 500 * 77));
+    const long late = PeakMemoryKb(process.processId());
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    out += process.readAllStandardOutput();
+    EXPECT_EQ(out.count('\n'), 1 + 500 * 77);
+    ASSERT_GT(early, 0);
+    EXPECT_LT(late, 50 * 1024);
+    EXPECT_LT(late - early, 4 * 1024)
+        << early << " kB after 100 cases, " << late << " kB after 500";
+}
+
+TEST(SweepFiles, AClosedOutputPipeEndsTheRunQuietlyWithStatus1) {
+    QTemporaryDir dir;
+    QFile cases(dir.filePath("cases.csv"));
+    ASSERT_TRUE(cases.open(QIODevice::WriteOnly));
+    cases.write("ratio\n" + RatioCases(0, 400));
+    cases.close();
+    // bash reports the status of the first command of the pipe; 141 would be SIGPIPE.
+    for (const QStringList& arguments :
+         {QStringList{"--batch", cases.fileName()}, QStringList{"--format", "csv"}}) {
+        QProcess shell;
+        const QString script = QStringLiteral("\"$0\" \"$@\" 2>\"%1\" | head -c 1 >/dev/null; "
+                                              "exit ${PIPESTATUS[0]}")
+                                   .arg(dir.filePath("err.txt"));
+        shell.start("bash",
+                    QStringList{"-c", script, QStringLiteral(QUORVEL_SWEEP_PROGRAM)} + arguments);
+        ASSERT_TRUE(shell.waitForFinished(60000));
+        QFile err(dir.filePath("err.txt"));
+        ASSERT_TRUE(err.open(QIODevice::ReadOnly));
+        const QByteArray message = err.readAll();
+        if (arguments.front() == "--format" && shell.exitCode() == 0)
+            continue; // a short text may reach the pipe before head closes it
+        EXPECT_EQ(shell.exitCode(), 1) << arguments.join(' ').toStdString();
+        EXPECT_EQ(message,
+                  QStringLiteral("quorvel-sweep: не удалось вывести результат в стандартный вывод: "
+                                 "читающая сторона закрыла канал\n")
+                      .toUtf8());
+    }
+}
+
+TEST(SweepFiles, ABatchNeverWritesOverItsOwnInputAndAFailedWriteIsStatus1) {
+    QTemporaryDir dir;
+    const std::string input = Bytes(dir.filePath("cases.csv"));
+    const QByteArray cases = "ratio\n3\nbad\n";
+    QFile file(QString::fromStdString(input));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(cases);
+    file.close();
+    for (const std::string& output : {input, Bytes(dir.path()) + "/./cases.csv"}) {
+        const RawRun run = RunSweep({"--batch", input, "--output", output});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.errText().contains(QStringLiteral("один и тот же файл")))
+            << run.err.toStdString();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), cases);
+        file.close();
+    }
+    // A refused line and an output that cannot be written: the write decides.
+    const RawRun unwritten =
+        RunSweep({"--batch", input, "--output", Bytes(dir.filePath("none/out.csv"))});
+    EXPECT_EQ(unwritten.exitCode, 1) << unwritten.err.toStdString();
+    EXPECT_TRUE(unwritten.errText().contains(QStringLiteral("нет такой папки")));
+    // With --output the rows stream into a temporary that replaces the old file at the end.
+    const std::string output = Bytes(dir.filePath("out.csv"));
+    EXPECT_EQ(RunSweep({"--batch", input, "--output", output}).exitCode, 2);
+    EXPECT_EQ(RawNames(Bytes(dir.path())), (QList<QByteArray>{"cases.csv", "out.csv"}));
+    QFile written(QString::fromStdString(output));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().count("\r\n"), 1 + 77);
 }
 
 } // namespace

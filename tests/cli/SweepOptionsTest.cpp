@@ -57,10 +57,12 @@ TEST(SweepOptions, ReadsEveryOptionInBothSpellings) {
     EXPECT_EQ(o.chartWidth, 800);
     EXPECT_EQ(o.chartHeight, 600);
 
-    EXPECT_EQ(o.constants, ConstantsSource::Seed);
+    EXPECT_EQ(o.constants, ConstantsSource::Builtin);
     EXPECT_EQ(Parse({"--constants", "standard"}).options.constants, ConstantsSource::Standard);
-    EXPECT_EQ(Parse({"--constants=standard", "--constants=seed"}).options.constants,
-              ConstantsSource::Seed);
+    EXPECT_EQ(Parse({"--constants=standard", "--constants=builtin"}).options.constants,
+              ConstantsSource::Builtin);
+    // The old word is refused with the new one named.
+    EXPECT_NE(Parse({"--constants", "seed"}).error.find("--constants builtin"), std::string::npos);
     EXPECT_NE(Parse({"--constants", "Standard"}).error, "");
 
     EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.XAxisMode,

@@ -7,12 +7,14 @@
 #include <QImage>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <charconv>
 #include <cmath>
 
 #include "QuorvelVersion.h"
+#include "cli/SweepOptions.h"
 
 namespace {
 
@@ -49,6 +51,11 @@ SweepRun Sweep(const QStringList& arguments, const QString& locale = QStringLite
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+QByteArray ReadFile(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 double ToDouble(const QString& text) {
@@ -251,15 +258,28 @@ TEST(SweepProgram, BadCommandLinesExitWithStatus2AndOneLine) {
     }
 }
 
-TEST(SweepProgram, HelpNamesEveryOption) {
+// Whether `text` names `option` as a word of its own ("-h" is not found in "--help").
+bool NamesOption(const QString& text, const std::string& option) {
+    const QRegularExpression word(QStringLiteral("(^|[^-\\w])") +
+                                  QRegularExpression::escape(QString::fromStdString(option)) +
+                                  QStringLiteral("($|[^-\\w])"));
+    return word.match(text).hasMatch();
+}
+
+TEST(SweepProgram, HelpManPageAndReadmeNameEveryOptionTheParserKnows) {
     const SweepRun help = Sweep({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* option :
-         {"--sweep", "--view", "--ratio", "--temperature", "--pressure", "--feed",
-          "--decimal-separator", "--format", "--output", "--chart", "--size", "--carbon-limit",
-          "--feed-temperature", "--steam-temperature", "--approach-reforming", "--approach-shift",
-          "--approach-from", "--help"})
-        EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
+    const QString source = QStringLiteral(QUORVEL_SOURCE_DIR);
+    QString manPage = QString::fromUtf8(ReadFile(source + "/packaging/quorvel-sweep.1.in"));
+    manPage.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    const QString readme = QString::fromUtf8(ReadFile(source + "/README.md"));
+    const std::vector<std::string> options = quorvel::SweepOptionNames();
+    ASSERT_GT(options.size(), 15u);
+    for (const std::string& option : options) {
+        EXPECT_TRUE(NamesOption(help.out, option)) << "--help lacks " << option;
+        EXPECT_TRUE(NamesOption(manPage, option)) << "the man page lacks " << option;
+        EXPECT_TRUE(NamesOption(readme, option)) << "README.md lacks " << option;
+    }
 }
 
 TEST(SweepProgram, ChartPictureHasTheRequestedSize) {
@@ -283,24 +303,28 @@ TEST(SweepProgram, ChartPictureHasTheRequestedSize) {
 } // namespace
 
 TEST(SweepProgram, StandardConstantsAddOneHeaderLineAndChangeTheResults) {
-    const SweepRun seed = Sweep({"--constants", "seed"});
-    ASSERT_EQ(seed.exitCode, 0) << seed.err.toStdString();
-    EXPECT_EQ(seed.out, Sweep({}).out);
+    const SweepRun builtin = Sweep({"--constants", "builtin"});
+    ASSERT_EQ(builtin.exitCode, 0) << builtin.err.toStdString();
+    EXPECT_EQ(builtin.out, Sweep({}).out);
     const SweepRun standard = Sweep({"--constants=standard"});
     ASSERT_EQ(standard.exitCode, 0) << standard.err.toStdString();
     const QStringList lines = standard.outLines();
     ASSERT_EQ(lines.size(), 6 + 77);
-    EXPECT_EQ(lines.mid(0, 2), seed.outLines().mid(0, 2));
+    EXPECT_EQ(lines.mid(0, 2), builtin.outLines().mid(0, 2));
     EXPECT_EQ(lines[2], QStringLiteral("Константы равновесия: стандартные данные NASA"));
-    EXPECT_EQ(lines.mid(3, 3), seed.outLines().mid(2, 3));
+    EXPECT_EQ(lines.mid(3, 3), builtin.outLines().mid(2, 3));
     // The start-up point, ratio 2.5: 6.50 % methane in the dry gas, not 7.07 %.
     EXPECT_TRUE(lines[6 + 46].startsWith(QStringLiteral("    2.50   0.0650")))
         << lines[52].toStdString();
-    EXPECT_TRUE(seed.outLines()[5 + 46].startsWith(QStringLiteral("    2.50   0.0707")));
+    EXPECT_TRUE(builtin.outLines()[5 + 46].startsWith(QStringLiteral("    2.50   0.0707")));
 
     const SweepRun bad = Sweep({"--constants", "nasa"});
     EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("seed или standard"))) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("builtin или standard"))) << bad.err.toStdString();
+    const SweepRun old = Sweep({"--constants", "seed"});
+    EXPECT_EQ(old.exitCode, 2);
+    EXPECT_EQ(old.errLines().size(), 1);
+    EXPECT_TRUE(old.err.contains(QStringLiteral("--constants builtin"))) << old.err.toStdString();
 }
 
 // The columns of a CSV row, by the header's names.
@@ -314,7 +338,7 @@ QMap<QString, QString> CsvRow(const QStringList& lines, int row) {
 }
 
 TEST(SweepProgram, ApproachAddsItsHeaderLineAndReadsBackFromTheProductGas) {
-    for (const char* constants : {"seed", "standard"}) {
+    for (const char* constants : {"builtin", "standard"}) {
         const QStringList common = {"--sweep",    "temperature", "--ratio",     "3",
                                     "--pressure", "24.673",      "--constants", constants};
         const SweepRun plain = Sweep(common);
@@ -325,7 +349,7 @@ TEST(SweepProgram, ApproachAddsItsHeaderLineAndReadsBackFromTheProductGas) {
         const SweepRun table =
             Sweep(common + QStringList{"--approach-reforming", "15", "--approach-shift", "5"});
         const QStringList lines = table.outLines();
-        const int header = QLatin1String(constants) == "seed" ? 2 : 3;
+        const int header = QLatin1String(constants) == "builtin" ? 2 : 3;
         ASSERT_EQ(lines.size(), plain.outLines().size() + 1);
         EXPECT_EQ(lines[header], QStringLiteral("Приближение к равновесию: конверсия метана 15 "
                                                 "K, конверсия CO 5 K"));
@@ -423,6 +447,17 @@ TEST(SweepProgram, CarbonLimitPrintsTheMinimumRatioTableAndItsCurve) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count("\r\n"), 74);
     EXPECT_TRUE(drawn.out.isEmpty());
+
+    // A feed without carbon: one line instead of the table, no row in the CSV.
+    const SweepRun hydrogen = Sweep({"--carbon-limit", "--feed", "0,0,0,0,0,0,0,100,0"});
+    EXPECT_EQ(hydrogen.exitCode, 0);
+    EXPECT_EQ(hydrogen.out, QStringLiteral("в газе нет углерода: углерод не выпадает\n"));
+    const SweepRun hydrogenCsv =
+        Sweep({"--carbon-limit", "--feed", "0,0,0,0,0,0,0,100,0", "--format", "csv"});
+    EXPECT_EQ(hydrogenCsv.exitCode, 0);
+    EXPECT_EQ(hydrogenCsv.outLines(), QStringList{"temperature_c,min_ratio,min_steam_to_carbon"});
+    EXPECT_EQ(hydrogenCsv.err,
+              QStringLiteral("quorvel-sweep: в газе нет углерода: углерод не выпадает\n"));
 
     // Options of a sweep have no meaning here and are refused.
     const SweepRun refused = Sweep({"--carbon-limit", "--sweep", "temperature"});

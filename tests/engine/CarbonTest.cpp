@@ -150,7 +150,7 @@ TEST(CarbonActivity, BothActivitiesAgreeAtEquilibriumWithStandardConstants) {
                 << "sweep " << xMode << ", point " << i;
         }
     }
-    // The seed constants are another fit: there the two differ.
+    // The builtin constants are another fit: there the two differ.
     auto engine = DefaultEngine();
     RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     EXPECT_GT(std::fabs(engine->carbonSeries.Cracking[0] / engine->carbonSeries.Boudouard[0] - 1),

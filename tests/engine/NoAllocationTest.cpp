@@ -37,7 +37,7 @@ TEST(NoAllocation, SweepsOfEveryModeAllocateNothing) {
     auto counted = std::make_unique<int>(0); // the counter itself works
     EXPECT_EQ(allocations, before + 1);
     // The standard data are parsed on their first use, inside the first standard run.
-    for (ConstantsSource source : {ConstantsSource::Seed, ConstantsSource::Standard}) {
+    for (ConstantsSource source : {ConstantsSource::Builtin, ConstantsSource::Standard}) {
         engine->constants = source;
         for (int x = 0; x < 3; ++x) {
             for (int y = 0; y < 3; ++y) {

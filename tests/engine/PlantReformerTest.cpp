@@ -44,7 +44,7 @@ double EnergyBalanceKj(const Engine& engine, int i, double ratio, double outletC
 
 TEST(PlantReformer, HeatDutyFromInletTemperaturesIsTheEnergyBalance) {
     for (const auto* feed : {&testing::Methane, &testing::NaturalGas}) {
-        for (const ConstantsSource source : {ConstantsSource::Seed, ConstantsSource::Standard}) {
+        for (const ConstantsSource source : {ConstantsSource::Builtin, ConstantsSource::Standard}) {
             for (const double feedIn : {400.0, 520.0, 650.0}) {
                 const double steamIn = 1050 - feedIn; // 650, 530, 400: never equal to feedIn
                 auto engine = DefaultEngine();
@@ -124,7 +124,7 @@ void CheckReadBack(Engine& engine, SweptParameter sweep, ApproachToEquilibrium a
 
 TEST(PlantReformer, ApproachReadBackReturnsTheApproachOfTheRun) {
     for (const auto* feed : {&testing::Methane, &testing::NaturalGas, &testing::Mixed}) {
-        for (const ConstantsSource source : {ConstantsSource::Seed, ConstantsSource::Standard}) {
+        for (const ConstantsSource source : {ConstantsSource::Builtin, ConstantsSource::Standard}) {
             for (const ApproachToEquilibrium approach :
                  {ApproachToEquilibrium{0, 0}, ApproachToEquilibrium{15, 5}}) {
                 for (const SweptParameter sweep :
@@ -133,7 +133,7 @@ TEST(PlantReformer, ApproachReadBackReturnsTheApproachOfTheRun) {
                     SetFeed(*engine, *feed);
                     engine->constants = source;
                     const std::string where =
-                        std::string(source == ConstantsSource::Seed ? "seed" : "standard") +
+                        std::string(source == ConstantsSource::Builtin ? "builtin" : "standard") +
                         " feed CH4 " + std::to_string((*feed)[0]) + " approach " +
                         std::to_string(approach.Reforming) + " sweep " +
                         std::to_string(IndexOf(sweep));

@@ -58,7 +58,7 @@ TEST(StandardData, WorkedPoints) {
     EXPECT_NEAR(engine->figures.MethaneConversion[56] * 100, 81.6, 0.05);
 
     // The same point on the correlation: 80.2 % conversion, 5.37 % methane.
-    engine->constants = ConstantsSource::Seed;
+    engine->constants = ConstantsSource::Builtin;
     RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     EXPECT_NEAR(engine->resultSeries.CH4[56] * 100, 5.37, 0.005);
     EXPECT_NEAR(engine->figures.MethaneConversion[56] * 100, 80.2, 0.05);
@@ -122,7 +122,7 @@ TEST(StandardData, BalancesAndEquilibriaHoldAtEveryStoredPoint) {
 // reforming extent x + y, the shift extent y. Both extents follow from the stored dry
 // fractions: x : y = CO : CO2, x + y = the conversion.
 TEST(ReformerFigures, MethaneHeatDutyIsTheExtentsTimesTheHeatsOfReaction) {
-    for (ConstantsSource source : {ConstantsSource::Seed, ConstantsSource::Standard}) {
+    for (ConstantsSource source : {ConstantsSource::Builtin, ConstantsSource::Standard}) {
         auto engine = DefaultEngine();
         engine->constants = source;
         for (double t = 500; t <= 980; t += 40) {
@@ -172,7 +172,7 @@ TEST(ReformerFigures, FeedFiguresCountEveryComponent) {
 TEST(ReformerFigures, WithoutHydrocarbonsTheCarbonFiguresAreUndefinedAndNoFault) {
     // Carbon oxides, hydrogen, nitrogen and water only: C = 0, so methane can only form.
     const double feed[9] = {0, 0, 0, 0, 10, 20, 10, 50, 10};
-    for (ConstantsSource source : {ConstantsSource::Seed, ConstantsSource::Standard}) {
+    for (ConstantsSource source : {ConstantsSource::Builtin, ConstantsSource::Standard}) {
         auto engine = DefaultEngine();
         engine->constants = source;
         SetFeed(*engine, feed);

@@ -82,7 +82,7 @@ TEST(Sweeps, DesignedPathIsPinnedForAFixedClock) {
     SolverFingerprint::digest = 14695981039346656037ULL;
     SolverFingerprint::readings = 0;
     engine->random.clock = &SolverFingerprint::Clock;
-    for (const ConstantsSource constants : {ConstantsSource::Seed, ConstantsSource::Standard}) {
+    for (const ConstantsSource constants : {ConstantsSource::Builtin, ConstantsSource::Standard}) {
         engine->constants = constants;
         for (const double* feed : feeds) {
             for (int i = 0; i < FeedComponentCount; ++i) {

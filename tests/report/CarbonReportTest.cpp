@@ -159,5 +159,46 @@ TEST(CarbonReport, LimitTableWritesNoneAboveRangeAndMissingSteamToCarbon) {
     EXPECT_TRUE(CarbonLimitCsvLines(table)[1].endsWith(QLatin1Char(',')));
 }
 
+TEST(CarbonReport, EveryLimitNumberFitsItsColumnAndAFeedWithoutCarbonSaysSo) {
+    // Trace feeds give steam-to-carbon ratios of 80 digits and more.
+    const double feeds[][FeedComponentCount] = {{100},
+                                                {90, 5, 0, 0, 5, 0, 0, 0, 0},
+                                                {1e-80, 0, 0, 0, 100, 0, 0, 0, 0},
+                                                {1e-300, 0, 0, 0, 100, 0, 0, 0, 0},
+                                                {0, 0, 0, 1e-20, 0, 0, 0, 0, 100}};
+    for (const auto& feed : feeds) {
+        auto engine = StartUpEngine(feed);
+        CarbonLimitTable table{};
+        ComputeCarbonLimitTable(*engine, table);
+        for (const QChar separator : {Comma, Point}) {
+            const QStringList lines = CarbonLimitTableLines(*engine, table, separator);
+            ASSERT_EQ(lines.size(), 5 + table.count);
+            for (int i = 5; i < lines.size(); ++i) {
+                // Three right-aligned fields of 11, 11 and 13 characters, each with
+                // at least two blanks before it.
+                const QString& line = lines[i];
+                ASSERT_EQ(line.size(), 35) << line.toStdString();
+                for (const int start : {0, 11, 22})
+                    ASSERT_EQ(line.mid(start, 2), QStringLiteral("  ")) << line.toStdString();
+            }
+        }
+    }
+    // Without carbon in the feed, one line instead of a table of "> 5".
+    for (const int component : {4, 7, 8}) { // nitrogen, hydrogen, water
+        double feed[FeedComponentCount] = {};
+        feed[component] = 100;
+        auto engine = StartUpEngine(feed);
+        EXPECT_FALSE(FeedHasCarbon(*engine));
+        CarbonLimitTable table{};
+        EXPECT_EQ(CarbonLimitTableLines(*engine, table, Comma),
+                  QStringList{QStringLiteral("в газе нет углерода: углерод не выпадает")});
+    }
+    for (const int component : {0, 1, 2, 3, 5, 6}) {
+        double feed[FeedComponentCount] = {0, 0, 0, 0, 50, 0, 0, 0, 0};
+        feed[component] = 1e-300;
+        EXPECT_TRUE(FeedHasCarbon(*StartUpEngine(feed))) << component;
+    }
+}
+
 } // namespace
 } // namespace quorvel

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -157,23 +158,67 @@ TEST(OutputFile, DevicesAndFifosAreWrittenAsTheyAreNeverReplaced) {
     EXPECT_TRUE(IsCharacterDevice(full));
 }
 
-TEST(OutputFile, CommonCausesHaveRussianReasonsAndTheRestKeepsTheSystemText) {
-    QTemporaryDir dir;
-    QString error;
-    EXPECT_FALSE(WriteOutputFile(QFile::encodeName(dir.filePath("none/x.txt")), "x", &error));
-    EXPECT_TRUE(error.endsWith(QStringLiteral(": нет такой папки."))) << error.toStdString();
-    EXPECT_FALSE(WriteOutputFile(QFile::encodeName(dir.path()), "x", &error));
-    EXPECT_TRUE(error.endsWith(QStringLiteral(": это папка, а не файл."))) << error.toStdString();
-    // Named once, not twice, and no English.
-    EXPECT_EQ(error.count(QDir::toNativeSeparators(dir.path())), 1);
+// Whether a reason is Russian: Cyrillic words, no Latin letter (no system text).
+bool IsRussian(const QString& reason) {
+    bool cyrillic = false;
+    for (const QChar c : reason) {
+        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))
+            return false;
+        cyrillic = cyrillic || c.script() == QChar::Script_Cyrillic;
+    }
+    return cyrillic;
+}
 
+TEST(OutputFile, EveryReasonIsRussianAndComesFromTheOneTable) {
     using quorvel::FileErrorReason;
-    EXPECT_EQ(FileErrorReason(ENOSPC, "No space left on device"),
-              QStringLiteral("на диске нет места"));
-    EXPECT_EQ(FileErrorReason(EROFS, "Read-only file system"),
-              QStringLiteral("диск доступен только для чтения"));
-    EXPECT_EQ(FileErrorReason(EACCES, "Permission denied"), QStringLiteral("нет прав на запись"));
-    EXPECT_EQ(FileErrorReason(EIO, "Input/output error"), QStringLiteral("Input/output error"));
+    QSet<QString> reasons;
+    for (const quorvel::FileErrorText& entry : quorvel::FileErrorTexts()) {
+        const QString reason = QString::fromUtf8(entry.reason);
+        EXPECT_EQ(FileErrorReason(entry.errorNumber, entry.folderMissing), reason);
+        EXPECT_TRUE(IsRussian(reason)) << entry.reason;
+        EXPECT_NE(entry.errorNumber, 0);
+        reasons.insert(reason);
+    }
+    EXPECT_EQ(reasons.size(), static_cast<qsizetype>(quorvel::FileErrorTexts().size()));
+    // Every other number reads in Russian too, never in the system's English.
+    for (int error = 0; error < 140; ++error)
+        EXPECT_TRUE(IsRussian(FileErrorReason(error))) << error;
+
+    // The reasons the system gives for real cases.
+    QTemporaryDir dir;
+    const auto failure = [](const QString& name) {
+        QString error;
+        EXPECT_FALSE(WriteOutputFile(QFile::encodeName(name), "x", &error)) << name.toStdString();
+        return error;
+    };
+    const auto shown = [](const QString& name) { return QDir::toNativeSeparators(name); };
+    const QString noFolder = dir.filePath("none/x.txt");
+    EXPECT_EQ(
+        failure(noFolder),
+        QStringLiteral("Не удалось создать файл «%1»: нет такой папки.").arg(shown(noFolder)));
+    // Named once, not twice, and no English.
+    EXPECT_EQ(failure(dir.path()),
+              QStringLiteral("Не удалось создать файл «%1»: это папка, а не файл.")
+                  .arg(shown(dir.path())));
+    const QString longName = dir.filePath(QString(300, u'д'));
+    EXPECT_EQ(failure(longName), QStringLiteral("Не удалось создать файл «%1»: слишком длинное "
+                                                "имя файла.")
+                                     .arg(shown(longName)));
+    ASSERT_TRUE(QFile(dir.filePath("plain")).open(QIODevice::WriteOnly));
+    const QString underFile = dir.filePath("plain/x.txt");
+    EXPECT_EQ(failure(underFile), QStringLiteral("Не удалось создать файл «%1»: часть пути не "
+                                                 "является папкой.")
+                                      .arg(shown(underFile)));
+    const QString loop = dir.filePath("loop");
+    ASSERT_EQ(::symlink("loop", QFile::encodeName(loop).constData()), 0);
+    EXPECT_EQ(failure(loop), QStringLiteral("Не удалось создать файл «%1»: символические ссылки "
+                                            "образуют петлю.")
+                                 .arg(shown(loop)));
+    // ENOENT says which is missing: the file in a folder that is there, or the folder.
+    EXPECT_EQ(quorvel::FileErrorReasonFor(ENOENT, QFile::encodeName(dir.filePath("x.csv"))),
+              QStringLiteral("нет такого файла"));
+    EXPECT_EQ(quorvel::FileErrorReasonFor(ENOENT, QFile::encodeName(noFolder)),
+              QStringLiteral("нет такой папки"));
 }
 
 TEST(OutputFile, ANameThatIsNotUtf8IsUsedByteForByte) {
@@ -190,6 +235,31 @@ TEST(OutputFile, ANameThatIsNotUtf8IsUsedByteForByte) {
     EXPECT_EQ(QByteArray(buffer), QByteArray("second"));
     // Only that file: no temporary left, no name with a replacement character.
     EXPECT_EQ(RawNames(QFile::encodeName(dir.path())), QList<QByteArray>{"bad\xff.txt"});
+}
+
+TEST(OutputFile, ASymbolicLinkIsWrittenThroughWhateverItsNameAndStaysALink) {
+    for (const QByteArray& linkName : {QByteArray("link.txt"), QByteArray("l\xff.txt")}) {
+        for (const bool targetExists : {true, false}) {
+            QTemporaryDir dir;
+            const QByteArray folder = QFile::encodeName(dir.path());
+            if (targetExists) {
+                ASSERT_TRUE(WriteOutputFile(folder + "/t.txt", "old", nullptr));
+            }
+            ASSERT_EQ(::symlink("t.txt", (folder + '/' + linkName).constData()), 0);
+            QString error;
+            ASSERT_TRUE(WriteOutputFile(folder + '/' + linkName, "new", &error))
+                << error.toStdString();
+            struct stat info {};
+            ASSERT_EQ(::lstat((folder + '/' + linkName).constData(), &info), 0);
+            EXPECT_TRUE(S_ISLNK(info.st_mode)) << linkName.toStdString();
+            QFile target(dir.filePath("t.txt"));
+            ASSERT_TRUE(target.open(QIODevice::ReadOnly));
+            EXPECT_EQ(target.readAll(), QByteArray("new"));
+            QList<QByteArray> names = RawNames(folder);
+            std::sort(names.begin(), names.end());
+            EXPECT_EQ(names, (QList<QByteArray>{linkName, "t.txt"})) << "no temporary left";
+        }
+    }
 }
 
 } // namespace

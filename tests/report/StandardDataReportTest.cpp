@@ -25,7 +25,7 @@ TEST(StandardDataReport, TableHeaderNamesTheDataBeforeTheEmptyLine) {
     auto engine = StartUpEngine();
     for (int x = 0; x < 3; ++x) {
         for (int y = 0; y < 3; ++y) {
-            engine->constants = ConstantsSource::Seed;
+            engine->constants = ConstantsSource::Builtin;
             RunSweep(*engine, quorvel::AllSweptParameters[x], quorvel::AllResultViews[y]);
             const QStringList seed = ResultsTableLines(*engine, quorvel::AllSweptParameters[x],
                                                        quorvel::AllResultViews[y], comma);

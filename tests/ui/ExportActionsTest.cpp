@@ -137,10 +137,13 @@ TEST_F(ExportTest, ExportedCsvIsTheSweepProgramsCsvAfterItsComments) {
     EXPECT_EQ(rows.join(u'\n') + u'\n', QString::fromUtf8(run.out));
     EXPECT_EQ(rows.size(), 1 + 26);
 
-    // A file that cannot be written is reported and nothing is left behind.
+    // A file that cannot be written is reported in the words of Save As, and nothing is
+    // left behind.
     EXPECT_FALSE(form->Exports().ExportCsvToFile(dir.filePath("missing/run.csv")));
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.front().second.contains(QStringLiteral("run.csv")));
+    EXPECT_EQ(messages.front().second,
+              QStringLiteral("Не удалось создать файл «%1»: нет такой папки.")
+                  .arg(QDir::toNativeSeparators(dir.filePath("missing/run.csv"))));
     EXPECT_FALSE(QFile::exists(dir.filePath("missing/run.csv")));
 }
 

@@ -49,7 +49,7 @@ TEST_F(OptionsMenuTest, SitsBetweenEditAndHelpWithOneCheckableItemOffAtFirst) {
     EXPECT_EQ(Item()->text(), QStringLiteral("&Standard thermodynamic data (NASA)"));
     EXPECT_TRUE(Item()->isCheckable());
     EXPECT_FALSE(Item()->isChecked());
-    EXPECT_EQ(engine->constants, quorvel::ConstantsSource::Seed);
+    EXPECT_EQ(engine->constants, quorvel::ConstantsSource::Builtin);
     EXPECT_FALSE(Table().contains(StandardLine));
     // The settings live in the tests' own folder, never the user's.
     EXPECT_TRUE(TestSettings().fileName().startsWith(QDir::tempPath()))
@@ -84,7 +84,7 @@ TEST_F(OptionsMenuTest, ChoosingRecalculatesAndTheHeaderNamesTheData) {
 
         Item()->trigger();
         EXPECT_EQ(form->CycleCount(), 4);
-        EXPECT_EQ(engine->constants, quorvel::ConstantsSource::Seed);
+        EXPECT_EQ(engine->constants, quorvel::ConstantsSource::Builtin);
         EXPECT_FALSE(Table().contains(StandardLine));
         Choose("RadioGroupAxisX", 0);
         EXPECT_EQ(Table(), seedTable); // back to the correlation, byte for byte
