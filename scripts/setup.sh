@@ -6,7 +6,7 @@ quorvel_packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev googletest libbenchmark-dev
     libjpeg-dev
-    fonts-liberation
+    fonts-liberation qt6-translations-l10n
     xvfb xauth x11-utils libx11-dev poppler-utils
     desktop-file-utils appstream
 )
