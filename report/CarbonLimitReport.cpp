@@ -1,5 +1,6 @@
 #include "report/CarbonLimitReport.h"
 
+#include "report/ConditionLines.h"
 #include "report/ConstantsHeader.h"
 #include "report/NumberFormat.h"
 #include "report/ShortestNumber.h"
@@ -42,12 +43,14 @@ QString SteamToCarbonText(const CarbonLimitRow& row, QChar separator) {
 } // namespace
 
 QStringList CarbonLimitTableLines(const Engine& engine, const CarbonLimitTable& table,
-                                  QChar decimalSeparator) {
+                                  QChar decimalSeparator, CarbonLimitHeader header) {
     QStringList lines;
     lines << QStringLiteral("Давление, атм: ") +
                  FormatGeneral(engine.processConditions.InputPressure, decimalSeparator);
     if (engine.constants != ConstantsSource::Seed)
         lines << ConstantsHeaderLine(engine.constants);
+    if (header == CarbonLimitHeader::PressureAndFeed)
+        lines << FeedLines(engine, decimalSeparator);
     lines << QString() << QStringLiteral("Минимальное соотношение пар/метан,")
           << QStringLiteral("выше которого углерод не выпадает")
           << QStringLiteral("Температура  пар/метан  пар/углерод");
