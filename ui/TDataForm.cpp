@@ -56,10 +56,6 @@ TDataForm::TDataForm(quorvel::Engine& engine, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       engine_(engine) {
-    // The desktop is asked for a dialog border all the same: the dialog window type, and
-    // (by the flags above) no minimise or maximise button. It has no transient parent, so
-    // the main window can still come in front of it.
-    setAttribute(Qt::WA_X11NetWmWindowTypeDialog);
     setWindowTitle(QStringLiteral("InitialData"));
     setModal(false);
     setSizeGripEnabled(false);
@@ -120,6 +116,13 @@ TDataForm::TDataForm(quorvel::Engine& engine, QWidget* parent)
 
     SaveDataToForm();
     ButtonOk->setFocus();
+
+    // The desktop is asked for a dialog border all the same: the dialog window type, and
+    // (by the flags above) no minimise or maximise button. It has no transient parent, so
+    // the main window can still come in front of it. The type reaches the desktop only
+    // through a window that exists, so the window is made here, before it is first shown.
+    winId();
+    setAttribute(Qt::WA_X11NetWmWindowTypeDialog);
 }
 
 void TDataForm::Present() {
