@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include <charconv>
 #include <string>
@@ -116,13 +117,6 @@ TDataForm::TDataForm(quorvel::Engine& engine, QWidget* parent)
 
     SaveDataToForm();
     ButtonOk->setFocus();
-
-    // The desktop is asked for a dialog border all the same: the dialog window type, and
-    // (by the flags above) no minimise or maximise button. It has no transient parent, so
-    // the main window can still come in front of it. The type reaches the desktop only
-    // through a window that exists, so the window is made here, before it is first shown.
-    winId();
-    setAttribute(Qt::WA_X11NetWmWindowTypeDialog);
 }
 
 void TDataForm::Present() {
@@ -263,6 +257,15 @@ void TDataForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
     QDialog::changeEvent(event);
+}
+
+void TDataForm::showEvent(QShowEvent* event) {
+    // The desktop is asked for a dialog border all the same: the dialog window type, and
+    // (by the flags above) no minimise or maximise button. It has no transient parent, so
+    // the main window can still come in front of it. The type reaches the desktop only
+    // through a window that exists and is not yet mapped, as it is here on the first show.
+    setAttribute(Qt::WA_X11NetWmWindowTypeDialog);
+    QDialog::showEvent(event);
 }
 
 void TDataForm::hideEvent(QHideEvent* event) {
