@@ -3,6 +3,9 @@
 // read; the only setting is the Options menu's choice, which the menu itself keeps.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <memory>
 
@@ -15,6 +18,16 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     quorvel::InstallFontSubstitutes();
+
+    // The toolkit's own dialogs (saving, printing, the print preview) speak the program's
+    // language, Russian, like every message of the program; the program's English captions
+    // (menus, its dialogs' buttons) are its own texts and no translation touches them.
+    // Without Qt's translations installed (qt6-translations-l10n) they stay English.
+    QTranslator toolkitTranslator;
+    if (toolkitTranslator.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qt"),
+                               QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&toolkitTranslator);
 
     // The engine's state lives as long as the program.
     auto engine = std::make_unique<quorvel::Engine>();

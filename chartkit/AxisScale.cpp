@@ -12,6 +12,9 @@ namespace {
 constexpr double kMinimumStep = 1e-12;     // the smallest step an axis ever uses
 constexpr double kIntLimit = 2147483647.0; // quotients beyond this are not converted
 constexpr double kMaxLabelCount = 10000;   // an axis needing this many labels draws none
+// A sweep's end reached by repeated addition (3.999999999999994 for 4) misses its label by
+// a rounding residue; a value within this part of a step of a label counts as reaching it.
+constexpr double kLabelResidue = 1e-9;
 } // namespace
 
 double NextLabelStep(double x) {
@@ -62,6 +65,14 @@ double LabelStep(const LabelStepInput& in) {
     return std::max(step, kMinimumStep);
 }
 
+double FirstLabelMultiple(double maximum, double step) {
+    const double quotient = maximum / step;
+    const double nearest = std::round(quotient);
+    if (std::fabs(quotient - nearest) <= kLabelResidue)
+        return nearest;
+    return std::trunc(quotient);
+}
+
 int ValuePixel(const AxisSpan& axis, double value) {
     const int length = axis.end - axis.start;
     const double range = axis.maximum - axis.minimum;
@@ -94,11 +105,14 @@ std::vector<double> LabelValues(double minimum, double maximum, double step, boo
     if (!(step > 0) || maximum < minimum || !(std::fabs(range / step) < kMaxLabelCount))
         return values;
     double v = maximum;
-    if (minimum != maximum && roundFirstLabel)
-        v = std::trunc(maximum / step) * step;
+    double ceiling = maximum;
+    if (minimum != maximum && roundFirstLabel) {
+        v = FirstLabelMultiple(maximum, step) * step;
+        ceiling = maximum + kLabelResidue * step;
+    }
     // Each subtraction must move v; far from zero a tiny step may not, so the number of
     // passes is bounded as well.
-    for (int guard = 0; v > maximum && guard < 4; ++guard)
+    for (int guard = 0; v > ceiling && guard < 4; ++guard)
         v -= step;
     const double lowerLimit = (minimum - 1e-12) / 1.000000000001;
     while (v >= lowerLimit && values.size() <= static_cast<std::size_t>(kMaxLabelCount)) {

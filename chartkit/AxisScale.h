@@ -24,6 +24,11 @@ struct LabelStepInput {
 // the labels fit; never below 1e-12.
 double LabelStep(const LabelStepInput& in);
 
+// The whole number of steps of an axis's top label: Trunc(maximum / step), except that a
+// quotient within a rounding residue (1e-9) of a whole number is that number, so that a
+// maximum of 3.999999999999994 with the step 1 gets its label 4.
+double FirstLabelMultiple(double maximum, double step);
+
 // The pixels an axis spans along the plot.
 struct AxisSpan {
     double minimum = 0;
@@ -42,8 +47,9 @@ int ValuePixel(const AxisSpan& axis, double value);
 // length).
 double PixelValue(const AxisSpan& axis, int pixel);
 
-// Values that get a label, from the top value downwards: none when the step is not
-// positive, the range is negative or would need 10000 labels or more.
+// Values that get a label, from the top value downwards (the first one as
+// FirstLabelMultiple gives it): none when the step is not positive, the range is negative
+// or would need 10000 labels or more.
 std::vector<double> LabelValues(double minimum, double maximum, double step, bool roundFirstLabel);
 
 // Minor tick pixels for ticks t_0..t_(k-1) (in recorded order), `count` per interval,

@@ -3,8 +3,12 @@
 #include "chartkit/ChartModel.h"
 #include "chartkit/TextMeasurer.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+
+#include <algorithm>
+#include <climits>
 
 namespace quorvel {
 
@@ -183,6 +187,71 @@ void PaintChart(QPainter& painter, const ChartModel& model, const ChartLayout& l
         if (layout.axes[i].drawn)
             DrawAxis(painter, model.Axis(static_cast<TChartAxisId>(i)), layout.axes[i], measure);
     DrawSeries(painter, model, layout);
+}
+
+namespace {
+
+constexpr int CaptionPadding = 4; // pixels around the caption's text
+constexpr int CaptionPixelSize = 11;
+
+QFont CaptionFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(CaptionPixelSize);
+    return font;
+}
+
+// The rectangle the wrapped text of one line takes, at the caption's left.
+QRect CaptionLineRect(const QFontMetrics& metrics, const QString& line, int width) {
+    const int textWidth = std::max(1, width - 2 * CaptionPadding);
+    return metrics.boundingRect(QRect(CaptionPadding, 0, textWidth, INT_MAX / 2),
+                                Qt::AlignLeft | Qt::TextWordWrap, line);
+}
+
+} // namespace
+
+int PictureCaptionHeight(const QStringList& lines, int width) {
+    if (lines.isEmpty())
+        return 0;
+    const QFontMetrics metrics(CaptionFont());
+    int height = 2 * CaptionPadding;
+    for (const QString& line : lines)
+        height +=
+            line.isEmpty() ? metrics.height() : CaptionLineRect(metrics, line, width).height();
+    return height;
+}
+
+void PaintPictureCaption(QPainter& painter, const QStringList& lines, int top, int width,
+                         const QColor& background) {
+    const int height = PictureCaptionHeight(lines, width);
+    if (height == 0)
+        return;
+    painter.fillRect(QRect(0, top, width, height), background);
+    const QFont font = CaptionFont();
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    int y = top + CaptionPadding;
+    for (const QString& line : lines) {
+        const QRect rect = line.isEmpty() ? QRect(0, 0, width, metrics.height())
+                                          : CaptionLineRect(metrics, line, width);
+        painter.drawText(
+            QRect(CaptionPadding, y, std::max(1, width - 2 * CaptionPadding), rect.height()),
+            Qt::AlignLeft | Qt::TextWordWrap, line);
+        y += rect.height();
+    }
+}
+
+QImage WithPictureCaption(const QImage& chart, const QStringList& lines, const QColor& background) {
+    const int height = PictureCaptionHeight(lines, chart.width());
+    if (height == 0 || chart.isNull())
+        return chart;
+    QImage result(chart.width(), chart.height() + height, chart.format());
+    if (result.isNull())
+        return result;
+    QPainter painter(&result);
+    painter.drawImage(0, 0, chart);
+    PaintPictureCaption(painter, lines, chart.height(), chart.width(), background);
+    return result;
 }
 
 QImage RenderChart(const ChartModel& model, QSize size, ChartLayoutMemory& memory) {

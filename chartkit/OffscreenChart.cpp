@@ -24,13 +24,16 @@ ChartPictureFormat PictureFormatFor(const QString& fileName) {
                                                                           : ChartPictureFormat::Png;
 }
 
-QByteArray ChartSvg(const ChartModel& model, QSize size, ChartLayoutMemory memory) {
+QByteArray ChartSvg(const ChartModel& model, QSize size, ChartLayoutMemory memory,
+                    const QStringList& caption) {
+    const int captionHeight = PictureCaptionHeight(caption, size.width());
+    const QSize whole(size.width(), size.height() + captionHeight);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setSize(whole);
+    generator.setViewBox(QRect(QPoint(0, 0), whole));
     generator.setResolution(ScreenDotsPerInch); // one user unit is one screen pixel
     generator.setTitle(model.Title().Text().join(QLatin1Char(' ')).trimmed());
     FontTextMeasurer measure;
@@ -39,12 +42,14 @@ QByteArray ChartSvg(const ChartModel& model, QSize size, ChartLayoutMemory memor
     if (!painter.begin(&generator))
         return {};
     PaintChart(painter, model, layout, measure);
+    PaintPictureCaption(painter, caption, size.height(), size.width(), model.PanelColor());
     painter.end();
     return buffer.data();
 }
 
 QByteArray ChartModelPicture(const ChartModel& model, QSize size, ChartPictureFormat format,
-                             QString* reason, ChartLayoutMemory memory) {
+                             QString* reason, ChartLayoutMemory memory,
+                             const QStringList& caption) {
     auto fail = [&](const QString& why) {
         if (reason)
             *reason = why;
@@ -61,13 +66,14 @@ QByteArray ChartModelPicture(const ChartModel& model, QSize size, ChartPictureFo
         return fail(QStringLiteral("для рисования нужен графический объект приложения"));
 
     if (format == ChartPictureFormat::Svg) {
-        const QByteArray svg = ChartSvg(model, size, memory);
+        const QByteArray svg = ChartSvg(model, size, memory, caption);
         return svg.isEmpty() ? fail(QStringLiteral("не удалось нарисовать SVG")) : svg;
     }
 
     // One pass: a pass lays itself out again when its label band was sized for another
     // step, so no earlier pass is needed to match the window.
-    const QImage image = RenderChart(model, size, memory);
+    const QImage image =
+        WithPictureCaption(RenderChart(model, size, memory), caption, model.PanelColor());
     if (image.isNull())
         return fail(QStringLiteral("не хватает памяти для рисунка"));
 

@@ -1,5 +1,6 @@
 #include "report/CarbonLimitReport.h"
 
+#include "report/ConditionLines.h"
 #include "report/ConstantsHeader.h"
 #include "report/NumberFormat.h"
 #include "report/ShortestNumber.h"
@@ -69,7 +70,7 @@ bool FeedHasCarbon(const Engine& engine) {
 }
 
 QStringList CarbonLimitTableLines(const Engine& engine, const CarbonLimitTable& table,
-                                  QChar decimalSeparator) {
+                                  QChar decimalSeparator, CarbonLimitHeader header) {
     if (!FeedHasCarbon(engine))
         return {QString::fromUtf8(NoCarbonInFeedLine)};
     QStringList lines;
@@ -77,6 +78,8 @@ QStringList CarbonLimitTableLines(const Engine& engine, const CarbonLimitTable& 
                  FormatGeneral(engine.processConditions.InputPressure, decimalSeparator);
     if (engine.constants != ConstantsSource::Builtin)
         lines << ConstantsHeaderLine(engine.constants);
+    if (header == CarbonLimitHeader::PressureAndFeed)
+        lines << FeedLines(engine, decimalSeparator);
     lines << QString() << QStringLiteral("Минимальное соотношение пар/метан,")
           << QStringLiteral("выше которого углерод не выпадает")
           << QStringLiteral("Температура  пар/метан  пар/углерод");

@@ -8,7 +8,7 @@ quorvel_run_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libjpeg-dev
-    fonts-liberation
+    fonts-liberation qt6-translations-l10n
 )
 
 # What only the tests and benchmarks need (./test): the test frameworks, the virtual

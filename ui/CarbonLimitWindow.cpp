@@ -94,7 +94,8 @@ void CarbonLimitWindow::PlaceOnScreenOf(const QWidget* window) {
 void CarbonLimitWindow::Recalculate(Engine& engine) {
     ComputeCarbonLimitTable(engine, *table_);
     const QString point = locale_.decimalPoint();
-    lines_ = CarbonLimitTableLines(engine, *table_, point.isEmpty() ? QChar(u'.') : point.front());
+    lines_ = CarbonLimitTableLines(engine, *table_, point.isEmpty() ? QChar(u'.') : point.front(),
+                                   CarbonLimitHeader::PressureAndFeed);
     memo_->setPlainText(lines_.join(u'\n'));
 
     double temperature[CarbonLimitSettings::TemperatureCount];

@@ -1,5 +1,6 @@
 #include "ui/ExportActions.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -8,10 +9,13 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "chartkit/ChartModel.h"
+#include "chartkit/ChartPainter.h"
 #include "chartview/ChartPicture.h"
 #include "chartwidget/TChart.h"
 #include "report/CsvExport.h"
 #include "report/OutputFile.h"
+#include "ui/RememberedOption.h"
 
 namespace quorvel {
 
@@ -39,6 +43,27 @@ ExportActions::ExportActions(quorvel::TChart& chart, QPrinter& printer, Sources 
         pictureDialog_->setDefaultSuffix(filter == PictureFilters().back() ? QStringLiteral("svg")
                                                                            : QStringLiteral("png"));
     });
+}
+
+QAction* ExportActions::AddCaptionOption(QMenu* menu) {
+    captionItem_ = AddRememberedOption(menu, QStringLiteral("Ca&ption under chart pictures"),
+                                       QStringLiteral("OptionsPictureCaptionItem"),
+                                       PictureCaptionKey(), this, [](bool) {});
+    return captionItem_;
+}
+
+bool ExportActions::PictureCaption() const {
+    return captionItem_ != nullptr && captionItem_->isChecked();
+}
+
+QString ExportActions::PictureCaptionKey() {
+    return QStringLiteral("Options/ChartPictureCaption");
+}
+
+QStringList ExportActions::CaptionLines() const {
+    if (!PictureCaption() || !sources_.pictureCaption)
+        return {};
+    return sources_.pictureCaption();
 }
 
 QStringList ExportActions::CsvFilters() {
@@ -70,9 +95,9 @@ bool ExportActions::ExportCsvToFile(const QString& fileName) {
 
 bool ExportActions::SaveChartToFile(const QString& fileName) {
     QString reason;
-    const QByteArray picture = quorvel::ChartModelPicture(chart_.Model(), chart_.size(),
-                                                          quorvel::PictureFormatFor(fileName),
-                                                          &reason, chart_.PictureMemory());
+    const QByteArray picture = quorvel::ChartModelPicture(
+        chart_.Model(), chart_.size(), quorvel::PictureFormatFor(fileName), &reason,
+        chart_.PictureMemory(), CaptionLines());
     if (picture.isEmpty()) {
         sources_.showError(QStringLiteral("Не удалось нарисовать диаграмму для «%1»: %2.")
                                .arg(QDir::toNativeSeparators(fileName), reason));
@@ -103,7 +128,8 @@ void ExportActions::CopyTable() {
 }
 
 void ExportActions::CopyChart() {
-    QApplication::clipboard()->setImage(chart_.Picture());
+    QApplication::clipboard()->setImage(
+        quorvel::WithPictureCaption(chart_.Picture(), CaptionLines(), chart_.Model().PanelColor()));
 }
 
 void ExportActions::PrintPreview() {

@@ -6,7 +6,9 @@
 
 #include <functional>
 
+class QAction;
 class QFileDialog;
+class QMenu;
 class QPrinter;
 class QPrintPreviewDialog;
 class QWidget;
@@ -28,12 +30,21 @@ public:
         std::function<QStringList()> csvLines;   // the CSV file's lines, comments first
         std::function<bool(QPrinter&)> printTable;
         std::function<void(const QString&)> showError;
+        std::function<QStringList()> pictureCaption; // the conditions under a chart picture
     };
     // Runs a preview dialog instead of its exec(); tests use it to look inside.
     using PreviewRunner = std::function<void(QPrintPreviewDialog&)>;
 
     // The chart, the printer and the parent window must outlive this object.
     ExportActions(quorvel::TChart& chart, QPrinter& printer, Sources sources, QWidget* parent);
+
+    // Appends to menu the checkable item that puts the caption (Sources::pictureCaption)
+    // under saved and copied chart pictures: off on the first run, then remembered.
+    QAction* AddCaptionOption(QMenu* menu);
+    // Whether chart pictures get the caption.
+    bool PictureCaption() const;
+    // Where the choice is kept: the settings file's group and key.
+    static QString PictureCaptionKey();
 
     // The menu commands.
     void ExportCsv();
@@ -57,6 +68,8 @@ public:
 private:
     // Runs a save dialog and returns the chosen name, empty when cancelled.
     static QString ChooseFile(QFileDialog& dialog);
+    // The caption lines when the option is on, none otherwise.
+    QStringList CaptionLines() const;
 
     quorvel::TChart& chart_;
     QPrinter& printer_;
@@ -65,6 +78,7 @@ private:
     QFileDialog* csvDialog_ = nullptr;
     QFileDialog* pictureDialog_ = nullptr;
     PreviewRunner previewRunner_;
+    QAction* captionItem_ = nullptr;
 };
 
 } // namespace quorvel

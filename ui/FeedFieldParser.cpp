@@ -64,4 +64,23 @@ std::optional<double> ParseFeedField(std::string_view text) {
     return negative ? -value : value;
 }
 
+FeedFieldFault FeedFieldFaultOf(const QString& text) {
+    QString withPoint = text;
+    withPoint.replace(QLatin1Char(','), QLatin1Char('.'));
+    const QByteArray utf8 = withPoint.toUtf8();
+    if (text.contains(QLatin1Char(',')) &&
+        ParseFeedField(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))))
+        return FeedFieldFault::DecimalComma;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (!c.isLetter())
+            continue;
+        const bool exponent = (c == QLatin1Char('e') || c == QLatin1Char('E')) && i > 0 &&
+                              (text[i - 1].isDigit() || text[i - 1] == QLatin1Char('.'));
+        if (!exponent)
+            return FeedFieldFault::Letters;
+    }
+    return FeedFieldFault::NotANumber;
+}
+
 } // namespace quorvel

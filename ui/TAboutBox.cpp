@@ -41,6 +41,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    // A dialog border: the dialog window type (Qt::Dialog) and no minimise or maximise
+    // button.
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
     setSizeGripEnabled(false);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include <charconv>
 #include <string>
@@ -152,10 +153,22 @@ std::optional<int> TDataForm::SaveDataToVar() {
 void TDataForm::ButtonOkClick() {
     if (const auto badRow = SaveDataToVar()) {
         QLineEdit* edit = edits_[static_cast<size_t>(*badRow)];
-        ShowMessage(MalformedFieldMessage(labels_[static_cast<size_t>(*badRow)]->text()));
+        ShowMessage(MalformedFieldMessage(labels_[static_cast<size_t>(*badRow)]->text(),
+                                          FeedFieldFaultOf(edit->text())));
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
         return;
+    }
+    // A share below zero is no gas at all, even when the others make up the total (-50 and
+    // 150 add up to 100); the values stay stored like a refused total's.
+    for (int row = 0; row < RowCount; ++row) {
+        if (engine_.feedComposition[row] < 0) {
+            QLineEdit* edit = edits_[static_cast<size_t>(row)];
+            ShowMessage(NegativeFieldMessage(labels_[static_cast<size_t>(row)]->text()));
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+            return;
+        }
     }
     // The stored values stay even when the total is rejected; only feedTotals, which the
     // calculation reads, is kept at the last accepted feed.
@@ -188,9 +201,25 @@ QString TDataForm::SumMessage() {
     return QString::fromUtf8(quorvel::FeedTotalRefusedMessage);
 }
 
-QString TDataForm::MalformedFieldMessage(const QString& rowLabel) {
-    return QStringLiteral("Проверьте исходные данные. В строке \"%1\" введено не число "
-                          "(дробную часть отделяйте точкой)")
+QString TDataForm::MalformedFieldMessage(const QString& rowLabel, FeedFieldFault fault) {
+    switch (fault) {
+    case FeedFieldFault::DecimalComma:
+        return QStringLiteral("Проверьте исходные данные. В строке \"%1\" введено не число "
+                              "(дробную часть отделяйте точкой)")
+            .arg(rowLabel);
+    case FeedFieldFault::Letters:
+        return QStringLiteral("Проверьте исходные данные. В строке \"%1\" введено не число "
+                              "(введены буквы; число пишется цифрами)")
+            .arg(rowLabel);
+    case FeedFieldFault::NotANumber:
+        break;
+    }
+    return QStringLiteral("Проверьте исходные данные. В строке \"%1\" введено не число")
+        .arg(rowLabel);
+}
+
+QString TDataForm::NegativeFieldMessage(const QString& rowLabel) {
+    return QStringLiteral("Проверьте исходные данные. В строке \"%1\" значение меньше нуля")
         .arg(rowLabel);
 }
 
@@ -228,6 +257,15 @@ void TDataForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
     QDialog::changeEvent(event);
+}
+
+void TDataForm::showEvent(QShowEvent* event) {
+    // The desktop is asked for a dialog border all the same: the dialog window type, and
+    // (by the flags above) no minimise or maximise button. It has no transient parent, so
+    // the main window can still come in front of it. The type reaches the desktop only
+    // through a window that exists and is not yet mapped, as it is here on the first show.
+    setAttribute(Qt::WA_X11NetWmWindowTypeDialog);
+    QDialog::showEvent(event);
 }
 
 void TDataForm::hideEvent(QHideEvent* event) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/Engine.h"
+#include "ui/FeedFieldParser.h"
 
 class QFrame;
 class QLabel;
@@ -23,9 +24,9 @@ namespace quorvel {
 // its own, which the main window can come in front of.
 //
 // OK checks that every field holds a complete number, stores the nine values in
-// engine.feedComposition, and when they add up to 100 derives engine.feedTotals
-// (PreparationVar) and hides the window. Cancel and the close box hide it without storing.
-// The edits keep whatever the user typed; they are written from the feed only once, at
+// engine.feedComposition, and when none is negative and they add up to 100 derives
+// engine.feedTotals (PreparationVar) and hides the window. Cancel and the close box hide it without
+// storing. The edits keep whatever the user typed; they are written from the feed only once, at
 // construction.
 class TDataForm : public QDialog {
     Q_OBJECT
@@ -51,7 +52,7 @@ public:
     // Shows the window, restored if it was minimised, in front and active.
     void Present();
 
-    // The OK button: store, check the total, derive the feed totals and hide.
+    // The OK button: store, check the signs and the total, derive the feed totals and hide.
     void ButtonOkClick();
     // The Cancel button and the close box: hide without storing.
     void ButtonCancelClick();
@@ -69,8 +70,11 @@ public:
 
     // The message shown when the total of the nine values is not 100.
     static QString SumMessage();
-    // The message shown when a field is not a number; rowLabel is the row's label text.
-    static QString MalformedFieldMessage(const QString& rowLabel);
+    // The message shown when a field is not a number; rowLabel is the row's label text,
+    // fault what is wrong with the field.
+    static QString MalformedFieldMessage(const QString& rowLabel, FeedFieldFault fault);
+    // The message shown when a field holds a percentage below zero.
+    static QString NegativeFieldMessage(const QString& rowLabel);
 
 signals:
     // Emitted whenever the program hides the window (OK, Cancel, close box).
@@ -80,6 +84,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

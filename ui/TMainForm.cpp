@@ -31,6 +31,7 @@
 #include "chartview/ReformingChartView.h"
 #include "chartwidget/TChart.h"
 #include "report/CarbonMarks.h"
+#include "report/ConditionLines.h"
 #include "report/CsvExport.h"
 #include "report/ResultsTable.h"
 #include "report/SweepCaptions.h"
@@ -178,6 +179,9 @@ void TMainForm::CreateControls() {
     Panel->setLineWidth(1);
     Panel->setFont(PixelFont(WindowFontFamily, PanelFontPixels));
     Panel->setGeometry(0, 293, 667, quorvel::BottomPanelHeight);
+    // The chart's two lowest rows lie over the panel's top edge; the chart stays in front,
+    // so the window shows all of it, as its picture does.
+    Chart->raise();
 
     PanelReaction = new QFrame(client_);
     PanelReaction->setObjectName(QStringLiteral("PanelReaction"));
@@ -326,7 +330,11 @@ void TMainForm::CreateMenu() {
         {[this] { return MemoLines(); },
          [this] { return quorvel::CsvExportLines(engine_, XAxisMode(), YAxisMode()); },
          [this](QPrinter& printer) { return PrintMemo(printer); },
-         [this](const QString& text) { ShowError(ApplicationCaption(), text); }},
+         [this](const QString& text) { ShowError(ApplicationCaption(), text); },
+         [this] {
+             return quorvel::ChartCaptionLines(engine_, XAxisMode(),
+                                               locale_.decimalPoint().front());
+         }},
         this);
     FileExportCsvItem =
         FileMenu->addAction(QStringLiteral("&Export CSV..."), exports_, &ExportActions::ExportCsv);
@@ -390,6 +398,7 @@ void TMainForm::AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm) {
                 &TMainForm::OptionsMarkCarbonClick);
         connect(carbonOptions_, &quorvel::CarbonOptions::CarbonLimitRequested, this,
                 &TMainForm::OptionsCarbonLimitClick);
+        exports_->AddCaptionOption(OptionsMenu->Menu());
 
         HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
         HelpMenu->setObjectName(QStringLiteral("HelpMenu"));

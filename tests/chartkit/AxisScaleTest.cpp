@@ -98,6 +98,41 @@ TEST(LabelValues, BottomAxisFromPointTwoToFourStepOne) {
     EXPECT_NEAR(unrounded[3], 0.5, 1e-12);
 }
 
+TEST(LabelValues, ASweepEndReachedByRepeatedAdditionGetsItsLabel) {
+    // The ratio sweep's last point: 0.2 plus 76 additions of 0.05 is 3.999999999999994.
+    double ratio = 0.2;
+    for (int i = 0; i < 76; ++i)
+        ratio += 0.05;
+    ASSERT_LT(ratio, 4.0);
+    const auto values = LabelValues(0.2, ratio, 1, true);
+    ASSERT_EQ(values.size(), 4u);
+    EXPECT_EQ(values[0], 4);
+    EXPECT_EQ(values[3], 1);
+
+    // Over sweeps of every step from several starts: the top label is the largest whole
+    // number of steps not above the end once a residue of 1e-9 of the step is forgiven,
+    // and an end that falls short of a label by more than that does not get it.
+    for (double step : {0.1, 0.2, 0.5, 1.0, 2.0, 5.0, 10.0, 50.0, 100.0}) {
+        for (double increment : {0.05, 0.1, 0.3, 1.0, 2.5, 20.0}) {
+            double end = 0.2;
+            // As far as 5000 labels, well inside the 10000 that give none.
+            for (int i = 0; i < 400 && end / step < 5000; ++i) {
+                end += increment;
+                const auto labels = LabelValues(0, end, step, true);
+                ASSERT_FALSE(labels.empty()) << "step " << step << " end " << end;
+                const double whole = std::round(end / step);
+                const double expected =
+                    std::fabs(end / step - whole) <= 1e-9 ? whole : std::floor(end / step);
+                EXPECT_EQ(labels[0], expected * step) << "step " << step << " end " << end;
+                ASSERT_LE(labels[0], end + 1e-9 * step) << "step " << step << " end " << end;
+                ASSERT_GT(labels[0], end - step) << "step " << step << " end " << end;
+            }
+        }
+        const double shortEnd = 4 * step * (1 - 1e-7);
+        EXPECT_EQ(LabelValues(0, shortEnd, step, true)[0], 3 * step) << "step " << step;
+    }
+}
+
 TEST(LabelValues, ZeroRangeGivesOneLabelAndBadStepsGiveNone) {
     const auto single = LabelValues(0, 0, 1e-12, true);
     ASSERT_EQ(single.size(), 1u);

@@ -14,8 +14,11 @@
 #include "engine/CarbonLimit.h"
 #include "report/CarbonLimitReport.h"
 #include "report/CarbonMarks.h"
+#include "report/ConditionLines.h"
+#include "report/CsvExport.h"
 #include "report/CsvLines.h"
 #include "report/ResultsTable.h"
+#include "report/SweepCaptions.h"
 
 namespace quorvel {
 namespace {
@@ -133,6 +136,49 @@ TEST(CarbonReport, LimitTableOfTheStartUpFeedWithEitherSeparator) {
     engine->constants = ConstantsSource::Standard;
     ComputeCarbonLimitTable(*engine, table);
     EXPECT_EQ(CarbonLimitTableLines(*engine, table, Comma)[1],
+              QStringLiteral("Константы равновесия: стандартные данные NASA"));
+}
+
+TEST(CarbonReport, LimitWindowHeaderAndPictureCaptionNameTheFeedLikeTheCsvExport) {
+    auto engine = StartUpEngine({91.5, 2.75, 2.5, 1.25, 0.5, 1.5, 0, 0, 0});
+    CarbonLimitTable table{};
+    ComputeCarbonLimitTable(*engine, table);
+    const QStringList plain = CarbonLimitTableLines(*engine, table, Comma);
+    const QStringList withFeed =
+        CarbonLimitTableLines(*engine, table, Comma, CarbonLimitHeader::PressureAndFeed);
+    // The feed's ten lines follow the pressure; the rest is the plain table.
+    ASSERT_EQ(withFeed.size(), plain.size() + 10);
+    EXPECT_EQ(withFeed.mid(0, 1), plain.mid(0, 1));
+    EXPECT_EQ(withFeed.mid(11), plain.mid(1));
+    EXPECT_EQ(withFeed[3], QStringLiteral("Этан: 2,75"));
+
+    // With a point the feed lines are the CSV export's comment lines without their "# ".
+    QStringList comments;
+    for (const QString& line :
+         CsvExportLines(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry))
+        if (line.startsWith(QStringLiteral("# ")))
+            comments << line.mid(2);
+    const QStringList feed = FeedLines(*engine, Point);
+    ASSERT_EQ(feed.size(), 10);
+    EXPECT_EQ(comments.mid(comments.size() - 10), feed);
+
+    // The caption names the two fixed parameters, the feed's components other than zero
+    // and the data set, and leaves out the swept parameter.
+    for (const SweptParameter swept : AllSweptParameters) {
+        const QStringList caption = ChartCaptionLines(*engine, swept, Comma);
+        ASSERT_EQ(caption.size(), 3);
+        for (const SweptParameter kind : AllSweptParameters)
+            EXPECT_EQ(caption[0].contains(QString::fromUtf8(CaptionsOf(kind).label)),
+                      kind != swept);
+        EXPECT_EQ(caption[1], QStringLiteral("Исходный газ, % об.: Метан 91,5; Этан 2,75; Пропан "
+                                             "2,5; Бутан 1,25; Азот (ин. газы) 0,5; Оксид "
+                                             "углерода 1,5"));
+        EXPECT_EQ(caption[2], QStringLiteral("Константы равновесия: корреляция программы"));
+    }
+    EXPECT_EQ(ChartCaptionLines(*engine, SweptParameter::Ratio, Comma)[0],
+              QStringLiteral("Температура, град. С: 860; Давление, атм: 25"));
+    engine->constants = ConstantsSource::Standard;
+    EXPECT_EQ(ChartCaptionLines(*engine, SweptParameter::Ratio, Comma)[2],
               QStringLiteral("Константы равновесия: стандартные данные NASA"));
 }
 

@@ -149,8 +149,12 @@ TEST_F(CarbonOptionsTest, LimitWindowFollowsEveryCycleAndSavesItsTable) {
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Граница выпадения углерода"));
     EXPECT_EQ(window->RecalculationCount(), 1);
-    ASSERT_EQ(window->TableLines().size(), 5 + 69);
+    // The pressure, the feed's heading and its nine components, then the table.
+    ASSERT_EQ(window->TableLines().size(), 15 + 69);
     EXPECT_EQ(window->TableLines()[0], QStringLiteral("Давление, атм: 25"));
+    EXPECT_EQ(window->TableLines()[1], QStringLiteral("Исходный газ, % об.:"));
+    EXPECT_EQ(window->TableLines()[2], QStringLiteral("Метан: 100"));
+    EXPECT_EQ(window->TableLines()[10], QStringLiteral("Вода: 0"));
     EXPECT_EQ(window->Memo()->toPlainText(), window->TableLines().join(u'\n'));
     EXPECT_EQ(window->Chart()->Model().Series(0).Count(), 69);
 
@@ -171,7 +175,7 @@ TEST_F(CarbonOptionsTest, LimitWindowFollowsEveryCycleAndSavesItsTable) {
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_EQ(bytes.count("\r\n"), 74);
+    EXPECT_EQ(bytes.count("\r\n"), 84);
     EXPECT_TRUE(bytes.contains("0,")); // the window's decimal comma
     EXPECT_FALSE(window->SaveTableToFile(dir.filePath("missing/limit.txt"), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("limit.txt")));
@@ -188,7 +192,7 @@ TEST_F(CarbonOptionsTest, LimitWindowFollowsEveryCycleAndSavesItsTable) {
 TEST_F(CarbonOptionsTest, LimitTableUsesThePointWithAPointLocale) {
     OpenWithMenus(QLocale::c());
     LimitItem()->trigger();
-    EXPECT_EQ(form->CarbonLimit()->TableLines()[5],
+    EXPECT_EQ(form->CarbonLimit()->TableLines()[15],
               QStringLiteral("        300     0.1989       0.1989"));
 }
 

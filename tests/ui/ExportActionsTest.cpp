@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
 
@@ -174,6 +175,52 @@ TEST_F(ExportTest, ChartPicturesAreTheScreensPixelsAndTheSweepProgramsSvg) {
 
     EXPECT_FALSE(form->Exports().SaveChartToFile(dir.filePath("missing/chart.png")));
     EXPECT_EQ(messages.size(), 1);
+}
+
+TEST_F(ExportTest, CaptionUnderChartPicturesIsOffByDefaultAndKeepsTheChartsPixels) {
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvel"),
+              QStringLiteral("quorvel"))
+        .remove(quorvel::ExportActions::PictureCaptionKey());
+    OpenWithMenus();
+    auto* item = form->findChild<QAction*>(QStringLiteral("OptionsPictureCaptionItem"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_FALSE(item->isChecked());
+    const QImage screen = Screen();
+
+    item->trigger();
+    ASSERT_TRUE(form->Exports().PictureCaption());
+    const QString png = dir.filePath("captioned.png");
+    ASSERT_TRUE(form->Exports().SaveChartToFile(png));
+    const QImage saved = QImage(png).convertToFormat(QImage::Format_RGB32);
+    form->Exports().CopyChart();
+    const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    for (const QImage& picture : {saved, copied}) {
+        // The chart keeps its size and every pixel; the caption has a band of its own below
+        // it, tall enough for its three lines, with text drawn in it.
+        ASSERT_EQ(picture.width(), screen.width());
+        ASSERT_GT(picture.height(), screen.height() + 3 * 10);
+        EXPECT_EQ(picture.copy(QRect(QPoint(0, 0), screen.size())), screen);
+        int dark = 0;
+        for (int y = screen.height(); y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                dark += qGray(picture.pixel(x, y)) < 128;
+        EXPECT_GT(dark, 100);
+    }
+    EXPECT_EQ(saved, copied);
+
+    // The SVG names the conditions in its caption.
+    const QString svg = dir.filePath("captioned.svg");
+    ASSERT_TRUE(form->Exports().SaveChartToFile(svg));
+    const QString svgText = QString::fromUtf8(ReadAll(svg));
+    EXPECT_TRUE(svgText.contains(QStringLiteral("Давление, атм: 25")));
+    EXPECT_TRUE(svgText.contains(QStringLiteral("Метан 100")));
+    EXPECT_TRUE(svgText.contains(QStringLiteral("корреляция программы")));
+
+    // Off again, pictures are the screen's pixels alone.
+    item->trigger();
+    ASSERT_TRUE(form->Exports().SaveChartToFile(png));
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), screen);
 }
 
 TEST_F(ExportTest, ClipboardTakesTheTableAsShownAndTheChartAtItsSize) {

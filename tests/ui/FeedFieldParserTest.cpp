@@ -32,3 +32,25 @@ TEST(FeedFieldParser, RefusesTextsThatAreNotACompleteNumber) {
     for (const char* text : cases)
         EXPECT_FALSE(ParseFeedField(text).has_value()) << '"' << text << '"';
 }
+
+TEST(FeedFieldParser, SaysWhetherACommaOrLettersMakeAFieldNoNumber) {
+    using quorvel::FeedFieldFault;
+    const struct {
+        const char* text;
+        FeedFieldFault fault;
+    } cases[] = {
+        {"12,5", FeedFieldFault::DecimalComma},   {" 91,50 ", FeedFieldFault::DecimalComma},
+        {"-1,5e2", FeedFieldFault::DecimalComma}, {"пять", FeedFieldFault::Letters},
+        {"-5x", FeedFieldFault::Letters},         {"12,5 %abc", FeedFieldFault::Letters},
+        {"e5", FeedFieldFault::Letters},          {"nan", FeedFieldFault::Letters},
+        {"0x10", FeedFieldFault::Letters},        {"1.5e", FeedFieldFault::NotANumber},
+        {"", FeedFieldFault::NotANumber},         {"1,2,3", FeedFieldFault::NotANumber},
+        {"2.75 5", FeedFieldFault::NotANumber},   {"1e400", FeedFieldFault::NotANumber},
+        {"5%", FeedFieldFault::NotANumber},       {"1..5", FeedFieldFault::NotANumber},
+    };
+    for (const auto& c : cases) {
+        ASSERT_FALSE(ParseFeedField(c.text).has_value()) << '"' << c.text << '"';
+        EXPECT_EQ(quorvel::FeedFieldFaultOf(QString::fromUtf8(c.text)), c.fault)
+            << '"' << c.text << '"';
+    }
+}

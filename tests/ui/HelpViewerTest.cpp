@@ -4,10 +4,15 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include <algorithm>
+
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
+#include "engine/Engine.h"
+#include "report/CsvExport.h"
+#include "report/CsvLines.h"
 #include "ui/HelpViewer.h"
 
 namespace {
@@ -120,6 +125,64 @@ TEST(HelpViewer, ProjectHelpFileIsARussianGuideQuotingTheMessages) {
           "перекодировка в windows-1251 недоступна в этой системе.",
           "введено не число (дробную часть отделяйте точкой)", "share/quorvel/Help"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(text))) << text;
+}
+
+// The text of the help's section that starts at the anchor, up to the next section.
+static QString HelpSection(const QString& html, const QString& anchor) {
+    const qsizetype start = html.indexOf(QStringLiteral("<a name=\"%1\"></a>").arg(anchor));
+    if (start < 0)
+        return {};
+    const qsizetype end = html.indexOf(QStringLiteral("<h2"), start);
+    return html.mid(start, end < 0 ? -1 : end - start);
+}
+
+TEST(HelpViewer, ProjectHelpListsTheCsvColumnsAndCommentLinesTheProgramWrites) {
+    QFile file(QStringLiteral(QUORVEL_SOURCE_DIR "/Help/Help.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll()).simplified();
+    const QString csv = HelpSection(html, QStringLiteral("csv"));
+    const QString figures = HelpSection(html, QStringLiteral("thermo"));
+    ASSERT_FALSE(csv.isEmpty());
+    ASSERT_FALSE(figures.isEmpty());
+
+    quorvel::Engine engine;
+    quorvel::InitialSetData(engine);
+    for (const quorvel::SweptParameter kind : quorvel::AllSweptParameters) {
+        const QStringList columns = quorvel::CsvLines(engine, kind).front().split(u',');
+        ASSERT_GT(columns.size(), 10);
+        // Every column is named, in the order of the file.
+        qsizetype at = 0;
+        for (const QString& column : columns) {
+            const qsizetype found = csv.indexOf(QStringLiteral("<code>%1</code>").arg(column), at);
+            EXPECT_GE(found, 0) << column.toStdString() << " missing or out of order";
+            if (found >= 0)
+                at = found;
+        }
+        // The figures section says which two columns the four figures follow.
+        const qsizetype firstFigure = columns.indexOf(QStringLiteral("methane_conversion"));
+        ASSERT_GE(firstFigure, 2);
+        EXPECT_TRUE(
+            figures.contains(QStringLiteral("после столбцов <code>%1</code> и <code>%2</code>")
+                                 .arg(columns[firstFigure - 2], columns[firstFigure - 1])));
+    }
+
+    // How many comment lines the window's file has before the rows quorvel-sweep writes.
+    auto comments = [&engine] {
+        const QStringList lines = quorvel::CsvExportLines(engine, quorvel::SweptParameter::Ratio,
+                                                          quorvel::ResultView::Dry);
+        return static_cast<int>(std::count_if(
+            lines.begin(), lines.end(), [](const QString& line) { return line.startsWith(u'#'); }));
+    };
+    const int seed = comments();
+    engine.constants = quorvel::ConstantsSource::Standard;
+    const int standard = comments();
+    EXPECT_TRUE(csv.contains(
+        QStringLiteral("(%1 строк, %2 при стандартных данных)").arg(seed).arg(standard)))
+        << seed << " and " << standard;
+
+    // One name for the cracking activity throughout.
+    EXPECT_FALSE(html.contains(QStringLiteral("a<sub>крек</sub>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("a<sub>разл</sub>")));
 }
 
 TEST(HelpViewer, ProjectHelpFileHasASectionOnCarbonFormation) {

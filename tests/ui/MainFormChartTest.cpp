@@ -44,6 +44,17 @@ TEST_F(MainFormTest, TheFirstChartShownIsThePictureOfItsSize) {
     ASSERT_FALSE(picture.isNull()) << reason.toStdString();
     EXPECT_EQ(chart->grab().toImage().convertToFormat(QImage::Format_RGB32),
               picture.convertToFormat(QImage::Format_RGB32));
+    // What the window shows there, with the widgets around the chart: no other widget
+    // covers a row of it.
+    const QImage shown = chart->parentWidget()->grab(chart->geometry()).toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              picture.convertToFormat(QImage::Format_RGB32));
+
+    // The ratio axis ends at its last point, 3.999999999999994, and is labelled up to 4.
+    const auto& labels = first.Axis(quorvel::TChartAxisId::Bottom).labels;
+    ASSERT_FALSE(labels.empty());
+    EXPECT_EQ(labels.front().text.text, QStringLiteral("4"));
+    EXPECT_EQ(labels.back().text.text, QStringLiteral("1"));
 }
 
 // The readout's curve values, against the table line of the same point: "Метан: 0,0028"

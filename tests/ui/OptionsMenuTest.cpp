@@ -44,7 +44,8 @@ TEST_F(OptionsMenuTest, SitsBetweenEditAndHelpWithOneCheckableItemOffAtFirst) {
     const QMenu* menu = form->findChild<QMenu*>("OptionsMenu");
     ASSERT_NE(menu, nullptr);
     // The data item first; the carbon items follow after a separator.
-    ASSERT_EQ(menu->actions().size(), 4);
+    ASSERT_EQ(menu->actions().size(), 5);
+    EXPECT_EQ(menu->actions().back()->objectName(), QStringLiteral("OptionsPictureCaptionItem"));
     ASSERT_EQ(menu->actions().front(), Item());
     EXPECT_EQ(Item()->text(), QStringLiteral("&Standard thermodynamic data (NASA)"));
     EXPECT_TRUE(Item()->isCheckable());

@@ -57,6 +57,8 @@ TEST(TAboutBox, ShowsItsTextsAndThePictureCutTo73Rows) {
     EXPECT_EQ(box.windowTitle(), "About");
     EXPECT_EQ(box.size(), QSize(298, 218));
     EXPECT_EQ(box.minimumSize(), box.maximumSize());
+    EXPECT_EQ(box.windowType(), Qt::Dialog);
+    EXPECT_FALSE(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(box.findChild<QLabel*>("ProductName")->text(), "Product Name         Quorvel");
     EXPECT_EQ(box.findChild<QLabel*>("Version")->text(), "Version      1.0");
     EXPECT_EQ(box.findChild<QLabel*>("Copyright")->text().count('\n'), 0);

@@ -68,6 +68,11 @@ TEST(TDataForm, StartsWithThePureMethaneFeedAndTheDesignedLayout) {
     EXPECT_EQ(w.form->windowTitle(), "InitialData");
     EXPECT_EQ(w.form->size(), QSize(242, 294));
     EXPECT_EQ(w.form->minimumSize(), w.form->maximumSize());
+    // A dialog border: the dialog window type, a close box and no minimise or maximise.
+    EXPECT_TRUE(w.form->testAttribute(Qt::WA_X11NetWmWindowTypeDialog));
+    EXPECT_TRUE(w.form->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(w.form->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(w.form->Edit(0)->text(), " 100.00");
     for (int row = 0; row < quorvel::TDataForm::RowCount; ++row) {
         if (row > 0) {
@@ -124,8 +129,9 @@ TEST(TDataForm, AcceptsCompositionsThatAddUpTo100) {
         {"1.36", "31.85", "66.79"},
         // 99.99999999999999 when added in double precision
         {"88.49", "2.07", "9.44"},
-        // single values are not bounded
-        {"150", "-50"},
+        // a value above 100 cancelled by nothing below zero is still only a total's matter;
+        // a zero written with its sign is not below zero
+        {"100", "-0", "-0.00"},
         {" 2.75e1 ", "+72.5", "0", "0", "0", "0", "0", "0", "0.0"},
     };
     for (const auto& texts : accepted) {
@@ -151,7 +157,7 @@ TEST(TDataForm, RejectsOtherTotalsButKeepsTheLastAcceptedFeed) {
     const quorvel::FeedTotals accepted = w.engine.feedTotals;
 
     w.form->show();
-    for (const char* methane : {"91.49", "91.5000001", "1e3", "-91.5"}) {
+    for (const char* methane : {"91.49", "91.5000001", "1e3", "0"}) {
         w.messages.clear();
         w.Type({methane, "2.75", "2.50", "1.25", "0.50", "1.50"});
         w.form->ButtonOkClick();
@@ -170,16 +176,46 @@ TEST(TDataForm, RejectsOtherTotalsButKeepsTheLastAcceptedFeed) {
     EXPECT_FALSE(w.form->isVisible());
     EXPECT_TRUE(SameTotals(w.engine.feedTotals, accepted));
     w.form->show();
-    EXPECT_EQ(w.form->Edit(0)->text(), "-91.5");
+    EXPECT_EQ(w.form->Edit(0)->text(), "0");
     EXPECT_EQ(w.form->Edit(1)->text(), "2.75");
 
-    // Large terms that cancel do not swallow a small one: added in order these fields
-    // give exactly 100, their true total is 105.
+    // Large terms that cancel and give exactly 100 when added in order (their true total
+    // is 105): refused for the term below zero before any total is formed.
     w.messages.clear();
     w.Type({"1e300", "5", "0", "0", "0", "0", "0", "-1e300", "100"});
     w.form->ButtonOkClick();
     ASSERT_EQ(w.messages.size(), 1u);
+    EXPECT_EQ(w.messages[0],
+              quorvel::TDataForm::NegativeFieldMessage(QString::fromUtf8(RowTitles[7])));
     EXPECT_TRUE(SameTotals(w.engine.feedTotals, accepted));
+}
+
+TEST(TDataForm, RefusesANegativeShareNamingItsRowEvenWhenTheTotalIs100) {
+    FeedWindow w;
+    w.form->ButtonOkClick();
+    const quorvel::FeedTotals accepted = w.engine.feedTotals;
+    const struct {
+        std::vector<const char*> texts;
+        int negativeRow;
+    } cases[] = {
+        {{"-50", "150"}, 0},
+        {{"150", "-50"}, 1},
+        {{"91.5", "2.75", "2.5", "1.25", "0.5", "1.5", "0", "0", "-1e-300"}, 8},
+        {{"100", "0", "0", "0", "0", "0", "0", "-2", "-3"}, 7},
+    };
+    for (const auto& c : cases) {
+        w.form->show();
+        w.messages.clear();
+        w.Type(c.texts);
+        w.form->ButtonOkClick();
+        ASSERT_EQ(w.messages.size(), 1u) << c.negativeRow;
+        EXPECT_EQ(w.messages[0],
+                  QStringLiteral("Проверьте исходные данные. В строке \"%1\" значение меньше нуля")
+                      .arg(QString::fromUtf8(RowTitles[c.negativeRow])));
+        EXPECT_EQ(w.form->focusWidget(), w.form->Edit(c.negativeRow));
+        EXPECT_TRUE(w.form->isVisible());
+        EXPECT_TRUE(SameTotals(w.engine.feedTotals, accepted)) << c.negativeRow;
+    }
 }
 
 TEST(TDataForm, NamesTheRowOfAFieldThatIsNotANumberAndStoresNothing) {
@@ -187,23 +223,30 @@ TEST(TDataForm, NamesTheRowOfAFieldThatIsNotANumberAndStoresNothing) {
     const quorvel::FeedComposition feedBefore = w.engine.feedComposition;
     const quorvel::FeedTotals totalsBefore = w.engine.feedTotals;
     // A comma, a stray letter, an empty field: the first bad row is the one named.
+    // The hint says whether the decimal separator or letters are at fault.
+    const QString comma = QStringLiteral("(дробную часть отделяйте точкой)");
+    const QString letters = QStringLiteral("(введены буквы; число пишется цифрами)");
     const struct {
         std::vector<const char*> texts;
         int badRow;
+        QString hint;
     } cases[] = {
-        {{"87.5", "12,5"}, 1},
-        {{"100", "0", "0", "0", "-5x", "0", "1.5e"}, 4},
-        {{"100", "0", "0", "0", "0", "0", "0", "0", ""}, 8},
-        {{"91,50", "2.75", "2.50", "1.25", "0.50", "1.50"}, 0},
+        {{"87.5", "12,5"}, 1, comma},
+        {{"100", "0", "0", "0", "-5x", "0", "1.5e"}, 4, letters},
+        {{"100", "0", "0", "0", "0", "0", "0", "0", ""}, 8, {}},
+        {{"91,50", "2.75", "2.50", "1.25", "0.50", "1.50"}, 0, comma},
+        {{"100", "0", "0", "0", "0", "0", "1.5e"}, 6, {}},
+        {{"пять", "12,5"}, 0, letters},
     };
     for (const auto& c : cases) {
         w.messages.clear();
         w.Type(c.texts);
         w.form->ButtonOkClick();
         ASSERT_EQ(w.messages.size(), 1u);
-        EXPECT_EQ(w.messages[0], quorvel::TDataForm::MalformedFieldMessage(
-                                     QString::fromUtf8(RowTitles[c.badRow])));
-        EXPECT_TRUE(w.messages[0].contains(QString::fromUtf8(RowTitles[c.badRow])));
+        const QString start = QStringLiteral("Проверьте исходные данные. В строке \"%1\" введено "
+                                             "не число")
+                                  .arg(QString::fromUtf8(RowTitles[c.badRow]));
+        EXPECT_EQ(w.messages[0], c.hint.isEmpty() ? start : start + QLatin1Char(' ') + c.hint);
         EXPECT_EQ(w.form->focusWidget(), w.form->Edit(c.badRow));
         EXPECT_TRUE(w.form->isVisible());
         EXPECT_EQ(std::memcmp(&w.engine.feedComposition, &feedBefore, sizeof feedBefore), 0);
