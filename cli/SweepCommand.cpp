@@ -70,6 +70,7 @@ bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
                    const QString& context) {
     InitialSetData(engine);
     engine.constants = options.constants;
+    engine.solverPath = options.solver;
     if (options.feed && !SetFeed(engine, *options.feed, err, context))
         return false;
     engine.InputRatio = ClampAndReport(options.ratio, RatioLimits, options.ratioGiven,

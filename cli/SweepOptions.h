@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/ConstantsSource.h"
+#include "engine/SolverPath.h"
 #include "engine/SweepKinds.h"
 
 namespace quorvel {
@@ -29,6 +30,9 @@ struct SweepOptions {
     // Where the equilibrium constants come from: the program's correlation or the
     // standard thermodynamic data.
     ConstantsSource constants = ConstantsSource::Seed;
+    // How the points are solved: the designed solver before the refinement, or the
+    // refinement alone; the figures agree.
+    SolverPath solver = SolverPath::Designed;
     std::optional<std::string> outputFile; // as given, in the local 8-bit encoding
     std::optional<std::string> chartFile;
     int chartWidth = 438; // the chart's size in the window at its design size
