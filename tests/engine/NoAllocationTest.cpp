@@ -39,11 +39,14 @@ TEST(NoAllocation, SweepsOfEveryModeAllocateNothing) {
     // The standard data are parsed on their first use, inside the first standard run.
     for (ConstantsSource source : {ConstantsSource::Seed, ConstantsSource::Standard}) {
         engine->constants = source;
-        for (int x = 0; x < 3; ++x) {
-            for (int y = 0; y < 3; ++y) {
-                const int start = allocations;
-                RunSweep(*engine, quorvel::AllSweptParameters[x], quorvel::AllResultViews[y]);
-                EXPECT_EQ(allocations, start) << x << " " << y;
+        for (SolverPath path : {SolverPath::Designed, SolverPath::Direct}) {
+            engine->solverPath = path;
+            for (int x = 0; x < 3; ++x) {
+                for (int y = 0; y < 3; ++y) {
+                    const int start = allocations;
+                    RunSweep(*engine, quorvel::AllSweptParameters[x], quorvel::AllResultViews[y]);
+                    EXPECT_EQ(allocations, start) << x << " " << y << " " << SolverPathWord(path);
+                }
             }
         }
     }
