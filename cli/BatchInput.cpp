@@ -36,7 +36,7 @@ std::string ReadHeader(std::string_view line, std::vector<std::string>& columns)
         if (std::find(known.begin(), known.end(), name) == known.end())
             return "неизвестный столбец «" + ShownValue(name) +
                    "» в заголовке пакетного файла; допустимы sweep, view, ratio, "
-                   "temperature, pressure, feed, constants";
+                   "temperature, pressure, feed, constants, solver";
         if (std::find(columns.begin(), columns.end(), name) != columns.end())
             return "столбец «" + ShownValue(name) + "» повторён в заголовке пакетного файла";
         columns.emplace_back(name);
@@ -69,7 +69,7 @@ BatchCase ReadCase(int number, std::string_view line, const std::vector<std::str
 
 const std::vector<std::string_view>& BatchColumnNames() {
     static const std::vector<std::string_view> names = {
-        "sweep", "view", "ratio", "temperature", "pressure", "feed", "constants"};
+        "sweep", "view", "ratio", "temperature", "pressure", "feed", "constants", "solver"};
     return names;
 }
 

@@ -80,6 +80,7 @@ bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
     engine.constants = options.constants;
     engine.inlet = options.inlet;
     engine.approach = options.approach;
+    engine.solverPath = options.solver;
     if (options.feed && !SetFeed(engine, *options.feed, err, context))
         return false;
     engine.InputRatio = ClampAndReport(options.ratio, RatioLimits, options.ratioGiven,

@@ -144,6 +144,15 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
              o.constants = *source == 0 ? ConstantsSource::Builtin : ConstantsSource::Standard;
              return {};
          }},
+        {"--solver",
+         [](std::string_view v, SweepOptions& o) -> std::string {
+             const auto path = SolverPathOfWord(v);
+             if (!path)
+                 return "параметр --solver принимает designed или direct, получено «" +
+                        std::string(v) + "»";
+             o.solver = *path;
+             return {};
+         }},
         {"--decimal-separator",
          [](std::string_view v, SweepOptions& o) -> std::string {
              if (v != "," && v != ".")

@@ -9,6 +9,7 @@
 #include "engine/ApproachToEquilibrium.h"
 #include "engine/ConstantsSource.h"
 #include "engine/InletEnthalpy.h"
+#include "engine/SolverPath.h"
 #include "engine/SweepKinds.h"
 
 namespace quorvel {
@@ -32,6 +33,9 @@ struct SweepOptions {
     // Where the equilibrium constants come from: the program's correlation or the
     // standard thermodynamic data.
     ConstantsSource constants = ConstantsSource::Builtin;
+    // How the points are solved: the designed solver before the refinement, or the
+    // refinement alone; the figures agree.
+    SolverPath solver = SolverPath::Designed;
     std::optional<std::string> outputFile; // as given, in the local 8-bit encoding
     std::optional<std::string> chartFile;
     int chartWidth = 438; // the chart's size in the window at its design size

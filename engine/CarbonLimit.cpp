@@ -12,42 +12,75 @@ namespace quorvel {
 
 double LargerActivityAtRatio(Engine& engine, double ratio) {
     engine.processConditions.Ratio = ratio;
-    // The refinement starts from the last probes' roots: neighbouring probes have
-    // neighbouring roots.
+    // The direct path: the refinement alone, started from the last probes' roots, as
+    // neighbouring probes have neighbouring roots.
     const RefinedRoot root = RefineRoot(engine);
+    // The refinement judges its own arithmetic; a fault of the activity is the search's.
+    ClearFloatingPointFaults();
     CarbonActivity activity{};
     if (!root.physical || !CarbonActivityAtPoint(engine, root.amounts, activity)) {
         // No physical gas at this ratio: nothing shows that carbon cannot form.
         return HUGE_VAL;
     }
-    return LargerActivity(activity);
+    const double larger = LargerActivity(activity);
+    ThrowOnFloatingPointFault();
+    return larger;
 }
+
+bool FeedWithoutCarbon(const FeedTotals& f) {
+    return f.C == 0 && f.CO == 0 && f.CO2 == 0;
+}
+
+namespace {
+
+// Puts the engine's working conditions and the refinement's memory back as they were,
+// also when a floating-point fault ends the search.
+class RestoreConditions {
+public:
+    explicit RestoreConditions(Engine& engine)
+        : engine_(engine), conditions_(engine.processConditions), refinement_(engine.refinement) {}
+    ~RestoreConditions() {
+        engine_.processConditions = conditions_;
+        engine_.refinement = refinement_;
+    }
+    RestoreConditions(const RestoreConditions&) = delete;
+    RestoreConditions& operator=(const RestoreConditions&) = delete;
+
+private:
+    Engine& engine_;
+    const ProcessConditions conditions_;
+    const RefinementState refinement_;
+};
+
+} // namespace
 
 void ComputeCarbonLimitTable(Engine& engine, CarbonLimitTable& table) {
     using S = CarbonLimitSettings;
-    const ProcessConditions saved = engine.processConditions;
-    const RefinementState savedRefinement = engine.refinement;
+    table.count = 0;
+    const FeedTotals& f = engine.feedTotals;
+    table.withoutCarbon = FeedWithoutCarbon(f);
+    if (table.withoutCarbon) {
+        return; // no carbon to form at any temperature or ratio
+    }
+    const RestoreConditions restore(engine);
+    ClearFloatingPointFaults();
     engine.refinement.Known = 0;
     ProcessConditions& pc = engine.processConditions;
     pc.Pressure = pc.InputPressure;
-    const FeedTotals& f = engine.feedTotals;
-    table.count = 0;
     for (int i = 0; i < S::TemperatureCount; ++i) {
         const double t = S::TemperatureFirst + i * S::TemperatureStep;
         pc.Temperature = t + SweepSettings::CelsiusToKelvin;
         ComputeConstants(engine, pc.Temperature);
+        ThrowOnFloatingPointFault();
         CarbonLimitRow& row = table.rows[i];
         row.temperature = t;
         row.limit =
             FindMinimumRatio([&](double ratio) { return LargerActivityAtRatio(engine, ratio); });
         row.steamToCarbonDefined = f.C > 0;
         row.steamToCarbon = row.steamToCarbonDefined ? (row.limit.ratio + f.H2O) / f.C : 0;
+        ThrowOnFloatingPointFault();
         table.count = i + 1;
     }
-    // The refinement judges its own arithmetic; nothing of it is a fault of the cycle.
-    ClearFloatingPointFaults();
-    pc = saved;
-    engine.refinement = savedRefinement;
 }
 
 } // namespace quorvel

@@ -83,19 +83,29 @@ struct CarbonLimitRow {
 struct CarbonLimitTable {
     CarbonLimitRow rows[CarbonLimitSettings::TemperatureCount];
     int count; // rows filled
+    // The feed holds no carbon (no hydrocarbon, CO or CO2): carbon cannot form at all, and
+    // there is no limit to tabulate (count is 0). A report says so in one line.
+    bool withoutCarbon;
 };
+
+// True for a feed without carbon: its hydrocarbons, CO and CO2 are all zero.
+bool FeedWithoutCarbon(const FeedTotals& f);
 
 // The larger carbon activity of the equilibrium gas at the engine's feed, pressure
 // (processConditions.Pressure) and constants (K1, K2 of processConditions, set for the
 // temperature) and the given steam ratio, from the exact root of the equilibrium
-// equations; +infinity where no physical root exists. Temperature is read from
+// equations found on the direct path (the refinement alone, never the designed solver);
+// +infinity where no physical root exists. Temperature is read from
 // processConditions.Temperature (kelvin, Celsius + 273). Moves the refinement's memory
-// of earlier roots on, as a point of a sweep does.
+// of earlier roots on, as a point of a sweep does. Throws FloatingPointError for a fault
+// of the activity's arithmetic.
 double LargerActivityAtRatio(Engine& engine, double ratio);
 
 // Fills the table for the engine's feed and the entered pressure
-// (processConditions.InputPressure), with the equilibrium constants of the run. The
-// engine's working conditions are restored afterwards; nothing is allocated.
+// (processConditions.InputPressure), with the equilibrium constants of the run; for a feed
+// without carbon only sets withoutCarbon. The engine's working conditions are restored
+// afterwards, also when it throws; nothing is allocated. Throws FloatingPointError for the
+// first floating-point fault of the search (the table then holds the rows before it).
 void ComputeCarbonLimitTable(Engine& engine, CarbonLimitTable& table);
 
 } // namespace quorvel

@@ -1,16 +1,18 @@
 // The equilibrium engine: plain C++, no Qt.
 //
-// How a point is solved. At every point of a sweep the damped Newton solver runs first
-// and, where it fails its test, the complex search (SolveEquations, ComplexSearch): they
-// fill workspace.Unknowns and the loop counters, and their answer seeds the next point.
-// The point stored in resultSeries is not that answer but the exact root of the same
-// two equilibrium equations, found by the refinement (RootRefinement) inside the domain
-// where every species amount is positive; the solver's answer is only its start. The
-// solver stops at its own tolerance and can leave a negative amount, while the stored
-// figures must be the equations' root. Where that domain is empty the point is marked
-// as having no physical composition (physicalRoot). So a wrong figure in a table is
-// debugged in RootRefinement first, and the solver only where Unknowns or the counters
-// are in question. README.md, "How a point is solved", says the same.
+// How a point is solved. On the designed path (solverPath, SolverPath.h) the damped Newton
+// solver runs first at every point whose domain of positive amounts is not empty and,
+// where it fails its test, the complex search (SolveEquations, ComplexSearch): they fill
+// workspace.Unknowns and the loop counters, and their answer seeds the next point. The
+// point stored in resultSeries is not that answer but the exact root of the same two
+// equilibrium equations, found by the refinement (RootRefinement) inside the domain where
+// every species amount is positive; the refinement reads nothing of the solver. The
+// direct path runs the refinement alone and stores the same values, bit for bit. A point
+// is physical only where the refinement reached the root with every amount positive;
+// everywhere else (the domain is empty, or the amounts lie below the range of doubles)
+// it is marked as having no physical composition (physicalRoot). So a wrong figure in a
+// table is debugged in RootRefinement first, and the solver only where Unknowns or the
+// counters are in question. README.md, "How a point is solved", says the same.
 #pragma once
 
 #include "ApproachToEquilibrium.h"
@@ -20,6 +22,7 @@
 #include "ProcessData.h"
 #include "RandomSource.h"
 #include "ReformerFigures.h"
+#include "SolverPath.h"
 #include "SolverWorkspace.h"
 #include "SweepKinds.h"
 
@@ -53,12 +56,14 @@ struct Engine {
     double InputTemperature = 0; // degrees Celsius, as entered
     ResultSeries resultSeries{};
     // exactRoot[i]: point i stores the converged root of the equilibrium equations; false
-    // where no root exists and the solver's own answer was stored instead.
+    // where the refinement found none (the point is then not physical either).
     bool exactRoot[ResultCapacity]{};
     CarbonSeries carbonSeries{}; // carbon activities of the stored points
 
     // Where RunSweep takes K1 and K2 from; only these two numbers differ between sources.
     ConstantsSource constants = ConstantsSource::Builtin;
+    // How RunSweep solves its points; both paths store the same figures.
+    SolverPath solverPath = SolverPath::Designed;
     // Conversion, hydrogen yield, steam-to-carbon ratio and heat duty of every stored
     // point, filled beside resultSeries by every run.
     ReformerFigures figures{};
@@ -68,9 +73,9 @@ struct Engine {
     // How far each reaction stops short of its equilibrium: ComputeConstants evaluates
     // K1 at T - Reforming and K2 at T + Shift. Zero: the equilibrium itself.
     ApproachToEquilibrium approach{};
-    // physicalRoot[i]: point i has a composition with every amount positive. Where it is
-    // false no such composition exists; the point's arrays hold the solver's answer,
-    // which means nothing and is never shown.
+    // physicalRoot[i]: point i stores the exact root with every amount positive. Where it
+    // is false the point has no physical composition to show, and its arrays hold
+    // undefined values (quiet NaN) on either path; the solver's answer is never stored.
     bool physicalRoot[ResultCapacity]{};
 
     // The solver's own state.

@@ -14,6 +14,7 @@ constexpr int N = GasAmountCount;
 
 // Reforming CH4 + H2O = CO + 3H2 and shift CO + H2O = CO2 + H2, per species: also the
 // change of each amount with u = x + y (the reforming's extent) and with y (the shift's).
+// The one statement of the stoichiometry: every amount below is derived from it.
 constexpr double Reforming[N] = {-1, 1, 0, 3, -1};
 constexpr double Shift[N] = {0, -1, 1, 1, -1};
 
@@ -50,13 +51,18 @@ bool MakeProblem(const Engine& engine, Problem& p) {
            std::isfinite(p.m) && p.m >= 0;
 }
 
-// The amounts at u = x + y (the methane converted) and y (the CO2 formed).
+// The feed's amount of each species, in the order of GasAmount.
+double FeedAmount(const Problem& p, int k) {
+    const double feed[N] = {p.c, p.a, p.b, p.h, p.sw};
+    return feed[k];
+}
+
+// The amounts at u = x + y (the methane converted) and y (the CO2 formed), from the
+// stoichiometry table.
 void AmountsAt(const Problem& p, double u, double y, double* n) {
-    n[Methane] = p.c - u;
-    n[CarbonMonoxide] = p.a + u - y;
-    n[CarbonDioxide] = p.b + y;
-    n[Hydrogen] = p.h + 3 * u + y;
-    n[Water] = p.sw - u - y;
+    for (int k = 0; k < N; ++k) {
+        n[k] = FeedAmount(p, k) + Reforming[k] * u + Shift[k] * y;
+    }
 }
 
 bool AllPositive(const double* n) {
@@ -222,11 +228,6 @@ bool SolveLinear(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
     return true;
 }
 
-double FeedAmount(const Problem& p, int k) {
-    const double feed[N] = {p.c, p.a, p.b, p.h, p.sw};
-    return feed[k];
-}
-
 // Newton's method on the extents u, y together with z = ln(amount) of each species.
 // Equations: the two equilibria in log form, and for each species its amount as the
 // extents give it, relative to the size of the terms. A trace amount that is the
@@ -342,7 +343,7 @@ RefinedRoot RefineRoot(Engine& engine) {
         state.Known = 0;
         return root;
     }
-    root.physical = true;
+    root.domain = true;
 
     // v: u, y, then the log amounts.
     double v[M];
@@ -378,6 +379,7 @@ RefinedRoot RefineRoot(Engine& engine) {
         root.amounts[k] = std::exp(v[2 + k]);
     }
     root.exact = true;
+    root.physical = AllPositive(root.amounts);
     return root;
 }
 

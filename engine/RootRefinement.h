@@ -12,8 +12,9 @@ enum GasAmount { Methane, CarbonMonoxide, CarbonDioxide, Hydrogen, Water, GasAmo
 // keeps its full relative precision instead of being the difference of two totals.
 struct RefinedRoot {
     double amounts[GasAmountCount];
-    bool physical; // some composition has every amount strictly positive
+    bool domain;   // some composition has every amount strictly positive
     bool exact;    // amounts hold the converged root
+    bool physical; // amounts hold the converged root and every one is positive
 };
 
 // The root of the equilibrium equations at the engine's current feed and conditions.
@@ -21,9 +22,11 @@ struct RefinedRoot {
 // Newton's method on the extents and the logarithms of the amounts, started from the
 // root extrapolated from the previous two points, then from the previous point's root,
 // then from the middle of the domain, then from a nested bisection that cannot miss. Where no
-// composition has every amount positive, physical and exact are false. Reads nothing of the
-// solver's state; raises no floating-point flag that it does not also judge itself, so the caller
-// clears the flags afterwards.
+// composition has every amount positive, domain, exact and physical are false, decided before
+// any iteration; where the root lies out of reach (an amount below the range of doubles), exact
+// and physical are false and the amounts are zero. Reads nothing of the solver's state and
+// draws nothing, so every run gives the same answer; raises no floating-point flag that it does
+// not also judge itself, so the caller clears the flags afterwards.
 RefinedRoot RefineRoot(Engine& engine);
 
 // The root by the last resort alone: the nested bisection, then Newton's method from

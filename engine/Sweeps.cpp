@@ -48,26 +48,44 @@ void StoreFigures(Engine& engine, int i, const double* amounts) {
     rf.HeatDuty[i] = point.HeatDuty;
 }
 
+// Writes pointComposition for a point without a physical composition: every value is
+// undefined. Returns the undefined VolumeChange value.
+double MarkWithoutComposition(Engine& engine) {
+    const double undefined = std::numeric_limits<double>::quiet_NaN();
+    engine.pointComposition = {undefined, undefined, undefined, undefined, undefined, undefined};
+    return undefined;
+}
+
 // Solves the point at the current conditions and stores it at index i. LastIndex moves
 // only after all nine arrays hold the point and no floating-point fault was raised.
 void SolveAndStorePoint(Engine& engine, int i, double xValue, ResultView YAxisMode) {
-    SolverWorkspace& ws = engine.workspace;
-    SolveEquations(engine, ReformingMode, 2, ws.Residuals, ws.Success, ws.Unknowns,
-                   engine.processConditions.Tolerance);
-    ThrowOnFloatingPointFault();
+    // A fault of the constants ends the run on either path.
+    ThrowOnArithmeticFault();
+    // The designed solver runs only where some composition has every amount positive:
+    // elsewhere its answer could never be shown, and an absurd feed would cost it long
+    // searches. Its chain in Unknowns then goes on from the last point it solved.
+    if (engine.solverPath == SolverPath::Designed && PhysicalDomainExists(engine)) {
+        SolverWorkspace& ws = engine.workspace;
+        // The test of the domain judges its own arithmetic.
+        ClearFloatingPointFaults();
+        SolveEquations(engine, ReformingMode, 2, ws.Residuals, ws.Success, ws.Unknowns,
+                       engine.processConditions.Tolerance);
+        ThrowOnFloatingPointFault();
+    }
 
-    // The solver's chain in Unknowns goes on untouched; the point stores the exact root.
+    // The point stores the exact root, which the refinement finds without the solver.
     const RefinedRoot root = RefineRoot(engine);
     // The refinement judges its own arithmetic; what it leaves in the flags is not a
     // fault of the run.
     ClearFloatingPointFaults();
 
-    // Without a root the solver's answer is stored, as meaningless as it is, so that the
-    // faults its composition raises are still reported.
+    // Without the root the point has no physical composition, and its values are
+    // undefined on either path: the solver's answer is never stored, so a point is marked
+    // the same on every run, and no fault of a composition nobody sees ends it.
     const bool dry = YAxisMode == ResultView::Dry;
-    const double volumeChange =
-        root.exact ? ComputeCompositionOfAmounts(engine, root.amounts, dry)
-                   : ComputeComposition(engine, ws.Unknowns[0], ws.Unknowns[1], dry);
+    const double volumeChange = root.physical
+                                    ? ComputeCompositionOfAmounts(engine, root.amounts, dry)
+                                    : MarkWithoutComposition(engine);
     const PointComposition& pc = engine.pointComposition;
     ResultSeries& rs = engine.resultSeries;
     rs.CH4[i] = pc.CH4;

@@ -64,6 +64,16 @@ TEST(SweepOptions, ReadsEveryOptionInBothSpellings) {
     // The old word is refused with the new one named.
     EXPECT_NE(Parse({"--constants", "seed"}).error.find("--constants builtin"), std::string::npos);
     EXPECT_NE(Parse({"--constants", "Standard"}).error, "");
+    EXPECT_EQ(o.solver, SolverPath::Designed);
+    EXPECT_EQ(Parse({"--solver", "direct"}).options.solver, SolverPath::Direct);
+    EXPECT_EQ(Parse({"--solver=direct", "--solver=designed"}).options.solver, SolverPath::Designed);
+    for (const char* word : {"Direct", "", "fast"})
+        EXPECT_EQ(Parse({"--solver", word})
+                      .error.find("параметр --solver принимает designed или "
+                                  "direct, получено «" +
+                                  std::string(word) + "»"),
+                  0u)
+            << word;
 
     EXPECT_EQ(Parse({"--sweep", "temperature", "--view", "wet"}).options.XAxisMode,
               SweptParameter::Temperature);

@@ -216,12 +216,21 @@ TEST(SweepProgram, FeedIsAcceptedOnlyWhenItAddsUpTo100) {
     EXPECT_EQ(ToDouble(methane.outLines().at(1).section(',', 5, 5)), 0);
 }
 
-TEST(SweepProgram, AFloatingPointFaultEndsTheRunWithItsMessageAndStatus1) {
-    // A feed of steam alone holds no carbon; its run ends in a division by zero.
-    const SweepRun run = Sweep({"--feed", "0,0,0,0,0,0,0,0,100"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, QString());
-    EXPECT_EQ(run.err, QStringLiteral("quorvel-sweep: Floating point division by zero\n"));
+TEST(SweepProgram, FeedsWithoutAnyCompositionAreMarkedOnBothPathsWithoutAFault) {
+    // Steam alone holds no carbon, and the absurd feeds cancel huge amounts: no point has a
+    // composition with every amount positive. No solver runs where none can exist, so
+    // neither its faults (these feeds once ended in "Floating point division by zero" or
+    // "overflow") nor its long searches reach the run: every point is marked.
+    for (const char* feed : {"0,0,0,0,0,0,0,0,100", "1e300,0,0,0,0,0,0,-1e300,100",
+                             "0,0,0,0,0,0,-10000000000,10000000100,0"}) {
+        for (const char* solver : {"designed", "direct"}) {
+            const SweepRun run = Sweep({"--feed", feed, "--solver", solver, "--view", "wet"});
+            EXPECT_EQ(run.exitCode, 0) << feed << " " << solver;
+            EXPECT_EQ(run.err, QStringLiteral("quorvel-sweep: точек без физического решения: 77\n"))
+                << feed << " " << solver;
+            EXPECT_EQ(run.out.count(QStringLiteral("нет физического решения")), 77);
+        }
+    }
 }
 
 TEST(SweepProgram, EnteredValuesAreClampedAsTheEntriesDo) {
@@ -511,6 +520,47 @@ TEST(SweepProgram, BatchRunsEveryCaseIntoOneCsvAndNamesTheLinesItRefuses) {
     EXPECT_EQ(Sweep({"--batch", "-", "--format", "table"}, QStringLiteral("C"), batch).exitCode, 2);
     EXPECT_EQ(Sweep({"--batch", "/nonexistent/cases.csv"}).exitCode, 2);
     EXPECT_EQ(Sweep({"--batch", "-"}, QStringLiteral("C"), "ratio,chart\n3,x.png\n").exitCode, 2);
+}
+
+TEST(SweepProgram, BothSolverPathsPrintTheSameFigures) {
+    // Tables and CSV of lean, heavy (points without a composition) and standard-data
+    // cases; and the batch's solver column, whose empty field is the designed path.
+    const QStringList cases[] = {
+        {},
+        {"--format", "csv", "--sweep", "temperature", "--feed", "90,5,0,0,5,0,0,0,0"},
+        {"--format", "csv", "--feed", "0,100,0,0,0,0,0,0,0", "--temperature", "300"},
+        {"--view", "ratios", "--sweep", "pressure", "--constants", "standard"},
+        {"--format", "csv", "--feed", "1e-300,0,0,0,100,0,0,0,0"}};
+    for (const QStringList& options : cases) {
+        const SweepRun designed = Sweep(options);
+        const SweepRun direct = Sweep(QStringList(options) << "--solver"
+                                                           << "direct");
+        ASSERT_EQ(designed.exitCode, 0) << designed.err.toStdString();
+        EXPECT_EQ(direct.exitCode, 0);
+        EXPECT_EQ(direct.out, designed.out) << options.join(' ').toStdString();
+        EXPECT_EQ(direct.err, designed.err);
+        EXPECT_EQ(Sweep(QStringList(options) << "--solver=designed").out, designed.out);
+    }
+    const QByteArray batch = "solver,sweep\ndirect,temperature\n,temperature\n"
+                             "designed,temperature\nfast,temperature\n";
+    const SweepRun run = Sweep({"--batch", "-"}, QStringLiteral("C"), batch);
+    EXPECT_EQ(run.exitCode, 2);
+    ASSERT_EQ(run.errLines().size(), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.errLines()[0].contains(
+        QStringLiteral("случай 4 (строка 5 пакетного файла): параметр --solver принимает "
+                       "designed или direct, получено «fast»")))
+        << run.err.toStdString();
+    const QStringList lines = run.outLines();
+    ASSERT_EQ(lines.size(), 1 + 3 * 26);
+    for (int i = 1; i <= 26; ++i) {
+        ASSERT_EQ(lines[26 + i].section(QLatin1Char(','), 1),
+                  lines[i].section(QLatin1Char(','), 1));
+        ASSERT_EQ(lines[52 + i].section(QLatin1Char(','), 1),
+                  lines[i].section(QLatin1Char(','), 1));
+    }
+    const SweepRun bad = Sweep({"--solver", "complex"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("designed или direct, получено «complex»")));
 }
 
 TEST(SweepProgram, VersionIsTheProjects) {

@@ -13,6 +13,7 @@
 #include <cfenv>
 #include <cmath>
 #include <cstring>
+#include <string>
 
 namespace quorvel {
 namespace {
@@ -272,6 +273,36 @@ TEST(CarbonLimit, FeedWithoutHydrocarbonsHasNoSteamToCarbonRatio) {
     // Boudouard carbon from CO alone still needs steam to be kept away.
     EXPECT_EQ(table.rows[0].limit.kind, CarbonLimitKind::Ratio);
     EXPECT_GT(table.rows[0].limit.ratio, 1);
+    EXPECT_FALSE(table.withoutCarbon);
+}
+
+TEST(CarbonLimit, FeedWithoutCarbonSaysSoInsteadOfAnyRow) {
+    // Hydrogen, nitrogen or steam alone has no physical composition at any ratio; that
+    // is no sign of carbon forming, and no row is made. A trace of any carbon carrier
+    // gives the table back.
+    const double feeds[][FeedComponentCount] = {{0, 0, 0, 0, 0, 0, 0, 100, 0},
+                                                {0, 0, 0, 0, 100, 0, 0, 0, 0},
+                                                {0, 0, 0, 0, 0, 0, 0, 0, 100},
+                                                {0, 0, 0, 0, 0, 0, 0, 50, 50}};
+    for (const auto& feed : feeds) {
+        auto engine = DefaultEngine();
+        SetFeed(*engine, feed);
+        CarbonLimitTable table{};
+        table.count = 7;
+        ComputeCarbonLimitTable(*engine, table);
+        EXPECT_TRUE(table.withoutCarbon);
+        EXPECT_EQ(table.count, 0);
+    }
+    for (int carrier : {0, 1, 5, 6}) {
+        auto engine = DefaultEngine();
+        double feed[FeedComponentCount] = {0, 0, 0, 0, 0, 0, 0, 99, 0};
+        feed[carrier] = 1;
+        SetFeed(*engine, feed);
+        CarbonLimitTable table{};
+        ComputeCarbonLimitTable(*engine, table);
+        EXPECT_FALSE(table.withoutCarbon) << carrier;
+        EXPECT_EQ(table.count, 69) << carrier;
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -103,6 +104,59 @@ inline WetAmounts AmountsOfWetPoint(const Engine& engine, int i, double ratio) {
     const double y = a.co2 - f.CO2;
     a.h2o = ratio + f.H2O - x - 2 * y;
     return a;
+}
+
+// The direct path's run against the designed path's on the same inputs: the same marks at
+// every point, and at every physical point the same stored values, carbon activities and
+// figures, bit for bit. The first difference, or success.
+inline ::testing::AssertionResult SameStoredPoints(const Engine& designed, const Engine& direct) {
+    const ResultSeries& a = designed.resultSeries;
+    const ResultSeries& b = direct.resultSeries;
+    if (a.LastIndex != b.LastIndex) {
+        return ::testing::AssertionFailure()
+               << "last index " << a.LastIndex << " against " << b.LastIndex;
+    }
+    const auto same = [](double u, double v) {
+        return std::bit_cast<std::uint64_t>(u) == std::bit_cast<std::uint64_t>(v);
+    };
+    for (int i = 0; i <= a.LastIndex; ++i) {
+        if (designed.physicalRoot[i] != direct.physicalRoot[i] ||
+            designed.exactRoot[i] != direct.exactRoot[i] ||
+            designed.carbonSeries.Known[i] != direct.carbonSeries.Known[i] ||
+            !same(a.XValue[i], b.XValue[i])) {
+            return ::testing::AssertionFailure() << "point " << i << ": marks or X differ";
+        }
+        if (!designed.physicalRoot[i]) {
+            continue;
+        }
+        const ReformerFigures& fa = designed.figures;
+        const ReformerFigures& fb = direct.figures;
+        const double values[][2] = {
+            {a.CH4[i], b.CH4[i]},
+            {a.CO[i], b.CO[i]},
+            {a.CO2[i], b.CO2[i]},
+            {a.H2[i], b.H2[i]},
+            {a.N2[i], b.N2[i]},
+            {a.VolumeChange[i], b.VolumeChange[i]},
+            {a.H2toCO[i], b.H2toCO[i]},
+            {a.CO2toCO[i], b.CO2toCO[i]},
+            {designed.carbonSeries.Cracking[i], direct.carbonSeries.Cracking[i]},
+            {designed.carbonSeries.Boudouard[i], direct.carbonSeries.Boudouard[i]},
+            {fa.MethaneConversion[i], fb.MethaneConversion[i]},
+            {fa.H2Yield[i], fb.H2Yield[i]},
+            {fa.SteamToCarbon[i], fb.SteamToCarbon[i]},
+            {fa.HeatDuty[i], fb.HeatDuty[i]}};
+        for (int k = 0; k < static_cast<int>(std::size(values)); ++k) {
+            if (!same(values[k][0], values[k][1])) {
+                std::ostringstream text;
+                text.precision(17);
+                text << "point " << i << ", value " << k << ": designed " << values[k][0]
+                     << ", direct " << values[k][1];
+                return ::testing::AssertionFailure() << text.str();
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace quorvel::testing

@@ -39,17 +39,22 @@ TEST(NoAllocation, SweepsOfEveryModeAllocateNothing) {
     // The standard data are parsed on their first use, inside the first standard run.
     for (ConstantsSource source : {ConstantsSource::Builtin, ConstantsSource::Standard}) {
         engine->constants = source;
-        for (int x = 0; x < 3; ++x) {
-            for (int y = 0; y < 3; ++y) {
-                // The equilibrium run, then one with inlet temperatures and an approach.
-                for (const bool plant : {false, true}) {
-                    engine->inlet =
-                        plant ? InletTemperatures{true, 520, true, 400} : InletTemperatures{};
-                    engine->approach =
-                        plant ? ApproachToEquilibrium{15, 5} : ApproachToEquilibrium{};
-                    const int start = allocations;
-                    RunSweep(*engine, quorvel::AllSweptParameters[x], quorvel::AllResultViews[y]);
-                    EXPECT_EQ(allocations, start) << x << " " << y << " " << plant;
+        for (SolverPath path : {SolverPath::Designed, SolverPath::Direct}) {
+            engine->solverPath = path;
+            for (int x = 0; x < 3; ++x) {
+                for (int y = 0; y < 3; ++y) {
+                    // The equilibrium run, then one with inlet temperatures and an approach.
+                    for (const bool plant : {false, true}) {
+                        engine->inlet =
+                            plant ? InletTemperatures{true, 520, true, 400} : InletTemperatures{};
+                        engine->approach =
+                            plant ? ApproachToEquilibrium{15, 5} : ApproachToEquilibrium{};
+                        const int start = allocations;
+                        RunSweep(*engine, quorvel::AllSweptParameters[x],
+                                 quorvel::AllResultViews[y]);
+                        EXPECT_EQ(allocations, start)
+                            << x << " " << y << " " << plant << " " << SolverPathWord(path);
+                    }
                 }
             }
         }

@@ -2,13 +2,16 @@
 
 #include "EngineTestSupport.h"
 #include "engine/FloatingPointGuard.h"
+#include "engine/SolverSettings.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cfenv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace quorvel {
@@ -192,15 +195,34 @@ TEST(Sweeps, ExactRootDoesNotDependOnTheSolversLuck) {
     EXPECT_NE(a->workspace.Unknowns[0], b->workspace.Unknowns[0]);
 }
 
-TEST(Sweeps, WithoutAPhysicalRootThePointKeepsTheSolversAnswer) {
+TEST(Sweeps, WithoutAPhysicalRootThePointIsMarkedAndTheSolverRunsOnlyWhereOneCanExist) {
     // Ethane alone takes one hydrogen per mole; below a third of a mole of steam no
-    // product can hold every element with positive amounts, so there is no root.
-    auto engine = DefaultEngine();
-    testing::SetFeed(*engine, {0, 100, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_NO_THROW(RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry));
-    EXPECT_EQ(engine->resultSeries.LastIndex, 76);
-    for (int i = 0; i <= 76; ++i) {
-        ASSERT_EQ(engine->exactRoot[i], engine->resultSeries.XValue[i] > 1.0 / 3) << "point " << i;
+    // product can hold every element with positive amounts, so there is no root. Such a
+    // point stores undefined values, never the solver's answer, and the designed solver
+    // does not run there: its unknowns stay at the run's start until the first point
+    // with a domain.
+    for (const SolverPath path : {SolverPath::Designed, SolverPath::Direct}) {
+        auto engine = DefaultEngine();
+        engine->solverPath = path;
+        testing::SetFeed(*engine, {0, 100, 0, 0, 0, 0, 0, 0, 0});
+        engine->workspace.Unknowns[0] = 7; // the run's start replaces this
+        EXPECT_NO_THROW(
+            RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry));
+        EXPECT_EQ(engine->resultSeries.LastIndex, 76);
+        for (int i = 0; i <= 76; ++i) {
+            const bool root = engine->resultSeries.XValue[i] > 1.0 / 3;
+            ASSERT_EQ(engine->exactRoot[i], root) << "point " << i;
+            ASSERT_EQ(engine->physicalRoot[i], root) << "point " << i;
+            ASSERT_EQ(std::isnan(engine->resultSeries.CO[i]), !root) << "point " << i;
+            ASSERT_EQ(std::isnan(engine->resultSeries.VolumeChange[i]), !root) << "point " << i;
+        }
+        const bool solverRan = engine->workspace.Unknowns[0] != SweepSettings::StartX;
+        EXPECT_EQ(solverRan, path == SolverPath::Designed);
+        // With the first three points only (ratio 0.2 to 0.3): no domain, no solver.
+        engine->InputRatio = 0.25;
+        RunSweep(*engine, quorvel::SweptParameter::Temperature, quorvel::ResultView::Dry);
+        EXPECT_EQ(engine->workspace.Unknowns[0], SweepSettings::StartX);
+        EXPECT_EQ(engine->workspace.Unknowns[1], SweepSettings::StartY);
     }
 }
 
@@ -247,6 +269,18 @@ TEST(Sweeps, FaultOnTheFirstPointKeepsTheEarlierRun) {
             ADD_FAILURE() << "no fault reported for " << c.message;
         } catch (const FloatingPointError& e) {
             EXPECT_EQ(std::string(e.what()), c.message);
+        }
+        // The direct path meets the fault of the constants too; the overflow lies in the
+        // designed solver's residuals alone, which it never evaluates.
+        auto direct = std::make_unique<Engine>(*engine);
+        direct->solverPath = SolverPath::Direct;
+        if (c.pressure == 25) {
+            EXPECT_THROW(
+                RunSweep(*direct, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry),
+                FloatingPointError);
+        } else {
+            EXPECT_NO_THROW(
+                RunSweep(*direct, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry));
         }
         EXPECT_EQ(engine->resultSeries.LastIndex, 76);
         EXPECT_EQ(engine->resultSeries.CO[5], before.CO[5]);

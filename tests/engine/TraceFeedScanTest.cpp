@@ -1,6 +1,8 @@
-// Lean and trace feeds over every sweep: each point whose domain of positive amounts is
-// not empty stores the root, equal to an extended-precision root found here to 1e-9 in
-// every stored value; each point whose domain is empty is marked as having none.
+// Lean and trace feeds over every sweep, down to 1e-300 % of a component: each point whose
+// domain of positive amounts is not empty stores the root, equal to an extended-precision
+// root found here to 1e-9 in every stored value, unless an amount of that root lies below
+// the range of doubles; each point whose domain is empty, or whose root is out of reach,
+// is marked as having none. The direct path stores the same, bit for bit.
 
 #include "EngineTestSupport.h"
 #include "engine/RootRefinement.h"
@@ -51,6 +53,19 @@ struct Reference {
         return low < high;
     }
 
+    // A feed with a trace below 1e-10 of a mole: a trace amount that a balance sets beside
+    // a large one (the hydrogen of a trace of methane in steam) is then held by the
+    // reference only to that balance's rounding, about 1e-19 of the large one, no longer
+    // to 1e-9 of itself.
+    bool BeyondReach() const {
+        for (const LD v : {c, a, b, h, m, w}) {
+            if (v != 0 && std::fabs(v) < 1e-10L) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     // The domain of positive amounts is not empty exactly when the range of u is not.
     bool DomainNotEmpty() const {
         LD low, high;
@@ -61,7 +76,7 @@ struct Reference {
 
     // Nested bisection, good enough to start Newton's method. An amount at or below zero
     // (a trace amount lost in rounding) counts as an infinite residual of its sign, and
-    // starts Newton's method from a tiny value.
+    // starts Newton's method from a value tiny beside the smallest element total.
     void Start(LD* n) const {
         const auto sign = [](LD up, LD down) {
             if (!(up > 0) || !(down > 0)) {
@@ -90,8 +105,9 @@ struct Reference {
                                      : sign(up, down);
             (reforming < 0 ? uLow : uHigh) = u;
         }
+        const LD floor = 1e-60L * std::min({elements[0], elements[1], elements[2]});
         for (int k = 0; k < 5; ++k) {
-            n[k] = std::max(n[k], 1e-60L);
+            n[k] = std::max(n[k], floor);
         }
     }
 
@@ -194,8 +210,54 @@ struct ScanFigures {
     int points = 0;
     int exact = 0;
     int marked = 0;
+    int outOfReach = 0;        // marked where the reference cannot check the root
+    int beyondReference = 0;   // a positive root where the reference cannot check it
+    int equilibriaChecked = 0; // of those, checked by their equilibria
     int missed = 0;
 };
+
+// A point of a feed beyond the reference: either marked, or a root with every stored
+// value positive whose equilibria hold, with water from the oxygen balance wherever water
+// is not itself a trace (it is then that balance's difference of large terms).
+::testing::AssertionResult CheckBeyondReference(const Engine& engine, int i, bool dry,
+                                                const Reference& ref, const std::string& at,
+                                                ScanFigures& figures) {
+    const ResultSeries& r = engine.resultSeries;
+    if (!engine.physicalRoot[i] && !engine.exactRoot[i]) {
+        ++figures.outOfReach;
+        return ::testing::AssertionSuccess();
+    }
+    const double stored[6] = {r.CH4[i], r.CO[i], r.CO2[i], r.H2[i], r.N2[i], r.VolumeChange[i]};
+    bool positive = engine.physicalRoot[i] && engine.exactRoot[i];
+    for (int k = 0; k < 6; ++k) {
+        positive = positive && std::isfinite(stored[k]) && (stored[k] > 0 || k == 4);
+    }
+    if (!positive) {
+        ++figures.missed;
+        return ::testing::AssertionFailure() << at << ": neither marked nor a positive root";
+    }
+    ++figures.beyondReference;
+    const LD total = dry ? LD(stored[5]) : LD(stored[5]) * (1 + ref.s);
+    LD n[4];
+    for (int k = 0; k < 4; ++k) {
+        n[k] = LD(stored[k]) * total;
+    }
+    const LD water = ref.elements[2] - n[1] - 2 * n[2];
+    if (!(water > 1e-3L * ref.elements[2])) {
+        return ::testing::AssertionSuccess();
+    }
+    const LD wet = dry ? total + water : total;
+    const LD shift = std::log(n[2]) + std::log(n[3]) - std::log(n[1]) - std::log(water) - ref.lnK2;
+    const LD reforming = std::log(n[1]) + 3 * std::log(n[3]) - std::log(n[0]) - std::log(water) +
+                         2 * (ref.lnP - std::log(wet)) - ref.lnK1;
+    if (std::fabs(shift) > 1e-9L || std::fabs(reforming) > 1e-9L) {
+        ++figures.missed;
+        return ::testing::AssertionFailure()
+               << at << ": equilibria off by " << double(reforming) << " and " << double(shift);
+    }
+    ++figures.equilibriaChecked;
+    return ::testing::AssertionSuccess();
+}
 
 // Checks every point of the engine's last run against the reference: the first point
 // that disagrees, with its conditions and values, or success.
@@ -218,6 +280,15 @@ struct ScanFigures {
                 ++figures.missed;
                 return ::testing::AssertionFailure()
                        << at.str() << ": no positive composition, yet not marked";
+            }
+            continue;
+        }
+        if (ref.BeyondReach()) {
+            havePrevious = false;
+            ::testing::AssertionResult holds =
+                CheckBeyondReference(engine, i, dry, ref, at.str(), figures);
+            if (!holds) {
+                return holds;
             }
             continue;
         }
@@ -261,7 +332,7 @@ std::vector<std::vector<double>> ScanFeeds() {
     std::vector<std::vector<double>> feeds;
     // Methane from 1e-6 % to 10 % in each of nitrogen, water, CO2, hydrogen and CO.
     const int diluents[] = {4, 8, 6, 7, 5};
-    const double methane[] = {1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 0.1, 1, 10};
+    const double methane[] = {1e-300, 1e-80, 1e-50, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 0.1, 1, 10};
     for (const int d : diluents) {
         for (const double ch4 : methane) {
             std::vector<double> feed(FeedComponentCount, 0);
@@ -272,7 +343,7 @@ std::vector<std::vector<double>> ScanFeeds() {
     }
     // Small amounts of every other component in methane.
     for (int other = 1; other < FeedComponentCount; ++other) {
-        for (const double amount : {1e-6, 1e-3, 1.0}) {
+        for (const double amount : {1e-300, 1e-6, 1e-3, 1.0}) {
             std::vector<double> feed(FeedComponentCount, 0);
             feed[other] = amount;
             feed[0] = 100 - amount;
@@ -294,27 +365,37 @@ TEST(TraceFeedScan, EveryPhysicalRootIsFoundAndEveryOtherPointIsMarked) {
     const double ratios[] = {0.2, 1, 5};
     ScanFigures figures;
     auto engine = testing::DefaultEngine();
+    auto direct = testing::DefaultEngine();
+    direct->solverPath = SolverPath::Direct;
     int run = 0;
     for (const std::vector<double>& feed : ScanFeeds()) {
         for (int k = 0; k < FeedComponentCount; ++k) {
             engine->feedComposition[k] = feed[k];
         }
         PreparationVar(*engine);
+        direct->feedComposition = engine->feedComposition;
+        PreparationVar(*direct);
         std::ostringstream name;
         name << "feed";
         for (const double v : feed) {
             name << " " << v;
         }
         const auto sweep = [&](int XAxisMode, double ratio, double temperature, double pressure) {
-            engine->InputRatio = ratio;
-            engine->InputTemperature = temperature;
-            engine->processConditions.InputPressure = pressure;
             const int YAxisMode = run++ % 3;
-            RunSweep(*engine, quorvel::AllSweptParameters[XAxisMode],
-                     quorvel::AllResultViews[YAxisMode]);
+            for (Engine* e : {engine.get(), direct.get()}) {
+                e->InputRatio = ratio;
+                e->InputTemperature = temperature;
+                e->processConditions.InputPressure = pressure;
+                RunSweep(*e, quorvel::AllSweptParameters[XAxisMode],
+                         quorvel::AllResultViews[YAxisMode]);
+            }
             std::ostringstream where;
             where << name.str() << ", sweep " << XAxisMode << " at " << ratio << ", " << temperature
                   << " C, " << pressure << " atm";
+            ::testing::AssertionResult same = testing::SameStoredPoints(*engine, *direct);
+            if (!same) {
+                return same << " at " << where.str();
+            }
             return CheckRun(*engine, XAxisMode, YAxisMode == 0, where.str(), figures);
         };
         for (const double p : pressures) {
@@ -332,10 +413,15 @@ TEST(TraceFeedScan, EveryPhysicalRootIsFoundAndEveryOtherPointIsMarked) {
         }
     }
     std::cout << "scan: " << figures.points << " points, " << figures.exact << " exact, "
-              << figures.marked << " marked, " << figures.missed << " missed\n";
+              << figures.marked << " marked, " << figures.outOfReach << " out of reach, "
+              << figures.beyondReference << " beyond the reference (" << figures.equilibriaChecked
+              << " checked by their equilibria), " << figures.missed << " missed\n";
     EXPECT_EQ(figures.missed, 0);
-    EXPECT_EQ(figures.exact + figures.marked, figures.points);
-    EXPECT_GT(figures.marked, 0); // the heavy feeds at low steam
+    EXPECT_EQ(figures.exact + figures.marked + figures.outOfReach + figures.beyondReference,
+              figures.points);
+    EXPECT_GT(figures.marked, 0);     // the heavy feeds at low steam
+    EXPECT_GT(figures.outOfReach, 0); // the feeds of 1e-300 %
+    EXPECT_GT(figures.equilibriaChecked, 0);
 }
 
 TEST(TraceFeedScan, TheBisectionFallbackFindsTheSameRoot) {
@@ -376,25 +462,44 @@ TEST(TraceFeedScan, TheBisectionFallbackFindsTheSameRoot) {
 }
 
 TEST(TraceFeedScan, EveryRunPrintsTheSameValues) {
-    // The solver's random draws differ from run to run; the stored root must not.
+    // The solver's random draws differ from run to run; the stored root and the marks
+    // must not, also where the root lies out of reach (1e-300 % methane: marked at every
+    // point, on every run and every sweep).
     auto a = testing::DefaultEngine();
     auto b = testing::DefaultEngine();
     b->random.clock = +[]() -> std::uint32_t { return 98'765; };
-    for (Engine* engine : {a.get(), b.get()}) {
-        testing::SetFeed(*engine, {0.01, 0, 0, 0, 99.99, 0, 0, 0, 0});
-        engine->InputTemperature = 980;
-        engine->processConditions.InputPressure = 1;
-        RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
+    const double feeds[][FeedComponentCount] = {{0.01, 0, 0, 0, 99.99, 0, 0, 0, 0},
+                                                {1e-300, 0, 0, 0, 100, 0, 0, 0, 0}};
+    int marked = 0;
+    for (const auto& feed : feeds) {
+        for (const SweptParameter sweep : AllSweptParameters) {
+            for (Engine* engine : {a.get(), b.get()}) {
+                testing::SetFeed(*engine, feed);
+                engine->InputTemperature = 980;
+                engine->processConditions.InputPressure = 1;
+                RunSweep(*engine, sweep, quorvel::ResultView::ProductRatios);
+            }
+            ASSERT_EQ(a->resultSeries.LastIndex, b->resultSeries.LastIndex);
+            for (int i = 0; i <= a->resultSeries.LastIndex; ++i) {
+                ASSERT_EQ(a->physicalRoot[i], b->physicalRoot[i]) << feed[0] << " point " << i;
+                ASSERT_EQ(a->exactRoot[i], b->exactRoot[i]) << feed[0] << " point " << i;
+                if (!a->physicalRoot[i]) {
+                    ++marked;
+                    continue;
+                }
+                ASSERT_EQ(a->resultSeries.CH4[i], b->resultSeries.CH4[i]) << "point " << i;
+                ASSERT_EQ(a->resultSeries.N2[i], b->resultSeries.N2[i]) << "point " << i;
+                ASSERT_EQ(a->resultSeries.H2toCO[i], b->resultSeries.H2toCO[i]) << "point " << i;
+                ASSERT_EQ(a->resultSeries.VolumeChange[i], b->resultSeries.VolumeChange[i])
+                    << "point " << i;
+            }
+        }
     }
-    for (int i = 0; i <= 76; ++i) {
-        ASSERT_EQ(a->resultSeries.CH4[i], b->resultSeries.CH4[i]) << "point " << i;
-        ASSERT_EQ(a->resultSeries.N2[i], b->resultSeries.N2[i]) << "point " << i;
-        ASSERT_EQ(a->resultSeries.VolumeChange[i], b->resultSeries.VolumeChange[i])
-            << "point " << i;
-    }
+    EXPECT_EQ(marked, 77 + 26 + 31);
     // The first example of the fault: 0.001 % methane in nitrogen, ratio 0.2, 700 C.
     testing::SetFeed(*a, {0.001, 0, 0, 0, 99.999, 0, 0, 0, 0});
     a->InputTemperature = 700;
+    a->processConditions.InputPressure = 25;
     RunSweep(*a, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
     EXPECT_TRUE(a->exactRoot[0]);
     EXPECT_NEAR(a->resultSeries.N2[0], 0.99995, 1e-5);

@@ -316,14 +316,14 @@ TEST_F(MainFormTest, AFloatingPointFaultKeepsThePreviousTableAndCurves) {
     const QStringList before = form->MemoLines();
     auto* chart = form->findChild<quorvel::TChart*>("Chart");
     const double firstY = chart->Series(0).YValues().Value(0);
-    // A feed of pure steam leaves the dry basis nothing to divide by.
-    for (int i = 0; i < quorvel::FeedComponentCount; ++i) {
-        engine->feedComposition[i] = i == 8 ? 100 : 0;
-    }
-    quorvel::PreparationVar(*engine);
+    // Methane with 1e300 mol of water per mole of feed gas: the designed solver's
+    // partial pressures overflow. (Steam alone no longer faults: no composition of it has
+    // every amount positive, so no solver runs and every point is marked.)
+    quorvel::InitialSetData(*engine);
+    engine->feedTotals.H2O = 1e300;
     Choose("RadioGroupAxisX", 1);
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0].second, QStringLiteral("Floating point division by zero"));
+    EXPECT_EQ(messages[0].second, QStringLiteral("Floating point overflow"));
     EXPECT_EQ(form->MemoLines(), before);
     EXPECT_EQ(chart->Series(0).Count(), 77);
     EXPECT_EQ(chart->Series(0).YValues().Value(0), firstY);
