@@ -149,7 +149,7 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
              const auto path = SolverPathOfWord(v);
              if (!path)
                  return "параметр --solver принимает designed или direct, получено «" +
-                        std::string(v) + "»";
+                        ShownValue(v) + "»";
              o.solver = *path;
              return {};
          }},
