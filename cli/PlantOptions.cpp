@@ -164,16 +164,8 @@ int RunApproachReadBackCommand(const SweepOptions& options, QChar localeSeparato
     const QStringList lines = options.format == OutputFormat::Csv
                                   ? ApproachReadBackCsvLines(result)
                                   : ApproachReadBackTableLines(*engine, gas, result, separator);
-    if (options.outputFile) {
-        QString message;
-        if (!SaveTableFile(QByteArray(options.outputFile->c_str()), lines, &message)) {
-            PrintMessage(err, message);
-            return ExitFailure;
-        }
-    } else if (!PrintLines(lines, out)) {
-        PrintMessage(err, QStringLiteral("не удалось вывести результат в стандартный вывод"));
+    if (!WriteResultLines(options, lines, out, err))
         return ExitFailure;
-    }
     return ExitSuccess;
 }
 

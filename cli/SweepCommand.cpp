@@ -92,6 +92,21 @@ bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
     return true;
 }
 
+bool WriteResultLines(const SweepOptions& options, const QStringList& lines, std::FILE* out,
+                      std::FILE* err) {
+    QString message;
+    if (options.outputFile) {
+        if (SaveTableFile(QByteArray(options.outputFile->c_str()), lines, &message))
+            return true;
+    } else if (PrintLines(lines, out)) {
+        return true;
+    } else {
+        StandardOutputFailed(errno, &message);
+    }
+    PrintMessage(err, message);
+    return false;
+}
+
 void PrintMessage(std::FILE* err, const QString& message) {
     const QByteArray line = "quorvel-sweep: " + message.toUtf8() + '\n';
     std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), err);
@@ -137,18 +152,8 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
                     : ResultsTableLines(*engine, options.XAxisMode, options.YAxisMode, separator);
     }
 
-    if (options.outputFile) {
-        QString message;
-        if (!SaveTableFile(QByteArray(options.outputFile->c_str()), lines, &message)) {
-            PrintMessage(err, message);
-            return ExitFailure;
-        }
-    } else if (!PrintLines(lines, out)) {
-        QString message;
-        StandardOutputFailed(errno, &message);
-        PrintMessage(err, message);
+    if (!WriteResultLines(options, lines, out, err))
         return ExitFailure;
-    }
 
     // The table shows the words at such points; the count goes to stderr, so that a
     // script sees at once that some points have no composition.

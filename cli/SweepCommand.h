@@ -38,6 +38,11 @@ bool PrintLines(const QStringList& lines, std::FILE* out);
 // closed pipe, a full disk) and returns false.
 bool StandardOutputFailed(int error, QString* message);
 
+// Writes the result lines to --output the way "Save As..." does, or else to `out`; false,
+// with the reason on `err`, when they could not be written.
+bool WriteResultLines(const SweepOptions& options, const QStringList& lines, std::FILE* out,
+                      std::FILE* err);
+
 // Writes "quorvel-sweep: <message>" and a line break to `err`.
 void PrintMessage(std::FILE* err, const QString& message);
 

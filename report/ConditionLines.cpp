@@ -23,11 +23,15 @@ const char16_t* const FeedHeading = u"Исходный газ, % об.:";
 
 } // namespace
 
+QString FeedComponentName(int index) {
+    return QString::fromUtf16(FeedNames[index]);
+}
+
 QStringList FeedLines(const Engine& engine, QChar decimalSeparator) {
     QStringList lines;
     lines << QString::fromUtf16(FeedHeading);
     for (int i = 0; i < FeedComponentCount; ++i)
-        lines << QString::fromUtf16(FeedNames[i]) + QStringLiteral(": ") +
+        lines << FeedComponentName(i) + QStringLiteral(": ") +
                      FormatGeneral(engine.feedComposition[i], decimalSeparator);
     return lines;
 }
@@ -45,7 +49,7 @@ QStringList ChartCaptionLines(const Engine& engine, SweptParameter XAxisMode,
     QStringList feed;
     for (int i = 0; i < FeedComponentCount; ++i)
         if (engine.feedComposition[i] != 0)
-            feed << QString::fromUtf16(FeedNames[i]) + QLatin1Char(' ') +
+            feed << FeedComponentName(i) + QLatin1Char(' ') +
                         FormatGeneral(engine.feedComposition[i], decimalSeparator);
 
     const QString constants = engine.constants == ConstantsSource::Standard

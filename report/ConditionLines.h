@@ -7,6 +7,10 @@
 
 namespace quorvel {
 
+// The name of feed component `index` (0-8, the feed dialog's order), as the tables and
+// the CSV export's comment lines give it.
+QString FeedComponentName(int index);
+
 // The feed as the CSV export's comment lines give it (without their "# "): the heading
 // "Исходный газ, % об.:", then one line "Name: value" per component in the feed
 // dialog's order.

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "report/ApproachHeader.h"
+#include "report/ConditionLines.h"
 #include "report/ConstantsHeader.h"
 #include "report/CsvLines.h"
 #include "report/NumberFormat.h"
@@ -14,17 +15,6 @@ namespace quorvel {
 namespace {
 
 const QChar Point = QLatin1Char('.');
-
-// The feed components in the feed dialog's order.
-const char16_t* const FeedNames[FeedComponentCount] = {u"Метан",
-                                                       u"Этан",
-                                                       u"Пропан",
-                                                       u"Бутан",
-                                                       u"Азот (ин. газы)",
-                                                       u"Оксид углерода",
-                                                       u"Диоксид углерода",
-                                                       u"Водород",
-                                                       u"Вода"};
 
 QString Comment(const QString& text) {
     return QStringLiteral("# ") + text;
@@ -54,7 +44,7 @@ QStringList CsvExportLines(const Engine& engine, SweptParameter XAxisMode, Resul
         lines << Comment(approach);
     lines << Comment(QStringLiteral("Исходный газ, % об.:"));
     for (int i = 0; i < FeedComponentCount; ++i)
-        lines << Comment(QString::fromUtf16(FeedNames[i]) + QStringLiteral(": ") +
+        lines << Comment(FeedComponentName(i) + QStringLiteral(": ") +
                          FormatGeneral(engine.feedComposition[i], Point));
     lines << CsvLines(engine, XAxisMode);
     return lines;
