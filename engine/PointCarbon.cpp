@@ -6,7 +6,13 @@
 
 namespace quorvel {
 
-bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, CarbonActivity& activity) {
+namespace {
+
+// The activities with Kc and Kb from constants(), which is called only once the amounts
+// are known to be usable.
+template <typename Constants>
+bool ActivityAtPoint(const Engine& engine, const double* amounts, Constants&& constants,
+                     CarbonActivity& activity) {
     const ProcessConditions& pc = engine.processConditions;
     const double CH4 = amounts[Methane];
     const double CO = amounts[CarbonMonoxide];
@@ -19,16 +25,31 @@ bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, CarbonAc
         return false;
     }
     const double T = pc.Temperature - SweepSettings::CelsiusToKelvin + StandardKelvinOffset;
-    activity = CarbonActivityOf(CarbonConstantsAt(T), CH4, CO, CO2, H2, wetTotal, pc.Pressure);
+    activity = CarbonActivityOf(constants(T), CH4, CO, CO2, H2, wetTotal, pc.Pressure);
     return true;
 }
 
-void StorePointCarbon(Engine& engine, int i, const double* amounts) {
+template <typename Constants>
+void StoreCarbon(Engine& engine, int i, const double* amounts, Constants&& constants) {
     CarbonSeries& cs = engine.carbonSeries;
     CarbonActivity activity{};
-    cs.Known[i] = engine.physicalRoot[i] && CarbonActivityAtPoint(engine, amounts, activity);
+    cs.Known[i] = engine.physicalRoot[i] && ActivityAtPoint(engine, amounts, constants, activity);
     cs.Cracking[i] = cs.Known[i] ? activity.cracking : 0;
     cs.Boudouard[i] = cs.Known[i] ? activity.boudouard : 0;
+}
+
+} // namespace
+
+bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, CarbonActivity& activity) {
+    return ActivityAtPoint(engine, amounts, CarbonConstantsAt, activity);
+}
+
+void StorePointCarbon(Engine& engine, int i, const double* amounts) {
+    StoreCarbon(engine, i, amounts, CarbonConstantsAt);
+}
+
+void StorePointCarbon(Engine& engine, int i, const double* amounts, TemperatureData& data) {
+    StoreCarbon(engine, i, amounts, [&data](double T) { return data.CarbonAt(T); });
 }
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 #include "engine/CarbonActivity.h"
 #include "engine/Engine.h"
 #include "engine/RootRefinement.h"
+#include "engine/TemperatureData.h"
 
 namespace quorvel {
 
@@ -16,5 +17,8 @@ bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, CarbonAc
 // Stores the activities of point i of the current run into engine.carbonSeries; none
 // where the point has no physical composition.
 void StorePointCarbon(Engine& engine, int i, const double* amounts);
+
+// The same with Kc and Kb taken from data, which reads them once per temperature.
+void StorePointCarbon(Engine& engine, int i, const double* amounts, TemperatureData& data);
 
 } // namespace quorvel

@@ -32,6 +32,23 @@ struct PointFigures {
 // less that of the feed gas (its nine components) and of the added steam, each at its
 // inlet temperature (the point's own where not given). Raises no floating-point fault
 // for C = 0: those figures are NaN.
+// What the heat duty reads of the species data at one outlet temperature T (kelvin,
+// Celsius + 273.15), in J/mol: the product species at T, the feed gas and the steam at
+// their inlets. They depend on T, the feed and the inlets only, so a sweep at one
+// temperature reads them once.
+struct DutyEnthalpies {
+    double CH4, CO, CO2, H2, N2, H2O; // one mole of each product species
+    double feedGas;                   // one mole of the feed gas at its inlet
+    double steam;                     // one mole of steam at its inlet
+};
+
+DutyEnthalpies DutyEnthalpiesAt(const FeedComposition& feed, double T,
+                                const InletTemperatures& inlet = {});
+
+// The figures as ComputePointFigures gives them, from enthalpies read beforehand.
+PointFigures PointFiguresOf(const FeedTotals& totals, double ratio, double x, double y,
+                            const DutyEnthalpies& h);
+
 PointFigures ComputePointFigures(const FeedComposition& feed, const FeedTotals& totals,
                                  double ratio, double celsius, double x, double y,
                                  const InletTemperatures& inlet = {});

@@ -6,6 +6,8 @@
 #include "engine/RootRefinement.h"
 #include "engine/SolveEquations.h"
 #include "engine/SolverSettings.h"
+#include "engine/TemperatureData.h"
+#include "engine/Thermochemistry.h"
 
 #include <cmath>
 #include <limits>
@@ -16,8 +18,10 @@ namespace {
 
 // The four figures of the point at index i. They are additions to the stored point and
 // never end a run: a figure whose arithmetic faults (only an absurd feed can make it
-// overflow) is stored as undefined, and its flags are cleared.
-void StoreFigures(Engine& engine, int i, const double* amounts) {
+// overflow) is stored as undefined, and its flags are cleared. A figure that is not
+// finite always comes from such a fault, also where the enthalpies it reads were read,
+// with their fault, at an earlier point of the same temperature.
+void StoreFigures(Engine& engine, int i, const double* amounts, TemperatureData& data) {
     if (!engine.physicalRoot[i]) {
         // No composition, so nothing to describe: every figure is undefined.
         const double undefined = std::numeric_limits<double>::quiet_NaN();
@@ -29,18 +33,16 @@ void StoreFigures(Engine& engine, int i, const double* amounts) {
     const double x = amounts[CarbonMonoxide] - engine.feedTotals.CO;
     const double y = amounts[CarbonDioxide] - engine.feedTotals.CO2;
     const ProcessConditions& pc = engine.processConditions;
-    PointFigures point =
-        ComputePointFigures(engine.feedComposition, engine.feedTotals, pc.Ratio,
-                            pc.Temperature - SweepSettings::CelsiusToKelvin, x, y, engine.inlet);
-    if (FloatingPointFaultPending()) {
-        ClearFloatingPointFaults();
-        for (double* figure :
-             {&point.MethaneConversion, &point.H2Yield, &point.SteamToCarbon, &point.HeatDuty}) {
-            if (!std::isfinite(*figure)) {
-                *figure = std::numeric_limits<double>::quiet_NaN();
-            }
+    const double T = pc.Temperature - SweepSettings::CelsiusToKelvin + StandardKelvinOffset;
+    PointFigures point = PointFiguresOf(engine.feedTotals, pc.Ratio, x, y,
+                                        data.DutyAt(engine.feedComposition, engine.inlet, T));
+    for (double* figure :
+         {&point.MethaneConversion, &point.H2Yield, &point.SteamToCarbon, &point.HeatDuty}) {
+        if (!std::isfinite(*figure)) {
+            *figure = std::numeric_limits<double>::quiet_NaN();
         }
     }
+    ClearFloatingPointFaults();
     ReformerFigures& rf = engine.figures;
     rf.MethaneConversion[i] = point.MethaneConversion;
     rf.H2Yield[i] = point.H2Yield;
@@ -58,7 +60,8 @@ double MarkWithoutComposition(Engine& engine) {
 
 // Solves the point at the current conditions and stores it at index i. LastIndex moves
 // only after all nine arrays hold the point and no floating-point fault was raised.
-void SolveAndStorePoint(Engine& engine, int i, double xValue, ResultView YAxisMode) {
+void SolveAndStorePoint(Engine& engine, int i, double xValue, ResultView YAxisMode,
+                        TemperatureData& data) {
     // A fault of the constants ends the run on either path.
     ThrowOnArithmeticFault();
     // The designed solver runs only where some composition has every amount positive:
@@ -99,13 +102,13 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, ResultView YAxisMo
     rs.XValue[i] = xValue;
     engine.exactRoot[i] = root.exact;
     engine.physicalRoot[i] = root.physical;
-    StorePointCarbon(engine, i, root.amounts);
+    StorePointCarbon(engine, i, root.amounts, data);
     ThrowOnFloatingPointFault();
-    StoreFigures(engine, i, root.amounts);
+    StoreFigures(engine, i, root.amounts, data);
     rs.LastIndex = i;
 }
 
-void SweepRatio(Engine& engine, ResultView YAxisMode) {
+void SweepRatio(Engine& engine, ResultView YAxisMode, TemperatureData& data) {
     ProcessConditions& pc = engine.processConditions;
     pc.Temperature = engine.InputTemperature + SweepSettings::CelsiusToKelvin;
     pc.Pressure = pc.InputPressure;
@@ -113,31 +116,32 @@ void SweepRatio(Engine& engine, ResultView YAxisMode) {
     pc.Ratio = SweepSettings::RatioFirst;
     // Repeated addition, as the range's last value 3.999999999999994 depends on it.
     for (int i = 0; !(pc.Ratio > SweepSettings::RatioLast); ++i) {
-        SolveAndStorePoint(engine, i, pc.Ratio, YAxisMode);
+        SolveAndStorePoint(engine, i, pc.Ratio, YAxisMode, data);
         pc.Ratio += SweepSettings::RatioStep;
     }
 }
 
-void SweepTemperature(Engine& engine, ResultView YAxisMode) {
+void SweepTemperature(Engine& engine, ResultView YAxisMode, TemperatureData& data) {
     ProcessConditions& pc = engine.processConditions;
     pc.Pressure = pc.InputPressure;
     pc.Ratio = engine.InputRatio;
     pc.Temperature = SweepSettings::TemperatureFirst;
     for (int i = 0; !(pc.Temperature > SweepSettings::TemperatureLast); ++i) {
         ComputeConstants(engine, pc.Temperature);
-        SolveAndStorePoint(engine, i, pc.Temperature - SweepSettings::CelsiusToKelvin, YAxisMode);
+        SolveAndStorePoint(engine, i, pc.Temperature - SweepSettings::CelsiusToKelvin, YAxisMode,
+                           data);
         pc.Temperature += SweepSettings::TemperatureStep;
     }
 }
 
-void SweepPressure(Engine& engine, ResultView YAxisMode) {
+void SweepPressure(Engine& engine, ResultView YAxisMode, TemperatureData& data) {
     ProcessConditions& pc = engine.processConditions;
     pc.Temperature = engine.InputTemperature + SweepSettings::CelsiusToKelvin;
     pc.Ratio = engine.InputRatio;
     ComputeConstants(engine, pc.Temperature);
     pc.Pressure = SweepSettings::PressureFirst;
     for (int i = 0; !(pc.Pressure > SweepSettings::PressureLast); ++i) {
-        SolveAndStorePoint(engine, i, pc.Pressure, YAxisMode);
+        SolveAndStorePoint(engine, i, pc.Pressure, YAxisMode, data);
         pc.Pressure += SweepSettings::PressureStep;
     }
 }
@@ -159,15 +163,17 @@ void RunSweep(Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode) {
     ws.Unknowns[0] = SweepSettings::StartX;
     ws.Unknowns[1] = SweepSettings::StartY;
 
+    // The species data of the stored points, read once per temperature of this run.
+    TemperatureData data;
     switch (XAxisMode) {
     case SweptParameter::Ratio:
-        SweepRatio(engine, YAxisMode);
+        SweepRatio(engine, YAxisMode, data);
         break;
     case SweptParameter::Temperature:
-        SweepTemperature(engine, YAxisMode);
+        SweepTemperature(engine, YAxisMode, data);
         break;
     case SweptParameter::Pressure:
-        SweepPressure(engine, YAxisMode);
+        SweepPressure(engine, YAxisMode, data);
         break;
     }
 }
