@@ -4,6 +4,7 @@
 #include "engine/SolverSettings.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace quorvel {
@@ -192,7 +193,7 @@ static_assert(M == sizeof(RefinementState::Roots[0]) / sizeof(double));
 
 // Solves a x = r by elimination with partial pivoting; false if a pivot vanishes or the
 // answer is not finite.
-bool SolveLinear(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
+bool SolveLinearDense(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
     for (int col = 0; col < M; ++col) {
         int pivot = col;
         for (int row = col + 1; row < M; ++row) {
@@ -228,6 +229,65 @@ bool SolveLinear(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
     return true;
 }
 
+// The same elimination that touches only the entries that can be nonzero: nonzero[row]
+// has bit k set where a[row][k] may differ from +0. The matrix of Newton's method below
+// is mostly zeros (each amount's equation has three entries), and the operations left
+// out are those that subtract a product with a zero factor, which change no bit of a
+// finite entry that is not -0. Its entries are never -0 and, where bounded as the caller
+// checks, stay finite through the elimination, so the answer is the dense one bit for
+// bit. Entries left of the diagonal are not brought to zero: nothing reads them again.
+// Rows are exchanged by their pointers.
+bool SolveLinearSparse(double (&a)[M][M], unsigned (&nonzero)[M], double (&r)[M], double (&x)[M]) {
+    double* row[M];
+    for (int k = 0; k < M; ++k) {
+        row[k] = a[k];
+    }
+    for (int col = 0; col < M; ++col) {
+        int pivot = col;
+        for (int i = col + 1; i < M; ++i) {
+            if (std::fabs(row[i][col]) > std::fabs(row[pivot][col])) {
+                pivot = i;
+            }
+        }
+        if (!(std::fabs(row[pivot][col]) > 0)) {
+            return false;
+        }
+        if (pivot != col) {
+            std::swap(row[pivot], row[col]);
+            std::swap(nonzero[pivot], nonzero[col]);
+            std::swap(r[pivot], r[col]);
+        }
+        const double* pivotRow = row[col];
+        const unsigned right = nonzero[col] & ~((2u << col) - 1);
+        for (int i = col + 1; i < M; ++i) {
+            const double factor = row[i][col] / pivotRow[col];
+            if (nonzero[i] & (1u << col)) {
+                for (unsigned bits = right; bits != 0; bits &= bits - 1) {
+                    const int k = std::countr_zero(bits);
+                    row[i][k] -= factor * pivotRow[k];
+                }
+                nonzero[i] |= right;
+            }
+            r[i] -= factor * r[col];
+        }
+    }
+    for (int i = M - 1; i >= 0; --i) {
+        double sum = r[i];
+        // A zero sum could be -0, which a skipped product of +0 would have turned into +0.
+        const unsigned right =
+            sum == 0 ? ~0u & ((1u << M) - 1) & ~((2u << i) - 1) : nonzero[i] & ~((2u << i) - 1);
+        for (unsigned bits = right; bits != 0; bits &= bits - 1) {
+            const int k = std::countr_zero(bits);
+            sum -= row[i][k] * x[k];
+        }
+        x[i] = sum / row[i][i];
+        if (!std::isfinite(x[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Newton's method on the extents u, y together with z = ln(amount) of each species.
 // Equations: the two equilibria in log form, and for each species its amount as the
 // extents give it, relative to the size of the terms. A trace amount that is the
@@ -236,6 +296,22 @@ bool SolveLinear(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
 // the root in (u, y, z) once the extents and each amount change by little and every
 // residual is small.
 bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double* z) {
+    // The entries of the Jacobian that can be nonzero: the equilibria's in the log
+    // amounts, each amount's in the extents it moves with and in its own log amount.
+    unsigned pattern[M];
+    pattern[0] = 0;
+    pattern[1] = 0;
+    for (int k = 0; k < N; ++k) {
+        pattern[0] |= 1u << (2 + k);
+        pattern[1] |= Shift[k] != 0 ? 1u << (2 + k) : 0;
+        pattern[2 + k] = (Reforming[k] != 0 ? 1u : 0) | (Shift[k] != 0 ? 2u : 0) | 1u << (2 + k);
+    }
+    // Within these sizes of the terms every entry of the matrix is nonzero where the
+    // pattern says so and small enough that no elimination step can overflow, which the
+    // sparse elimination needs to match the dense one.
+    constexpr double smallestTerms = 1e-99;
+    constexpr double largestTerms = 1e15;
+
     bool closing = false;
     for (int iteration = 0; iteration < RefinementSettings::IterationLimit; ++iteration) {
         double n[N];
@@ -248,35 +324,49 @@ bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double
         }
         const double total = WetTotal(p, n);
         double f[M];
-        double J[M][M] = {};
         f[0] = -2 * (std::log(total) - p.lnPressure) - p.lnK1;
         f[1] = -p.lnK2;
         for (int k = 0; k < N; ++k) {
             f[0] += Reforming[k] * z[k];
             f[1] += Shift[k] * z[k];
-            J[0][2 + k] = Reforming[k] - 2 * n[k] / total;
-            J[1][2 + k] = Shift[k];
         }
         double residual = std::max(std::fabs(f[0]), std::fabs(f[1]));
+        double terms[N];
+        bool bounded = true;
         for (int k = 0; k < N; ++k) {
             const double feed = FeedAmount(p, k);
-            const double terms =
+            terms[k] =
                 std::fabs(feed) + std::fabs(Reforming[k] * u) + std::fabs(Shift[k] * y) + n[k];
-            f[2 + k] = (feed + Reforming[k] * u + Shift[k] * y - n[k]) / terms;
-            J[2 + k][0] = Reforming[k] / terms;
-            J[2 + k][1] = Shift[k] / terms;
-            J[2 + k][2 + k] = -n[k] / terms;
+            f[2 + k] = (feed + Reforming[k] * u + Shift[k] * y - n[k]) / terms[k];
             residual = std::max(residual, std::fabs(f[2 + k]));
+            bounded = bounded && terms[k] > smallestTerms && terms[k] < largestTerms;
         }
         if (closing) {
             return residual <= RefinementSettings::ResidualLimit;
+        }
+        // Every entry is written, the zeros too.
+        double J[M][M];
+        for (int row = 0; row < M; ++row) {
+            for (int col = 0; col < M; ++col) {
+                J[row][col] = 0;
+            }
+        }
+        for (int k = 0; k < N; ++k) {
+            J[0][2 + k] = Reforming[k] - 2 * n[k] / total;
+            J[1][2 + k] = Shift[k];
+            J[2 + k][0] = Reforming[k] / terms[k];
+            J[2 + k][1] = Shift[k] / terms[k];
+            J[2 + k][2 + k] = -n[k] / terms[k];
         }
         double minusF[M];
         for (int k = 0; k < M; ++k) {
             minusF[k] = -f[k];
         }
         double step[M];
-        if (!SolveLinear(J, minusF, step)) {
+        unsigned nonzero[M];
+        std::copy(pattern, pattern + M, nonzero);
+        if (!(bounded ? SolveLinearSparse(J, nonzero, minusF, step)
+                      : SolveLinearDense(J, minusF, step))) {
             return false;
         }
         // The extents' steps measured against the size of the feed, the amounts' steps
