@@ -10,7 +10,11 @@
 
 namespace quorvel {
 
-double LargerActivityAtRatio(Engine& engine, double ratio) {
+namespace {
+
+// The larger activity, with activityAt(engine, amounts, activity) as the activities.
+template <typename ActivityAt>
+double LargerActivityOf(Engine& engine, double ratio, ActivityAt&& activityAt) {
     engine.processConditions.Ratio = ratio;
     // The direct path: the refinement alone, started from the last probes' roots, as
     // neighbouring probes have neighbouring roots.
@@ -18,13 +22,29 @@ double LargerActivityAtRatio(Engine& engine, double ratio) {
     // The refinement judges its own arithmetic; a fault of the activity is the search's.
     ClearFloatingPointFaults();
     CarbonActivity activity{};
-    if (!root.physical || !CarbonActivityAtPoint(engine, root.amounts, activity)) {
+    if (!root.physical || !activityAt(engine, root.amounts, activity)) {
         // No physical gas at this ratio: nothing shows that carbon cannot form.
         return HUGE_VAL;
     }
     const double larger = LargerActivity(activity);
     ThrowOnFloatingPointFault();
     return larger;
+}
+
+} // namespace
+
+double LargerActivityAtRatio(Engine& engine, double ratio) {
+    return LargerActivityOf(engine, ratio,
+                            [](const Engine& e, const double* amounts, CarbonActivity& activity) {
+                                return CarbonActivityAtPoint(e, amounts, activity);
+                            });
+}
+
+double LargerActivityAtRatio(Engine& engine, double ratio, TemperatureData& data) {
+    return LargerActivityOf(
+        engine, ratio, [&data](const Engine& e, const double* amounts, CarbonActivity& activity) {
+            return CarbonActivityAtPoint(e, amounts, data, activity);
+        });
 }
 
 bool FeedWithoutCarbon(const FeedTotals& f) {
@@ -74,8 +94,9 @@ void ComputeCarbonLimitTable(Engine& engine, CarbonLimitTable& table) {
         ThrowOnFloatingPointFault();
         CarbonLimitRow& row = table.rows[i];
         row.temperature = t;
-        row.limit =
-            FindMinimumRatio([&](double ratio) { return LargerActivityAtRatio(engine, ratio); });
+        TemperatureData data;
+        row.limit = FindMinimumRatio(
+            [&](double ratio) { return LargerActivityAtRatio(engine, ratio, data); });
         row.steamToCarbonDefined = f.C > 0;
         row.steamToCarbon = row.steamToCarbonDefined ? (row.limit.ratio + f.H2O) / f.C : 0;
         ThrowOnFloatingPointFault();

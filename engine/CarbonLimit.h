@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Engine.h"
+#include "engine/TemperatureData.h"
 
 // The minimum steam ratio: for the current feed, pressure and equilibrium constants, the
 // smallest ratio of added steam to feed gas above which graphite cannot form at
@@ -100,6 +101,10 @@ bool FeedWithoutCarbon(const FeedTotals& f);
 // of earlier roots on, as a point of a sweep does. Throws FloatingPointError for a fault
 // of the activity's arithmetic.
 double LargerActivityAtRatio(Engine& engine, double ratio);
+
+// The same with the carbon constants taken from data, which reads them once for all the
+// probes at one temperature.
+double LargerActivityAtRatio(Engine& engine, double ratio, TemperatureData& data);
 
 // Fills the table for the engine's feed and the entered pressure
 // (processConditions.InputPressure), with the equilibrium constants of the run; for a feed

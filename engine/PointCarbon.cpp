@@ -44,6 +44,12 @@ bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, CarbonAc
     return ActivityAtPoint(engine, amounts, CarbonConstantsAt, activity);
 }
 
+bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, TemperatureData& data,
+                           CarbonActivity& activity) {
+    return ActivityAtPoint(
+        engine, amounts, [&data](double T) { return data.CarbonAt(T); }, activity);
+}
+
 void StorePointCarbon(Engine& engine, int i, const double* amounts) {
     StoreCarbon(engine, i, amounts, CarbonConstantsAt);
 }

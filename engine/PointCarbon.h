@@ -14,6 +14,10 @@ namespace quorvel {
 // where an amount is not positive. Raises no floating-point flag other than underflow.
 bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, CarbonActivity& activity);
 
+// The same with Kc and Kb taken from data, which reads them once per temperature.
+bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, TemperatureData& data,
+                           CarbonActivity& activity);
+
 // Stores the activities of point i of the current run into engine.carbonSeries; none
 // where the point has no physical composition.
 void StorePointCarbon(Engine& engine, int i, const double* amounts);

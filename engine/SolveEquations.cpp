@@ -190,28 +190,74 @@ void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, d
         return success != 0;
     };
 
-    for (;;) {
-        if (!evaluate()) {
-            return;
+    // The two difference quotients of a pass as one piece of work: both probes are
+    // evaluated before the flags are read once, so that the second need not wait for the
+    // first to finish. Where the flags show a fault, the pass is undone and made again one
+    // probe at a time, which throws where and as the solver always has. True where both
+    // probes are done; x, the residuals and the best point are then as the probes one at
+    // a time leave them.
+    const auto probeTogether = [&] {
+        if (!ArithmeticFaultRegister || mode != ReformingMode) {
+            return false;
         }
+        const BestPoint before = best;
         KeepBestPointOf(best, residuals, x);
         for (int i = 0; i < N; ++i) {
             f0[i] = -residuals[i];
         }
+        const double x0 = x[0];
+        const double x1 = x[1];
+        // A zero unknown would give a zero step and 0/0 quotients: step by the factor.
+        const double h0 = x0 == 0 ? DifferenceFactor : std::fabs(x0) * DifferenceFactor;
+        const double h1 = x1 == 0 ? DifferenceFactor : std::fabs(x1) * DifferenceFactor;
+        const double probe0[N] = {x0 + h0, x1};
+        const double probe1[N] = {x0, x1 + h1};
+        double r0[N];
+        double r1[N];
+        ReformingResiduals(inputs, probe0[0], probe0[1], r0);
+        KeepBestPointOf(best, r0, probe0);
+        for (int i = 0; i < N; ++i) {
+            J[i][0] = (r0[i] + f0[i]) / h0;
+        }
+        ReformingResiduals(inputs, probe1[0], probe1[1], r1);
+        if (ArithmeticFaultFlagged()) {
+            // Only what this pass raised since its first evaluation was tested is cleared.
+            ClearArithmeticFaultFlags();
+            best = before;
+            return false;
+        }
+        KeepBestPointOf(best, r1, probe1);
+        for (int i = 0; i < N; ++i) {
+            J[i][1] = (r1[i] + f0[i]) / h1;
+            residuals[i] = r1[i];
+        }
+        success = 1;
+        return true;
+    };
 
-        for (int j = 0; j < N; ++j) {
-            const double xj = x[j];
-            // A zero unknown would give a zero step and 0/0 quotients: step by the factor.
-            const double h = xj == 0 ? DifferenceFactor : std::fabs(xj) * DifferenceFactor;
-            x[j] = xj + h;
-            if (!evaluate()) {
-                return;
-            }
+    for (;;) {
+        if (!evaluate()) {
+            return;
+        }
+        if (!probeTogether()) {
             KeepBestPointOf(best, residuals, x);
             for (int i = 0; i < N; ++i) {
-                J[i][j] = (residuals[i] + f0[i]) / h;
+                f0[i] = -residuals[i];
             }
-            x[j] = xj;
+            for (int j = 0; j < N; ++j) {
+                const double xj = x[j];
+                // A zero unknown would give a zero step and 0/0 quotients: step by the factor.
+                const double h = xj == 0 ? DifferenceFactor : std::fabs(xj) * DifferenceFactor;
+                x[j] = xj + h;
+                if (!evaluate()) {
+                    return;
+                }
+                KeepBestPointOf(best, residuals, x);
+                for (int i = 0; i < N; ++i) {
+                    J[i][j] = (residuals[i] + f0[i]) / h;
+                }
+                x[j] = xj;
+            }
         }
 
         ++pass;

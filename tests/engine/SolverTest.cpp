@@ -5,11 +5,14 @@
 #include "engine/EquilibriumModel.h"
 #include "engine/FloatingPointGuard.h"
 #include "engine/SolveEquations.h"
+#include "engine/SolverSettings.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
+#include <string>
 
 namespace quorvel {
 namespace {
@@ -160,6 +163,41 @@ TEST(NewtonSolver, SolvesTheDefaultPointAndSurvivesAZeroUnknown) {
     SolveEquations(*engine, 2, 2, ws.Residuals, ws.Success, untouched, 1e-9);
     EXPECT_EQ(untouched[0], 0.3);
     EXPECT_EQ(untouched[1], 0.1);
+}
+
+// A fault after the first evaluation of a pass (its residuals are finite, their sum of
+// squares overflows) ends the solve at the first probe's evaluation, as it always has: x
+// still holds that probe, x0 + h, and the message names the overflow. The pressures take
+// the residuals from finite squares through overflowing squares to overflowing residuals.
+TEST(NewtonSolver, FaultInsideAPassEndsItAtTheFirstProbe) {
+    int faulted = 0;
+    for (double pressure = 1e30; pressure < 1e80; pressure *= 10) {
+        auto engine = EngineReadyToSolve();
+        SolverWorkspace& ws = engine->workspace;
+        engine->processConditions.Pressure = pressure;
+        double start[2];
+        ReformingResiduals(ResidualInputsOf(*engine), 0.3, 0.1, start);
+        const bool squaresOverflow = std::isfinite(start[0]) && std::isfinite(start[1]) &&
+                                     !std::isfinite(start[0] * start[0] + start[1] * start[1]);
+        ClearFloatingPointFaults();
+        if (!squaresOverflow) {
+            continue;
+        }
+        double x[2] = {0.3, 0.1};
+        try {
+            SolveEquations(*engine, ReformingMode, 2, ws.Residuals, ws.Success, x, 1e-9);
+            ADD_FAILURE() << "no fault at " << pressure;
+        } catch (const FloatingPointError& e) {
+            ++faulted;
+            EXPECT_EQ(std::string(e.what()), "Floating point overflow") << pressure;
+            EXPECT_EQ(x[0], 0.3 + 0.3 * (NewtonSettings::DifferenceOverTolerance * 1e-9))
+                << pressure;
+            EXPECT_EQ(x[1], 0.1) << pressure;
+            EXPECT_EQ(engine->lastSolve.Passes, 0) << pressure;
+        }
+        EXPECT_FALSE(FloatingPointFaultPending()) << pressure;
+    }
+    EXPECT_GE(faulted, 15);
 }
 
 TEST(ComplexSearch, ImprovesOnItsStartAndReportsItsAnswer) {
