@@ -81,8 +81,8 @@ bool CheckedGrid(const char* what, const GridRequest& request, EntryLimits limit
                       .arg(QString::fromUtf8(what), FormatGeneral(range.last, Point),
                            FormatGeneral(range.first, Point));
     else if (range.count > ResultCapacity)
-        refusal = QStringLiteral("%1 от %2 до %3 с шагом %4 дал бы %5 точек, а допускается не "
-                                 "более %6: увеличьте шаг")
+        refusal = QStringLiteral("число точек %1 (от %2 до %3 с шагом %4) было бы %5, а "
+                                 "допускается не более %6: увеличьте шаг")
                       .arg(QString::fromUtf8(what), FormatGeneral(range.first, Point),
                            FormatGeneral(range.last, Point), FormatGeneral(range.step, Point))
                       .arg(range.count)
