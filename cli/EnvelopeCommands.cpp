@@ -17,8 +17,7 @@ const QChar Point = QLatin1Char('.');
 
 } // namespace
 
-int RunTargetCommand(const SweepOptions& options, QChar separator, std::FILE* out,
-                     std::FILE* err) {
+int RunTargetCommand(const SweepOptions& options, QChar separator, std::FILE* out, std::FILE* err) {
     auto engine = std::make_unique<Engine>();
     if (!PrepareEngine(*engine, options, err))
         return ExitBadInput;
@@ -34,10 +33,10 @@ int RunTargetCommand(const SweepOptions& options, QChar separator, std::FILE* ou
         return ExitFailure;
     }
     const EntryLimits shown = ShownLimits(*engine, solveFor);
-    const QString within = QStringLiteral("%1 от %2 до %3")
-                               .arg(ShownLabel(*engine, solveFor).toLower(),
-                                    FormatGeneral(shown.lower, Point),
-                                    FormatGeneral(shown.upper, Point));
+    const QString within =
+        QStringLiteral("%1 от %2 до %3")
+            .arg(ShownLabel(*engine, solveFor).toLower(), FormatGeneral(shown.lower, Point),
+                 FormatGeneral(shown.upper, Point));
     if (result.outcome == TargetOutcome::Undefined) {
         PrintMessage(err, QStringLiteral("%1 не определено ни при каком значении (%2): нет "
                                          "физически возможного состава")
@@ -81,7 +80,8 @@ int RunMapCommand(const SweepOptions& options, QChar separator, std::FILE* out, 
     for (int t = 0; t < temperatures.count; ++t)
         map->temperatures[t] = temperatures.first + t * temperatures.step;
     for (int p = 0; p < pressures.count; ++p)
-        map->pressures[p] = PressureInAtm(pressures.first + p * pressures.step, options.pressureUnit);
+        map->pressures[p] =
+            PressureInAtm(pressures.first + p * pressures.step, options.pressureUnit);
     try {
         ComputeReformingMap(*engine, figure, *map);
     } catch (const FloatingPointError& error) {

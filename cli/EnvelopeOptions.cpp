@@ -182,12 +182,11 @@ std::string EnvelopeOptionsConflict(const SweepOptions& o, const std::vector<std
         return "параметры --target и --solve-for задаются вместе, например --target h2_co=2 "
                "--solve-for ratio";
     const bool grids = o.mapTemperatures || o.mapPressures;
-    if (o.map.has_value() != (o.mapTemperatures && o.mapPressures) ||
-        (grids && !o.map.has_value()))
+    if (o.map.has_value() != (o.mapTemperatures && o.mapPressures) || (grids && !o.map.has_value()))
         return "карта задаётся тремя параметрами вместе: --map, --temperatures A:B:ШАГ и "
                "--pressures A:B:ШАГ";
-    const int modes = (o.carbonLimit ? 1 : 0) + (o.map ? 1 : 0) + (o.target ? 1 : 0) +
-                      (o.approachFrom ? 1 : 0);
+    const int modes =
+        (o.carbonLimit ? 1 : 0) + (o.map ? 1 : 0) + (o.target ? 1 : 0) + (o.approachFrom ? 1 : 0);
     if (modes > 1)
         return "из --carbon-limit, --map, --target и --approach-from задаётся только один";
     if (anyRange && modes > 0)

@@ -33,18 +33,23 @@ void ComputeReformingMap(Engine& engine, MapFigure figure, ReformingMap& map) {
     ClearFloatingPointFaults();
     ProcessConditions& pc = engine.processConditions;
     pc.Ratio = engine.InputRatio;
-    const int temperatures = map.temperatureCount < MapAxisCapacity ? map.temperatureCount
-                                                                    : MapAxisCapacity;
-    const int pressures = map.pressureCount < MapAxisCapacity ? map.pressureCount
-                                                              : MapAxisCapacity;
+    const int temperatures =
+        map.temperatureCount < MapAxisCapacity ? map.temperatureCount : MapAxisCapacity;
+    const int pressures = map.pressureCount < MapAxisCapacity ? map.pressureCount : MapAxisCapacity;
     for (int t = 0; t < temperatures; ++t) {
         pc.Temperature = map.temperatures[t] + SweepSettings::CelsiusToKelvin;
         ComputeConstants(engine, pc.Temperature);
         ThrowOnFloatingPointFault();
-        // Each row starts afresh; along it neighbouring pressures have neighbouring roots.
         engine.refinement.Known = 0;
         for (int p = 0; p < pressures; ++p) {
             pc.Pressure = map.pressures[p];
+            // A figure cell is solved as a sweep of that one point would solve it, without
+            // the memory of its neighbours' roots, so that it equals that point to the last
+            // bit. The carbon limit's bisection keeps the memory along its row, as the
+            // carbon limit table does along its temperatures: its answer is a bisection
+            // point that the roots' last bits do not move.
+            if (figure != MapFigure::CarbonLimit)
+                engine.refinement.Known = 0;
             const int cell = t * map.pressureCount + p;
             switch (figure) {
             case MapFigure::CarbonLimit: {

@@ -6,7 +6,8 @@
 // A figure over a grid of temperatures and pressures: the minimum steam ratio of the
 // carbon limit, the methane slip (dry methane, %) or H2/CO at the entered ratio. Every cell
 // is computed as its single point is, on the direct path: the carbon limit by the same
-// bisection as the carbon limit table, the other two by the sweep's arithmetic.
+// bisection as the carbon limit table, the other two by the sweep's arithmetic, each as a
+// sweep of that one point (RunSweep over a one-point range) computes it.
 
 namespace quorvel {
 

@@ -8,10 +8,10 @@
 namespace quorvel {
 
 struct SweepRange {
-    int count = 0;      // points; 0: the design's fixed grid of the swept parameter
-    double first = 0;   // the first point's value
-    double step = 0;    // between neighbouring points
-    double last = 0;    // the end as requested (the last point lies at or just below it)
+    int count = 0;       // points; 0: the design's fixed grid of the swept parameter
+    double first = 0;    // the first point's value
+    double step = 0;     // between neighbouring points
+    double last = 0;     // the end as requested (the last point lies at or just below it)
     bool chosen = false; // the user asked for it, so the table names it in its header
 };
 

@@ -97,12 +97,11 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, ResultView YAxisMo
     rs.H2toCO[i] = pc.H2 / pc.CO;
     rs.CO2toCO[i] = pc.CO2 / pc.CO;
     rs.XValue[i] = xValue;
-    engine.wetWater[i] =
-        root.physical ? root.amounts[Water] / (root.amounts[Methane] + root.amounts[CarbonMonoxide] +
-                                               root.amounts[CarbonDioxide] +
-                                               root.amounts[Hydrogen] + root.amounts[Water] +
-                                               engine.feedTotals.N2)
-                      : std::numeric_limits<double>::quiet_NaN();
+    engine.wetWater[i] = root.physical ? root.amounts[Water] /
+                                             (root.amounts[Methane] + root.amounts[CarbonMonoxide] +
+                                              root.amounts[CarbonDioxide] + root.amounts[Hydrogen] +
+                                              root.amounts[Water] + engine.feedTotals.N2)
+                                       : std::numeric_limits<double>::quiet_NaN();
     engine.exactRoot[i] = root.exact;
     engine.physicalRoot[i] = root.physical;
     StorePointCarbon(engine, i, root.amounts);
@@ -164,8 +163,8 @@ void SweepChosenRange(Engine& engine, SweptParameter XAxisMode, ResultView YAxis
         const double shown = range.first + i * range.step;
         switch (XAxisMode) {
         case SweptParameter::Ratio:
-            pc.Ratio = engine.units.steamToCarbon ? RatioOfSteamToCarbon(engine.feedTotals, shown)
-                                                  : shown;
+            pc.Ratio =
+                engine.units.steamToCarbon ? RatioOfSteamToCarbon(engine.feedTotals, shown) : shown;
             break;
         case SweptParameter::Temperature:
             pc.Temperature = shown + SweepSettings::CelsiusToKelvin;

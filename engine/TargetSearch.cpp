@@ -33,7 +33,8 @@ double FigureAtParameter(Engine& engine, PointFigureKind figure, SweptParameter 
                          double value) {
     ProcessConditions& pc = engine.processConditions;
     pc.Ratio = parameter == SweptParameter::Ratio ? value : engine.InputRatio;
-    const double celsius = parameter == SweptParameter::Temperature ? value : engine.InputTemperature;
+    const double celsius =
+        parameter == SweptParameter::Temperature ? value : engine.InputTemperature;
     pc.Temperature = celsius + SweepSettings::CelsiusToKelvin;
     pc.Pressure = parameter == SweptParameter::Pressure ? value : pc.InputPressure;
     ClearFloatingPointFaults();
@@ -58,18 +59,18 @@ TargetResult SearchTarget(Engine& engine, PointFigureKind figure, double target,
     bool lowKnown = false, bracketed = false;
     double high = 0, highFigure = 0;
     for (int i = 0; i < S::ScanSamples && !bracketed; ++i) {
-        const double value = i == S::ScanSamples - 1
-                                 ? limits.upper
-                                 : limits.lower + (limits.upper - limits.lower) * i /
-                                                      (S::ScanSamples - 1);
+        const double value =
+            i == S::ScanSamples - 1
+                ? limits.upper
+                : limits.lower + (limits.upper - limits.lower) * i / (S::ScanSamples - 1);
         const double f = at(value);
         if (!std::isfinite(f))
             continue;
         result.lowest = std::fmin(result.lowest, f);
         result.highest = std::fmax(result.highest, f);
         if (f == target) {
-            return {TargetOutcome::Found, value, f, result.lowest, result.highest,
-                    result.evaluations};
+            return {TargetOutcome::Found, value,          f,
+                    result.lowest,        result.highest, result.evaluations};
         }
         if (lowKnown && (lowFigure < target) != (f < target)) {
             high = value;
@@ -119,8 +120,9 @@ TargetResult SearchTarget(Engine& engine, PointFigureKind figure, double target,
     const bool takeLow = std::fabs(lowFigure - target) <= std::fabs(highFigure - target);
     result.outcome = TargetOutcome::Found;
     result.value = takeLow ? low : high;
-    // Solved once more at the answer, so that `achieved` is that point's figure whatever
-    // the bracket's ends went through.
+    // Solved once more at the answer, afresh, so that `achieved` is the figure a sweep of
+    // that one point stores, to the last bit.
+    engine.refinement.Known = 0;
     result.achieved = at(result.value);
     return result;
 }

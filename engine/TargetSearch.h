@@ -12,9 +12,9 @@
 namespace quorvel {
 
 struct TargetSettings {
-    static constexpr int ScanSamples = 33;             // 32 equal intervals across the limits
-    static constexpr double RelativeTolerance = 1e-9;  // bracket width over the parameter
-    static constexpr int BisectionLimit = 200;         // far beyond what a double allows
+    static constexpr int ScanSamples = 33;            // 32 equal intervals across the limits
+    static constexpr double RelativeTolerance = 1e-9; // bracket width over the parameter
+    static constexpr int BisectionLimit = 200;        // far beyond what a double allows
 };
 
 enum class TargetOutcome {

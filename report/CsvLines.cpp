@@ -30,7 +30,8 @@ QStringList CsvLines(const Engine& engine, SweptParameter XAxisMode, ResultView 
     const bool water = YAxisMode == ResultView::Wet;
     QStringList lines;
     lines << ShownCsvColumn(engine, XAxisMode) +
-                 (water ? QStringLiteral(",CH4,CO,CO2,H2,N2,H2O,") : QStringLiteral(",CH4,CO,CO2,H2,N2,")) +
+                 (water ? QStringLiteral(",CH4,CO,CO2,H2,N2,H2O,")
+                        : QStringLiteral(",CH4,CO,CO2,H2,N2,")) +
                  QStringLiteral("VolumeChange,H2toCO,CO2toCO,exact_root,physical,") +
                  FigureColumnsHeader() + QLatin1Char(',') + CarbonColumnsHeader();
     const ResultSeries& r = engine.resultSeries;

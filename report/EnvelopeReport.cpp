@@ -102,17 +102,17 @@ QStringList MapTableLines(const Engine& engine, MapFigure figure, const Reformin
                  ShownLabel(engine, SweptParameter::Pressure).toLower();
     QString heading = QString(MapFieldWidth, QLatin1Char(' '));
     for (int p = 0; p < map.pressureCount; ++p)
-        AppendTableField(heading,
-                         FormatGeneral(PressureInUnit(map.pressures[p], engine.units.pressure),
-                                       separator)
-                             .rightJustified(MapFieldWidth));
+        AppendTableField(
+            heading,
+            FormatGeneral(PressureInUnit(map.pressures[p], engine.units.pressure), separator)
+                .rightJustified(MapFieldWidth));
     lines << heading;
     for (int t = 0; t < map.temperatureCount; ++t) {
         QString row = FormatGeneral(map.temperatures[t], separator).rightJustified(MapFieldWidth);
         for (int p = 0; p < map.pressureCount; ++p)
-            AppendTableField(row, CellText(engine, figure, map, t * map.pressureCount + p,
-                                           separator, false)
-                                      .rightJustified(MapFieldWidth));
+            AppendTableField(
+                row, CellText(engine, figure, map, t * map.pressureCount + p, separator, false)
+                         .rightJustified(MapFieldWidth));
         lines << row;
     }
     return lines;
@@ -123,7 +123,8 @@ QStringList MapCsvLines(const Engine& engine, MapFigure figure, const ReformingM
     for (int t = 0; t < map.temperatureCount; ++t)
         for (int p = 0; p < map.pressureCount; ++p)
             lines << RoundedGridNumber(map.temperatures[t]) + QLatin1Char(',') +
-                         RoundedGridNumber(PressureInUnit(map.pressures[p], engine.units.pressure)) +
+                         RoundedGridNumber(
+                             PressureInUnit(map.pressures[p], engine.units.pressure)) +
                          QLatin1Char(',') +
                          CellText(engine, figure, map, t * map.pressureCount + p, QLatin1Char('.'),
                                   true);

@@ -81,8 +81,7 @@ QStringList ResultsTableLines(const Engine& engine, SweptParameter XAxisMode, Re
     if (const QString unit = PressureUnitHeaderLine(engine); !unit.isEmpty())
         lines << unit;
     lines << QString() << QString::fromUtf8(view.tableTitle)
-          << ShownColumnHeading(engine, XAxisMode) +
-                 QString::fromUtf8(view.tableHeading);
+          << ShownColumnHeading(engine, XAxisMode) + QString::fromUtf8(view.tableHeading);
 
     // Never read past the arrays, whatever LastIndex holds.
     const int lastIndex = std::min(engine.resultSeries.LastIndex, ResultCapacity - 1);

@@ -25,7 +25,8 @@ QString ShownLabel(const Engine& engine, SweptParameter parameter) {
     if (ShowsSteamToCarbon(engine, parameter))
         return QString::fromUtf8(SteamToCarbonLabel);
     if (ShowsOtherPressureUnit(engine, parameter))
-        return QStringLiteral("Давление, ") + QString::fromUtf8(CaptionsOf(engine.units.pressure).name);
+        return QStringLiteral("Давление, ") +
+               QString::fromUtf8(CaptionsOf(engine.units.pressure).name);
     return QString::fromUtf8(CaptionsOf(parameter).label);
 }
 

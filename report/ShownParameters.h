@@ -18,7 +18,10 @@ struct PressureUnitCaptions {
 };
 
 inline constexpr PressureUnitCaptions PressureUnitTexts[PressureUnitCount] = {
-    {"atm", "атм", "atm"}, {"bar", "бар", "bar"}, {"mpa", "МПа", "MPa"}, {"kgf", "кгс/см2", "kgf_cm2"}};
+    {"atm", "атм", "atm"},
+    {"bar", "бар", "bar"},
+    {"mpa", "МПа", "MPa"},
+    {"kgf", "кгс/см2", "kgf_cm2"}};
 
 constexpr const PressureUnitCaptions& CaptionsOf(PressureUnit unit) {
     return PressureUnitTexts[static_cast<int>(unit)];
