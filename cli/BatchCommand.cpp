@@ -39,15 +39,21 @@ QString HeaderRow(const QStringList& csv) {
     return QStringLiteral("case,sweep,view,x,") + csv.value(0).section(QLatin1Char(','), 1);
 }
 
-// The case's rows: its number, sweep and view before each row of its CSV.
+// The case's rows: its number, sweep and view before each row of its CSV. Every row has
+// the wet view's H2O column, empty in the other views, so that one header fits all.
 QStringList CaseRows(const QStringList& csv, int number, const SweepOptions& options) {
+    constexpr int WaterField = 6; // after x, CH4, CO, CO2, H2, N2
     const QString prefix = QStringLiteral("%1,%2,%3,")
                                .arg(number)
                                .arg(QString::fromUtf8(CaptionsOf(options.XAxisMode).word),
                                     QString::fromUtf8(CaptionsOf(options.YAxisMode).word));
     QStringList rows;
-    for (qsizetype row = 1; row < csv.size(); ++row)
-        rows << prefix + csv[row];
+    for (qsizetype row = 1; row < csv.size(); ++row) {
+        QStringList fields = csv[row].split(QLatin1Char(','));
+        if (options.YAxisMode != ResultView::Wet)
+            fields.insert(WaterField, QString());
+        rows << prefix + fields.join(QLatin1Char(','));
+    }
     return rows;
 }
 
@@ -119,7 +125,8 @@ int RunBatchCommand(const SweepOptions& options, std::FILE* out, std::FILE* err)
     const auto& columns = reader.columns();
     const bool modes = std::find(columns.begin(), columns.end(), "mode") != columns.end();
     InitialSetData(*engine);
-    const QString sweepHeader = HeaderRow(CsvLines(*engine, SweptParameter::Ratio));
+    const QString sweepHeader =
+        HeaderRow(CsvLines(*engine, SweptParameter::Ratio, ResultView::Wet));
     const int sweepFields = static_cast<int>(sweepHeader.count(QLatin1Char(',')));
     while (const std::optional<BatchCase> batchCase = reader.nextCase()) {
         const QString context = CaseContext(*batchCase);
@@ -168,10 +175,11 @@ int RunBatchCommand(const SweepOptions& options, std::FILE* out, std::FILE* err)
             faulted = true;
             continue;
         }
-        const QStringList csv = CsvLines(*engine, parsed.options.XAxisMode);
+        const QStringList csv =
+            CsvLines(*engine, parsed.options.XAxisMode, parsed.options.YAxisMode);
         QStringList lines;
         if (!headerWritten)
-            lines << (modes ? ModeHeaderRow(HeaderRow(csv)) : HeaderRow(csv));
+            lines << (modes ? ModeHeaderRow(sweepHeader) : sweepHeader);
         headerWritten = true;
         const QStringList rows = CaseRows(csv, batchCase->number, parsed.options);
         lines << (modes ? ModeSweepRows(rows) : rows);
