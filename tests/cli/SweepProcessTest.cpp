@@ -261,10 +261,99 @@ TEST(SweepProgram, EnteredValuesAreClampedAsTheEntriesDo) {
     EXPECT_EQ(bounds.outLines().at(0), QStringLiteral("Температура, град. С: 300"));
 }
 
+// A chosen range, S/C and a pressure unit each keep the defaults' points where they
+// restate them, and the target and the map agree with a sweep through their answers.
+TEST(SweepProgram, EnvelopeOptionsAgreeWithThePlainSweep) {
+    // 15..30 atm by 0.5 as a chosen range: the same points, one header line more.
+    const SweepRun plain = Sweep({"--sweep", "pressure"});
+    const SweepRun range =
+        Sweep({"--sweep", "pressure", "--from", "15", "--to", "30", "--step", "0.5"});
+    ASSERT_EQ(range.exitCode, 0) << range.err.toStdString();
+    QStringList lines = range.outLines();
+    ASSERT_EQ(lines.size(), plain.outLines().size() + 1);
+    EXPECT_EQ(lines.takeAt(2), QStringLiteral("Диапазон: от 15 до 30, шаг 0.5"));
+    EXPECT_EQ(lines, plain.outLines());
+
+    // 25 atm in bar: the same table apart from the pressure's line and the unit line.
+    const SweepRun bar = Sweep({"--pressure", "25.33125", "--pressure-unit", "bar"});
+    ASSERT_EQ(bar.exitCode, 0) << bar.err.toStdString();
+    EXPECT_EQ(bar.outLines().at(1), QStringLiteral("Давление, бар       : 25.33125"));
+    EXPECT_EQ(bar.outLines().at(2), QStringLiteral("Единица давления: бар"));
+    EXPECT_EQ(bar.outLines().mid(4), Sweep({}).outLines().mid(3));
+    const SweepRun barCsv =
+        Sweep({"--sweep", "pressure", "--pressure-unit", "bar", "--format", "csv"});
+    EXPECT_TRUE(barCsv.outLines().at(0).startsWith(QStringLiteral("pressure_bar,")));
+    EXPECT_TRUE(barCsv.outLines().at(1).startsWith(QStringLiteral("15.19875,")));
+
+    // S/C 3 for pure methane is ratio 3.
+    const SweepRun sc = Sweep({"--sweep", "temperature", "--steam-to-carbon", "3"});
+    ASSERT_EQ(sc.exitCode, 0) << sc.err.toStdString();
+    EXPECT_EQ(sc.outLines().at(0), QStringLiteral("Отношение пар/углерод (S/C): 3"));
+    EXPECT_EQ(sc.outLines().mid(2),
+              Sweep({"--sweep", "temperature", "--ratio", "3"}).outLines().mid(2));
+
+    // The target's answer, swept as a one-point range, gives the achieved figure.
+    const QStringList feed = {"--feed", "70,0,0,0,0,0,30,0,0", "--temperature",
+                              "950",    "--pressure",          "20"};
+    const SweepRun target =
+        Sweep(QStringList{"--target", "h2_co=2", "--solve-for", "ratio", "--format", "csv"} + feed);
+    ASSERT_EQ(target.exitCode, 0) << target.err.toStdString();
+    const QStringList answer = target.outLines().at(1).split(',');
+    ASSERT_EQ(answer.size(), 4);
+    EXPECT_EQ(answer[0], QStringLiteral("ratio"));
+    EXPECT_NEAR(ToDouble(answer[3]), 2, 1e-8);
+    const SweepRun through =
+        Sweep(QStringList{"--view", "ratios", "--solver", "direct", "--from", answer[1], "--to",
+                          answer[1], "--step", "1", "--format", "csv"} +
+              feed);
+    ASSERT_EQ(through.outLines().size(), 2) << through.err.toStdString();
+    EXPECT_EQ(through.outLines()[1].section(',', 7, 7), answer[3]);
+
+    // A map's cells: the methane slip of a temperature sweep at each pressure.
+    const SweepRun map = Sweep({"--map", "methane-slip", "--temperatures", "750:950:50",
+                                "--pressures", "15:30:7.5", "--format", "csv"});
+    ASSERT_EQ(map.exitCode, 0) << map.err.toStdString();
+    ASSERT_EQ(map.outLines().size(), 1 + 5 * 3);
+    EXPECT_EQ(map.outLines()[0], QStringLiteral("temperature_c,pressure,value"));
+    for (int p = 0; p < 3; ++p) {
+        const QString pressure = QString::number(15 + 7.5 * p);
+        const QStringList sweep = Sweep({"--sweep", "temperature", "--from", "750", "--to", "950",
+                                         "--step", "50", "--pressure", pressure, "--format", "csv"})
+                                      .outLines();
+        for (int t = 0; t < 5; ++t) {
+            const QStringList cell = map.outLines()[1 + t * 3 + p].split(',');
+            EXPECT_EQ(cell[1], pressure);
+            EXPECT_NEAR(ToDouble(cell[2]), 100 * ToDouble(sweep[1 + t].section(',', 1, 1)), 1e-12)
+                << cell.join(',').toStdString();
+        }
+    }
+}
+
 TEST(SweepProgram, BadCommandLinesExitWithStatus2AndOneLine) {
     // The messages themselves are checked with the parser; here the program's side.
     const QList<QStringList> commandLines = {
-        {"--bogus"}, {"--ratio"}, {"--pressure", "1e400"}, {"--feed", "100,0,0"}, {"stray"}};
+        {"--bogus"},
+        {"--ratio"},
+        {"--pressure", "1e400"},
+        {"--feed", "100,0,0"},
+        {"stray"},
+        {"--from", "1", "--to", "2"},
+        {"--from", "2", "--to", "1", "--step", "0.1"},
+        {"--from", "0.2", "--to", "5", "--step", "0.01"},
+        {"--from", "1", "--to", "2", "--step", "0"},
+        {"--from", "1", "--to", "2", "--step", "x"},
+        {"--ratio", "2", "--steam-to-carbon", "3"},
+        {"--steam-to-carbon", "3", "--feed", "0,0,0,0,50,0,0,50,0"},
+        {"--pressure-unit", "psi"},
+        {"--target", "h2_co=20", "--solve-for", "ratio"},
+        {"--target", "h2_co", "--solve-for", "ratio"},
+        {"--target", "h2_co=2"},
+        {"--solve-for", "volume"},
+        {"--map", "h2-co", "--temperatures", "700:900:10"},
+        {"--map", "h2-co", "--temperatures", "900:700:10", "--pressures", "1:2:1"},
+        {"--map", "h2-co", "--temperatures", "700:900", "--pressures", "1:2:1"},
+        {"--map", "soot", "--temperatures", "700:900:10", "--pressures", "1:2:1"},
+        {"--map", "h2-co", "--temperatures", "700:900:1", "--pressures", "1:2:1"}};
     for (const QStringList& arguments : commandLines) {
         const SweepRun run = Sweep(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
