@@ -2,12 +2,14 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 
 #include "cli/BatchInput.h"
+#include "cli/BatchModes.h"
 #include "cli/SweepCommand.h"
 #include "report/CsvLines.h"
 #include "report/OutputFile.h"
@@ -37,15 +39,21 @@ QString HeaderRow(const QStringList& csv) {
     return QStringLiteral("case,sweep,view,x,") + csv.value(0).section(QLatin1Char(','), 1);
 }
 
-// The case's rows: its number, sweep and view before each row of its CSV.
+// The case's rows: its number, sweep and view before each row of its CSV. Every row has
+// the wet view's H2O column, empty in the other views, so that one header fits all.
 QStringList CaseRows(const QStringList& csv, int number, const SweepOptions& options) {
+    constexpr int WaterField = 6; // after x, CH4, CO, CO2, H2, N2
     const QString prefix = QStringLiteral("%1,%2,%3,")
                                .arg(number)
                                .arg(QString::fromUtf8(CaptionsOf(options.XAxisMode).word),
                                     QString::fromUtf8(CaptionsOf(options.YAxisMode).word));
     QStringList rows;
-    for (qsizetype row = 1; row < csv.size(); ++row)
-        rows << prefix + csv[row];
+    for (qsizetype row = 1; row < csv.size(); ++row) {
+        QStringList fields = csv[row].split(QLatin1Char(','));
+        if (options.YAxisMode != ResultView::Wet)
+            fields.insert(WaterField, QString());
+        rows << prefix + fields.join(QLatin1Char(','));
+    }
     return rows;
 }
 
@@ -113,15 +121,47 @@ int RunBatchCommand(const SweepOptions& options, std::FILE* out, std::FILE* err)
     bool faulted = false;
     bool headerWritten = false;
     auto engine = std::make_unique<Engine>();
+    // With a mode column every row names its mode; without it the rows read as before.
+    const auto& columns = reader.columns();
+    const bool modes = std::find(columns.begin(), columns.end(), "mode") != columns.end();
+    InitialSetData(*engine);
+    const QString sweepHeader =
+        HeaderRow(CsvLines(*engine, SweptParameter::Ratio, ResultView::Wet));
+    const int sweepFields = static_cast<int>(sweepHeader.count(QLatin1Char(',')));
     while (const std::optional<BatchCase> batchCase = reader.nextCase()) {
         const QString context = CaseContext(*batchCase);
         ParsedOptions parsed;
-        if (batchCase->error.empty())
-            parsed = ParseSweepOptions(batchCase->arguments);
-        const std::string& error = batchCase->error.empty() ? parsed.error : batchCase->error;
+        std::vector<std::string> arguments = batchCase->arguments;
+        BatchMode mode = BatchMode::Sweep;
+        std::string modeError = TakeBatchMode(arguments, mode);
+        if (batchCase->error.empty() && modeError.empty())
+            parsed = ParseSweepOptions(arguments);
+        const std::string& error = !batchCase->error.empty() ? batchCase->error
+                                   : !modeError.empty()      ? modeError
+                                                             : parsed.error;
         if (!error.empty()) {
             PrintMessage(err, context + QString::fromUtf8(error));
             refused = true;
+            continue;
+        }
+        if (mode != BatchMode::Sweep) {
+            bool caseFaulted = false;
+            const std::optional<QStringList> rows = ModeResultRows(
+                batchCase->number, parsed.options, sweepFields, err, context, &caseFaulted);
+            faulted = faulted || caseFaulted;
+            if (!rows) {
+                refused = refused || !caseFaulted;
+                continue;
+            }
+            QStringList lines;
+            if (!headerWritten)
+                lines << ModeHeaderRow(sweepHeader);
+            headerWritten = true;
+            lines << *rows;
+            if (!sink.write(lines, &message)) {
+                PrintMessage(err, message);
+                return ExitFailure;
+            }
             continue;
         }
         if (!PrepareEngine(*engine, parsed.options, err, context)) {
@@ -135,12 +175,14 @@ int RunBatchCommand(const SweepOptions& options, std::FILE* out, std::FILE* err)
             faulted = true;
             continue;
         }
-        const QStringList csv = CsvLines(*engine, parsed.options.XAxisMode);
+        const QStringList csv =
+            CsvLines(*engine, parsed.options.XAxisMode, parsed.options.YAxisMode);
         QStringList lines;
         if (!headerWritten)
-            lines << HeaderRow(csv);
+            lines << (modes ? ModeHeaderRow(sweepHeader) : sweepHeader);
         headerWritten = true;
-        lines << CaseRows(csv, batchCase->number, parsed.options);
+        const QStringList rows = CaseRows(csv, batchCase->number, parsed.options);
+        lines << (modes ? ModeSweepRows(rows) : rows);
         if (!sink.write(lines, &message)) {
             PrintMessage(err, message);
             return ExitFailure;
@@ -152,8 +194,7 @@ int RunBatchCommand(const SweepOptions& options, std::FILE* out, std::FILE* err)
     }
     if (!headerWritten) {
         // No case ran: the header alone, with the value columns of a default run.
-        InitialSetData(*engine);
-        if (!sink.write({HeaderRow(CsvLines(*engine, SweptParameter::Ratio))}, &message)) {
+        if (!sink.write({modes ? ModeHeaderRow(sweepHeader) : sweepHeader}, &message)) {
             PrintMessage(err, message);
             return ExitFailure;
         }

@@ -36,7 +36,8 @@ std::string ReadHeader(std::string_view line, std::vector<std::string>& columns)
         if (std::find(known.begin(), known.end(), name) == known.end())
             return "неизвестный столбец «" + ShownValue(name) +
                    "» в заголовке пакетного файла; допустимы sweep, view, ratio, "
-                   "temperature, pressure, feed, constants, solver";
+                   "temperature, pressure, feed, constants, solver, mode, temperatures, "
+                   "pressures, pressure_unit";
         if (std::find(columns.begin(), columns.end(), name) != columns.end())
             return "столбец «" + ShownValue(name) + "» повторён в заголовке пакетного файла";
         columns.emplace_back(name);
@@ -59,7 +60,9 @@ BatchCase ReadCase(int number, std::string_view line, const std::vector<std::str
         std::string value(fields[i]);
         if (columns[i] == "feed")
             std::replace(value.begin(), value.end(), ';', ',');
-        batchCase.arguments.push_back("--" + columns[i]);
+        std::string option = "--" + columns[i];
+        std::replace(option.begin(), option.end(), '_', '-'); // pressure_unit: --pressure-unit
+        batchCase.arguments.push_back(std::move(option));
         batchCase.arguments.push_back(std::move(value));
     }
     return batchCase;
@@ -69,7 +72,8 @@ BatchCase ReadCase(int number, std::string_view line, const std::vector<std::str
 
 const std::vector<std::string_view>& BatchColumnNames() {
     static const std::vector<std::string_view> names = {
-        "sweep", "view", "ratio", "temperature", "pressure", "feed", "constants", "solver"};
+        "sweep",     "view",   "ratio", "temperature",  "pressure",  "feed",
+        "constants", "solver", "mode",  "temperatures", "pressures", "pressure_unit"};
     return names;
 }
 

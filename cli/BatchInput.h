@@ -47,6 +47,8 @@ public:
     std::string readHeader();
     // The next case, or nothing at the end of the file.
     std::optional<BatchCase> nextCase();
+    // The columns the header names, in its order.
+    const std::vector<std::string>& columns() const { return columns_; }
     // The errno of a failed read (0 if none): the file then ended early.
     int readError() const { return readError_; }
 

@@ -17,6 +17,7 @@
 #include "report/NumberFormat.h"
 #include "report/OutputFile.h"
 #include "report/ResultsTable.h"
+#include "report/ShownParameters.h"
 #include "report/TableFile.h"
 
 namespace quorvel {
@@ -58,6 +59,74 @@ bool SetFeed(Engine& engine, const std::array<double, 9>& feed, std::FILE* err,
 
 } // namespace
 
+EntryLimits ShownLimits(const Engine& engine, SweptParameter parameter) {
+    const EntryLimits model = EntryLimitsOf(parameter, engine.constants);
+    return {ShownFromModel(engine, parameter, model.lower),
+            ShownFromModel(engine, parameter, model.upper)};
+}
+
+bool CheckedGrid(const char* what, const GridRequest& request, EntryLimits limits, std::FILE* err,
+                 const QString& context, SweepRange& range) {
+    const QByteArray from = QByteArray("начало ") + what;
+    const QByteArray to = QByteArray("конец ") + what;
+    range.first = ClampAndReport(request.from, limits, true, from.constData(), err, context);
+    range.last = ClampAndReport(request.to, limits, true, to.constData(), err, context);
+    range.step = request.step;
+    range.count = SweepRangePointCount(range.first, range.last, range.step);
+    QString refusal;
+    if (!(request.step > 0))
+        refusal = QStringLiteral("шаг %1 должен быть больше нуля").arg(QString::fromUtf8(what));
+    else if (range.last < range.first)
+        refusal = QStringLiteral("конец %1 (%2) меньше начала (%3)")
+                      .arg(QString::fromUtf8(what), FormatGeneral(range.last, Point),
+                           FormatGeneral(range.first, Point));
+    else if (range.count > ResultCapacity)
+        refusal = QStringLiteral("число точек %1 (от %2 до %3 с шагом %4) было бы %5, а "
+                                 "допускается не более %6: увеличьте шаг")
+                      .arg(QString::fromUtf8(what), FormatGeneral(range.first, Point),
+                           FormatGeneral(range.last, Point), FormatGeneral(range.step, Point))
+                      .arg(range.count)
+                      .arg(ResultCapacity);
+    if (refusal.isEmpty())
+        return true;
+    PrintMessage(err, context + refusal);
+    range.count = 0;
+    return false;
+}
+
+bool ChooseSweepRange(Engine& engine, const SweepOptions& options, std::FILE* err,
+                      const QString& context) {
+    const SweptParameter swept = options.XAxisMode;
+    SweepRange& range = engine.sweepRange;
+    range = {};
+    if (options.rangeFrom && options.rangeTo && options.rangeStep) {
+        if (!CheckedGrid("диапазона", {*options.rangeFrom, *options.rangeTo, *options.rangeStep},
+                         ShownLimits(engine, swept), err, context, range))
+            return false;
+        range.chosen = true;
+        return true;
+    }
+    // The design's grid, restated in the entered units so that its points are shown in
+    // them: the pressures of 15..30 atm, and S/C at the ratio grid's values within the
+    // S/C limits of this feed.
+    if (swept == SweptParameter::Pressure && options.pressureUnit != PressureUnit::Atm) {
+        const double units = UnitsPerAtm(options.pressureUnit);
+        range = {31, 15 * units, 0.5 * units, 30 * units, false};
+    } else if (swept == SweptParameter::Ratio && options.steamToCarbon) {
+        const EntryLimits limits = ShownLimits(engine, swept);
+        constexpr double First = 0.2, Step = 0.05;
+        constexpr int Points = 77; // 0.2 .. 4.0
+        int lowest = 0;
+        while (lowest < Points && First + lowest * Step < limits.lower)
+            ++lowest;
+        int highest = Points - 1;
+        while (highest > lowest && First + highest * Step > limits.upper)
+            --highest;
+        range = {highest - lowest + 1, First + lowest * Step, Step, First + highest * Step, false};
+    }
+    return true;
+}
+
 bool PrintLines(const QStringList& lines, std::FILE* out) {
     for (const QString& line : lines) {
         const QByteArray utf8 = line.toUtf8() + '\n';
@@ -81,15 +150,38 @@ bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
     engine.inlet = options.inlet;
     engine.approach = options.approach;
     engine.solverPath = options.solver;
+    engine.units = {options.steamToCarbon, options.pressureUnit};
+    engine.sweepRange = {};
     if (options.feed && !SetFeed(engine, *options.feed, err, context))
         return false;
-    engine.InputRatio = ClampAndReport(options.ratio, RatioLimits, options.ratioGiven,
-                                       "соотношение пар/метан", err, context);
-    engine.InputTemperature = ClampAndReport(options.temperature, TemperatureLimits,
-                                             options.temperatureGiven, "температура", err, context);
-    engine.processConditions.InputPressure = ClampAndReport(
-        options.pressure, PressureLimits, options.pressureGiven, "давление", err, context);
-    return true;
+    if (options.steamToCarbon && !SteamToCarbonDefined(engine.feedTotals)) {
+        PrintMessage(err, context + QStringLiteral("в исходном газе нет углеводородов: "
+                                                   "отношение пар/углерод (S/C) не определено, "
+                                                   "задайте пар параметром --ratio"));
+        return false;
+    }
+    const EntryLimits ratioLimits = ShownLimits(engine, SweptParameter::Ratio);
+    const EntryLimits pressureLimits = ShownLimits(engine, SweptParameter::Pressure);
+    const char* ratioName =
+        options.steamToCarbon ? "отношение пар/углерод (S/C)" : "соотношение пар/метан";
+    const QByteArray pressureName =
+        options.pressureUnit == PressureUnit::Atm
+            ? QByteArray("давление")
+            : QByteArray("давление (") + CaptionsOf(options.pressureUnit).name + ")";
+    engine.InputRatio = ModelFromShown(
+        engine, SweptParameter::Ratio,
+        ClampAndReport(options.ratio, ratioLimits, options.ratioGiven, ratioName, err, context));
+    engine.InputTemperature =
+        ClampAndReport(options.temperature, ShownLimits(engine, SweptParameter::Temperature),
+                       options.temperatureGiven, "температура", err, context);
+    // Without --pressure the start-up pressure holds, 25 atm in any unit.
+    engine.processConditions.InputPressure =
+        options.pressureGiven
+            ? ModelFromShown(engine, SweptParameter::Pressure,
+                             ClampAndReport(options.pressure, pressureLimits, true,
+                                            pressureName.constData(), err, context))
+            : options.pressure;
+    return ChooseSweepRange(engine, options, err, context);
 }
 
 bool WriteResultLines(const SweepOptions& options, const QStringList& lines, std::FILE* out,
@@ -148,7 +240,7 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
             return ExitFailure;
         }
         lines = options.format == OutputFormat::Csv
-                    ? CsvLines(*engine, options.XAxisMode)
+                    ? CsvLines(*engine, options.XAxisMode, options.YAxisMode)
                     : ResultsTableLines(*engine, options.XAxisMode, options.YAxisMode, separator);
     }
 

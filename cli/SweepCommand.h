@@ -8,6 +8,7 @@
 
 #include "cli/SweepOptions.h"
 #include "engine/Engine.h"
+#include "engine/InputLimits.h"
 
 namespace quorvel {
 
@@ -29,6 +30,21 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
 // after `context` ("" or "случай 3: "). False when the feed is refused.
 bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
                    const QString& context = QString());
+
+// The limits of a parameter in its entered units (S/C, the pressure unit), for the
+// engine's constants: the builtin correlation keeps the design's limits.
+EntryLimits ShownLimits(const Engine& engine, SweptParameter parameter);
+
+// Start and end of a grid clamped to `limits` (each clamp reported), its points counted;
+// false, with the reason on `err`, for a step that is not positive, an end below the start
+// or more points than a sweep holds. `what` names the grid in the messages ("диапазона").
+bool CheckedGrid(const char* what, const GridRequest& request, EntryLimits limits, std::FILE* err,
+                 const QString& context, SweepRange& range);
+
+// Sets engine.sweepRange from --from, --to and --step, or to the design's grid restated
+// in the entered units; false (the reason on `err`) for a refused range.
+bool ChooseSweepRange(Engine& engine, const SweepOptions& options, std::FILE* err,
+                      const QString& context);
 
 // Writes each line and a line break to `out` in UTF-8 and flushes it; false, with errno
 // set, if the writing failed.

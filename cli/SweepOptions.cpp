@@ -5,6 +5,7 @@
 #include <map>
 #include <string_view>
 
+#include "cli/EnvelopeOptions.h"
 #include "cli/NumberArgument.h"
 #include "cli/PlantOptions.h"
 #include "cli/ShownValue.h"
@@ -190,6 +191,16 @@ const std::map<std::string, ValueReader, std::less<>>& ValueOptions() {
         {"--approach-reforming", ReadApproachReforming},
         {"--approach-shift", ReadApproachShift},
         {"--approach-from", ReadApproachFrom},
+        {"--from", ReadRangeFrom},
+        {"--to", ReadRangeTo},
+        {"--step", ReadRangeStep},
+        {"--steam-to-carbon", ReadSteamToCarbon},
+        {"--pressure-unit", ReadPressureUnit},
+        {"--target", ReadTarget},
+        {"--solve-for", ReadSolveFor},
+        {"--map", ReadMap},
+        {"--temperatures", ReadMapTemperatures},
+        {"--pressures", ReadMapPressures},
         {"--batch",
          [](std::string_view v, SweepOptions& o) -> std::string {
              if (v.empty())
@@ -229,6 +240,7 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
     std::string sweepOnlyOption;    // an option that --carbon-limit has no use for
     std::string batchForeignOption; // an option that a batch takes from its file instead
     bool formatGiven = false;
+    std::vector<std::string> given; // every value option named, for the checks at the end
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const auto flag = std::find_if(std::begin(FlagOptions), std::end(FlagOptions),
@@ -257,6 +269,7 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
             result.error = "у параметра " + name + " нет значения" + HelpHint;
             return result;
         }
+        given.push_back(name);
         sizeGiven = sizeGiven || name == "--size";
         formatGiven = formatGiven || name == "--format";
         if (name != "--batch" && name != "--output" && name != "--format")
@@ -283,6 +296,8 @@ ParsedOptions ParseSweepOptions(const std::vector<std::string>& arguments) {
                        "соотношения пар/метан строится для температур 300..980 град. С";
     else if (!result.options.help && result.error.empty())
         result.error = PlantOptionsConflict(result.options, arguments);
+    if (!result.options.help && result.error.empty())
+        result.error = EnvelopeOptionsConflict(result.options, given);
     return result;
 }
 

@@ -8,13 +8,29 @@
 #include "engine/ApproachReadBack.h"
 #include "engine/ApproachToEquilibrium.h"
 #include "engine/ConstantsSource.h"
+#include "engine/EntryUnits.h"
 #include "engine/InletEnthalpy.h"
+#include "engine/PointFigure.h"
+#include "engine/ReformingMap.h"
 #include "engine/SolverPath.h"
 #include "engine/SweepKinds.h"
 
 namespace quorvel {
 
 enum class OutputFormat { Table, Csv };
+
+// Start, end and step of a grid, in the units the parameter is entered in.
+struct GridRequest {
+    double from = 0;
+    double to = 0;
+    double step = 0;
+};
+
+// --target FIGURE=VALUE: the figure and the value it is to reach.
+struct TargetRequest {
+    PointFigureKind figure = PointFigureKind::H2toCO;
+    double value = 0;
+};
 
 // Everything the command line can choose. The defaults are the main window's at
 // start-up: ratio sweep, dry gas, ratio 2.5, 860 degrees C, 25 atm, pure methane.
@@ -24,9 +40,23 @@ struct SweepOptions {
     double ratio = 2.5;
     double temperature = 860;
     double pressure = 25;
-    bool ratioGiven = false;
+    bool ratioGiven = false; // by --ratio or by --steam-to-carbon
     bool temperatureGiven = false;
     bool pressureGiven = false;
+    // Steam entered and shown as S/C (--steam-to-carbon gives `ratio` as S/C).
+    bool steamToCarbon = false;
+    PressureUnit pressureUnit = PressureUnit::Atm; // of --pressure, the table and the CSV
+    // --from, --to, --step: the swept parameter's range instead of the design's grid.
+    std::optional<double> rangeFrom;
+    std::optional<double> rangeTo;
+    std::optional<double> rangeStep;
+    // --target with --solve-for: the parameter at which a figure reaches a value.
+    std::optional<TargetRequest> target;
+    std::optional<SweptParameter> solveFor;
+    // --map with --temperatures (degrees C) and --pressures (the pressure unit).
+    std::optional<MapFigure> map;
+    std::optional<GridRequest> mapTemperatures;
+    std::optional<GridRequest> mapPressures;
     std::optional<std::array<double, 9>> feed; // per cent by volume, dialog order
     std::optional<char> decimalSeparator;      // the locale's when not given
     OutputFormat format = OutputFormat::Table;

@@ -12,6 +12,7 @@
 
 #include "QuorvelVersion.h"
 #include "cli/BatchCommand.h"
+#include "cli/EnvelopeCommands.h"
 #include "cli/HelpText.h"
 #include "cli/PlantOptions.h"
 #include "cli/QuietPlatformWarnings.h"
@@ -89,6 +90,16 @@ int main(int argc, char** argv) {
         const QString point = QLocale::system().decimalPoint();
         return quorvel::RunApproachReadBackCommand(
             options, point.isEmpty() ? QLatin1Char('.') : point.at(0), stdout, stderr);
+    }
+
+    if (options.target || options.map) {
+        const QCoreApplication app(argc, argv);
+        const QString point = QLocale::system().decimalPoint();
+        const QChar separator = options.decimalSeparator ? QLatin1Char(*options.decimalSeparator)
+                                : point.isEmpty()        ? QLatin1Char('.')
+                                                         : point.at(0);
+        return options.target ? quorvel::RunTargetCommand(options, separator, stdout, stderr)
+                              : quorvel::RunMapCommand(options, separator, stdout, stderr);
     }
 
     const auto app = MakeApplication(argc, argv, parsed.options.chartFile.has_value());

@@ -18,6 +18,7 @@
 #include "ApproachToEquilibrium.h"
 #include "CarbonSeries.h"
 #include "ConstantsSource.h"
+#include "EntryUnits.h"
 #include "FloatingPointError.h"
 #include "ProcessData.h"
 #include "RandomSource.h"
@@ -25,6 +26,7 @@
 #include "SolverPath.h"
 #include "SolverWorkspace.h"
 #include "SweepKinds.h"
+#include "SweepRange.h"
 
 namespace quorvel {
 
@@ -77,6 +79,14 @@ struct Engine {
     // is false the point has no physical composition to show, and its arrays hold
     // undefined values (quiet NaN) on either path; the solver's answer is never stored.
     bool physicalRoot[ResultCapacity]{};
+    // The water's mole fraction in the wet gas of every stored point, whatever the view
+    // (undefined where the point has no physical composition).
+    double wetWater[ResultCapacity]{};
+    // The swept parameter's range when it is not the design's grid (count 0: the grid),
+    // in the units of `units`; and how steam and pressure are entered and shown. The
+    // model always receives the ratio per mol feed gas and atm, converted per point.
+    SweepRange sweepRange{};
+    EntryUnits units{};
 
     // The solver's own state.
     SolverWorkspace workspace{};

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "ConstantsSource.h"
+#include "SweepKinds.h"
+
 // What the calculation accepts from its users, shared by the window and the
 // command-line tool so that both clamp and check alike.
 
@@ -16,6 +19,26 @@ struct EntryLimits {
 inline constexpr EntryLimits RatioLimits{0.2, 5};         // mol steam per mol feed gas
 inline constexpr EntryLimits TemperatureLimits{300, 980}; // degrees Celsius
 inline constexpr EntryLimits PressureLimits{1, 30};       // atm
+
+// The standard thermodynamic data hold far beyond the program's correlation, which is
+// valid only within the limits above: with them the entries and ranges reach further.
+inline constexpr EntryLimits StandardTemperatureLimits{200, 1300}; // degrees Celsius
+inline constexpr EntryLimits StandardPressureLimits{1, 100};       // atm
+
+// The limits of one parameter (ratio in mol steam per mol feed gas, degrees C, atm) for
+// the source of the equilibrium constants.
+constexpr EntryLimits EntryLimitsOf(SweptParameter parameter, ConstantsSource constants) {
+    const bool standard = constants == ConstantsSource::Standard;
+    switch (parameter) {
+    case SweptParameter::Ratio:
+        return RatioLimits;
+    case SweptParameter::Temperature:
+        return standard ? StandardTemperatureLimits : TemperatureLimits;
+    case SweptParameter::Pressure:
+        return standard ? StandardPressureLimits : PressureLimits;
+    }
+    return RatioLimits;
+}
 
 // The upper bound first, then the lower one; both strict, so a bound itself passes.
 inline double ClampEntry(double value, EntryLimits limits) {

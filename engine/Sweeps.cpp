@@ -100,6 +100,11 @@ void SolveAndStorePoint(Engine& engine, int i, double xValue, ResultView YAxisMo
     rs.H2toCO[i] = pc.H2 / pc.CO;
     rs.CO2toCO[i] = pc.CO2 / pc.CO;
     rs.XValue[i] = xValue;
+    engine.wetWater[i] = root.physical ? root.amounts[Water] /
+                                             (root.amounts[Methane] + root.amounts[CarbonMonoxide] +
+                                              root.amounts[CarbonDioxide] + root.amounts[Hydrogen] +
+                                              root.amounts[Water] + engine.feedTotals.N2)
+                                       : std::numeric_limits<double>::quiet_NaN();
     engine.exactRoot[i] = root.exact;
     engine.physicalRoot[i] = root.physical;
     StorePointCarbon(engine, i, root.amounts, data);
@@ -146,6 +151,38 @@ void SweepPressure(Engine& engine, ResultView YAxisMode, TemperatureData& data) 
     }
 }
 
+// A range of the user's choice (or a design grid restated in other units): point i is
+// first + i * step in the entered units, converted to the model's for the solve, and
+// stored as entered.
+void SweepChosenRange(Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode,
+                      TemperatureData& data) {
+    ProcessConditions& pc = engine.processConditions;
+    const SweepRange& range = engine.sweepRange;
+    pc.Ratio = engine.InputRatio;
+    pc.Temperature = engine.InputTemperature + SweepSettings::CelsiusToKelvin;
+    pc.Pressure = pc.InputPressure;
+    if (XAxisMode != SweptParameter::Temperature)
+        ComputeConstants(engine, pc.Temperature);
+    const int count = range.count < ResultCapacity ? range.count : ResultCapacity;
+    for (int i = 0; i < count; ++i) {
+        const double shown = range.first + i * range.step;
+        switch (XAxisMode) {
+        case SweptParameter::Ratio:
+            pc.Ratio =
+                engine.units.steamToCarbon ? RatioOfSteamToCarbon(engine.feedTotals, shown) : shown;
+            break;
+        case SweptParameter::Temperature:
+            pc.Temperature = shown + SweepSettings::CelsiusToKelvin;
+            ComputeConstants(engine, pc.Temperature);
+            break;
+        case SweptParameter::Pressure:
+            pc.Pressure = PressureInAtm(shown, engine.units.pressure);
+            break;
+        }
+        SolveAndStorePoint(engine, i, shown, YAxisMode, data);
+    }
+}
+
 } // namespace
 
 void RunSweep(Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode) {
@@ -165,6 +202,10 @@ void RunSweep(Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode) {
 
     // The species data of the stored points, read once per temperature of this run.
     TemperatureData data;
+    if (engine.sweepRange.count > 0) {
+        SweepChosenRange(engine, XAxisMode, YAxisMode, data);
+        return;
+    }
     switch (XAxisMode) {
     case SweptParameter::Ratio:
         SweepRatio(engine, YAxisMode, data);

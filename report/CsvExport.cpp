@@ -46,7 +46,7 @@ QStringList CsvExportLines(const Engine& engine, SweptParameter XAxisMode, Resul
     for (int i = 0; i < FeedComponentCount; ++i)
         lines << Comment(FeedComponentName(i) + QStringLiteral(": ") +
                          FormatGeneral(engine.feedComposition[i], Point));
-    lines << CsvLines(engine, XAxisMode);
+    lines << CsvLines(engine, XAxisMode, YAxisMode);
     return lines;
 }
 

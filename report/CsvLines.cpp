@@ -5,6 +5,8 @@
 
 #include "report/CarbonColumns.h"
 #include "report/FigureColumns.h"
+#include "report/ShortestNumber.h"
+#include "report/ShownParameters.h"
 #include "report/SweepCaptions.h"
 
 namespace quorvel {
@@ -20,10 +22,17 @@ QString Shortest(double value) {
 } // namespace
 
 QStringList CsvLines(const Engine& engine, SweptParameter XAxisMode) {
+    return CsvLines(engine, XAxisMode, ResultView::Dry);
+}
+
+QStringList CsvLines(const Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode) {
+    // The wet view names the water too: the steam-to-dry-gas ratio follows from it.
+    const bool water = YAxisMode == ResultView::Wet;
     QStringList lines;
-    lines << QString::fromUtf8(CaptionsOf(XAxisMode).csvColumn) +
-                 QStringLiteral(
-                     ",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,physical,") +
+    lines << ShownCsvColumn(engine, XAxisMode) +
+                 (water ? QStringLiteral(",CH4,CO,CO2,H2,N2,H2O,")
+                        : QStringLiteral(",CH4,CO,CO2,H2,N2,")) +
+                 QStringLiteral("VolumeChange,H2toCO,CO2toCO,exact_root,physical,") +
                  FigureColumnsHeader() + QLatin1Char(',') + CarbonColumnsHeader();
     const ResultSeries& r = engine.resultSeries;
     const int lastIndex = std::min(r.LastIndex, ResultCapacity - 1);
@@ -31,9 +40,12 @@ QStringList CsvLines(const Engine& engine, SweptParameter XAxisMode) {
         // A point without a physical composition keeps its X value; its values are empty.
         const bool physical = engine.physicalRoot[i];
         QStringList fields;
-        fields << Shortest(r.XValue[i]);
-        for (const double* column :
-             {r.CH4, r.CO, r.CO2, r.H2, r.N2, r.VolumeChange, r.H2toCO, r.CO2toCO})
+        fields << RoundedGridNumber(r.XValue[i]);
+        for (const double* column : {r.CH4, r.CO, r.CO2, r.H2, r.N2})
+            fields << (physical ? Shortest(column[i]) : QString());
+        if (water)
+            fields << (physical ? Shortest(engine.wetWater[i]) : QString());
+        for (const double* column : {r.VolumeChange, r.H2toCO, r.CO2toCO})
             fields << (physical ? Shortest(column[i]) : QString());
         fields << (engine.exactRoot[i] ? QStringLiteral("1") : QStringLiteral("0"));
         fields << (physical ? QStringLiteral("1") : QStringLiteral("0"));

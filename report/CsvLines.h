@@ -14,6 +14,10 @@ namespace quorvel {
 // X value and leaves every value field empty. The first column is named after the
 // swept parameter (XAxisMode); the reformer figures and the carbon activities follow
 // physical, each empty where undefined.
+// The swept value is rounded to 12 significant digits and its column named in the
+// entered units (s_c, pressure_bar, ...); the wet view adds the water's fraction, H2O,
+// after N2. Without a view: the columns of the dry view.
 QStringList CsvLines(const Engine& engine, SweptParameter XAxisMode);
+QStringList CsvLines(const Engine& engine, SweptParameter XAxisMode, ResultView YAxisMode);
 
 } // namespace quorvel

@@ -5,6 +5,7 @@
 #include "report/ApproachHeader.h"
 #include "report/ConstantsHeader.h"
 #include "report/NumberFormat.h"
+#include "report/ShownParameters.h"
 #include "report/SweepCaptions.h"
 #include "report/TableField.h"
 
@@ -53,17 +54,15 @@ QStringList ResultsTableLines(const Engine& engine, SweptParameter XAxisMode, Re
     const ResultViewCaptions& view = CaptionsOf(YAxisMode);
 
     // The header names the two parameters that stayed fixed during the sweep, in the
-    // order ratio, temperature, pressure.
-    const double values[SweptParameterCount] = {engine.InputRatio, engine.InputTemperature,
-                                                engine.processConditions.InputPressure};
+    // order ratio, temperature, pressure, in the units they were entered in.
     QString labels[2];
     double fixedValues[2] = {};
     int fixedCount = 0;
     for (const SweptParameter kind : AllSweptParameters) {
         if (kind == XAxisMode)
             continue;
-        labels[fixedCount] = QString::fromUtf8(CaptionsOf(kind).label);
-        fixedValues[fixedCount] = values[IndexOf(kind)];
+        labels[fixedCount] = ShownLabel(engine, kind);
+        fixedValues[fixedCount] = ShownInputValue(engine, kind);
         ++fixedCount;
     }
     // The two labels are padded to equal length so that the values line up.
@@ -77,9 +76,12 @@ QStringList ResultsTableLines(const Engine& engine, SweptParameter XAxisMode, Re
         lines << ConstantsHeaderLine(engine.constants);
     if (!ApproachIsZero(engine.approach))
         lines << ApproachHeaderLine(engine.approach, decimalSeparator);
+    if (engine.sweepRange.chosen && engine.sweepRange.count > 0)
+        lines << RangeHeaderLine(engine.sweepRange, decimalSeparator);
+    if (const QString unit = PressureUnitHeaderLine(engine); !unit.isEmpty())
+        lines << unit;
     lines << QString() << QString::fromUtf8(view.tableTitle)
-          << QString::fromUtf8(CaptionsOf(XAxisMode).columnHeading) +
-                 QString::fromUtf8(view.tableHeading);
+          << ShownColumnHeading(engine, XAxisMode) + QString::fromUtf8(view.tableHeading);
 
     // Never read past the arrays, whatever LastIndex holds.
     const int lastIndex = std::min(engine.resultSeries.LastIndex, ResultCapacity - 1);

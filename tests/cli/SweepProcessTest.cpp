@@ -97,7 +97,7 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
         int points;
         double first;
         double last;
-    } sweeps[] = {{"ratio", 77, 0.2, 3.999999999999994},
+    } sweeps[] = {{"ratio", 77, 0.2, 4}, // x rounded to 12 digits: not 3.999999999999994
                   {"temperature", 26, 750, 1000},
                   {"pressure", 31, 15, 30}};
     for (const auto& s : sweeps) {
@@ -105,8 +105,8 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
         ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
         const QStringList rows = csv.outLines();
         ASSERT_EQ(rows.size(), 1 + s.points) << s.sweep;
-        EXPECT_TRUE(
-            rows[0].contains(",CH4,CO,CO2,H2,N2,VolumeChange,H2toCO,CO2toCO,exact_root,physical,"));
+        EXPECT_TRUE(rows[0].contains(
+            ",CH4,CO,CO2,H2,N2,H2O,VolumeChange,H2toCO,CO2toCO,exact_root,physical,"));
         EXPECT_TRUE(
             rows[0].contains(",methane_conversion,h2_yield,steam_to_carbon,heat_duty_kj_per_mol,"));
         EXPECT_EQ(ToDouble(rows[1].section(',', 0, 0)), s.first);
@@ -118,14 +118,21 @@ TEST(SweepProgram, CsvHasOneRowPerPointAtFullPrecisionMatchingTheTable) {
         ASSERT_EQ(tableLines.size(), 5 + s.points);
         for (int i = 0; i < s.points; ++i) {
             const QStringList fields = rows[i + 1].split(',');
-            ASSERT_EQ(fields.size(), 15 + 3); // and the three carbon columns
-            EXPECT_EQ(fields[9], QStringLiteral("1")) << "no exact root at point " << i;
-            EXPECT_EQ(fields[10], QStringLiteral("1")) << "no physical root at point " << i;
+            ASSERT_EQ(fields.size(), 16 + 3); // and the three carbon columns
+            EXPECT_EQ(fields[10], QStringLiteral("1")) << "no exact root at point " << i;
+            EXPECT_EQ(fields[11], QStringLiteral("1")) << "no physical root at point " << i;
+            // The wet gas adds up with its water.
+            double total = 0;
+            for (int column = 1; column <= 6; ++column)
+                total += ToDouble(fields[column]);
+            EXPECT_NEAR(total, 1, 1e-14) << s.sweep << " point " << i;
             const QStringList printed = tableLines[5 + i].split(' ', Qt::SkipEmptyParts);
             ASSERT_EQ(printed.size(), 7);
             EXPECT_EQ(printed[0], QString::number(ToDouble(fields[0]), 'f', 2));
+            // The table's columns: CH4 .. N2, then the volume change after the water.
             for (int column = 1; column <= 6; ++column)
-                EXPECT_EQ(printed[column], QString::number(ToDouble(fields[column]), 'f', 4))
+                EXPECT_EQ(printed[column],
+                          QString::number(ToDouble(fields[column == 6 ? 7 : column]), 'f', 4))
                     << s.sweep << " point " << i << " column " << column;
         }
     }
@@ -254,10 +261,99 @@ TEST(SweepProgram, EnteredValuesAreClampedAsTheEntriesDo) {
     EXPECT_EQ(bounds.outLines().at(0), QStringLiteral("Температура, град. С: 300"));
 }
 
+// A chosen range, S/C and a pressure unit each keep the defaults' points where they
+// restate them, and the target and the map agree with a sweep through their answers.
+TEST(SweepProgram, EnvelopeOptionsAgreeWithThePlainSweep) {
+    // 15..30 atm by 0.5 as a chosen range: the same points, one header line more.
+    const SweepRun plain = Sweep({"--sweep", "pressure"});
+    const SweepRun range =
+        Sweep({"--sweep", "pressure", "--from", "15", "--to", "30", "--step", "0.5"});
+    ASSERT_EQ(range.exitCode, 0) << range.err.toStdString();
+    QStringList lines = range.outLines();
+    ASSERT_EQ(lines.size(), plain.outLines().size() + 1);
+    EXPECT_EQ(lines.takeAt(2), QStringLiteral("Диапазон: от 15 до 30, шаг 0.5"));
+    EXPECT_EQ(lines, plain.outLines());
+
+    // 25 atm in bar: the same table apart from the pressure's line and the unit line.
+    const SweepRun bar = Sweep({"--pressure", "25.33125", "--pressure-unit", "bar"});
+    ASSERT_EQ(bar.exitCode, 0) << bar.err.toStdString();
+    EXPECT_EQ(bar.outLines().at(1), QStringLiteral("Давление, бар       : 25.33125"));
+    EXPECT_EQ(bar.outLines().at(2), QStringLiteral("Единица давления: бар"));
+    EXPECT_EQ(bar.outLines().mid(4), Sweep({}).outLines().mid(3));
+    const SweepRun barCsv =
+        Sweep({"--sweep", "pressure", "--pressure-unit", "bar", "--format", "csv"});
+    EXPECT_TRUE(barCsv.outLines().at(0).startsWith(QStringLiteral("pressure_bar,")));
+    EXPECT_TRUE(barCsv.outLines().at(1).startsWith(QStringLiteral("15.19875,")));
+
+    // S/C 3 for pure methane is ratio 3.
+    const SweepRun sc = Sweep({"--sweep", "temperature", "--steam-to-carbon", "3"});
+    ASSERT_EQ(sc.exitCode, 0) << sc.err.toStdString();
+    EXPECT_EQ(sc.outLines().at(0), QStringLiteral("Отношение пар/углерод (S/C): 3"));
+    EXPECT_EQ(sc.outLines().mid(2),
+              Sweep({"--sweep", "temperature", "--ratio", "3"}).outLines().mid(2));
+
+    // The target's answer, swept as a one-point range, gives the achieved figure.
+    const QStringList feed = {"--feed", "70,0,0,0,0,0,30,0,0", "--temperature",
+                              "950",    "--pressure",          "20"};
+    const SweepRun target =
+        Sweep(QStringList{"--target", "h2_co=2", "--solve-for", "ratio", "--format", "csv"} + feed);
+    ASSERT_EQ(target.exitCode, 0) << target.err.toStdString();
+    const QStringList answer = target.outLines().at(1).split(',');
+    ASSERT_EQ(answer.size(), 4);
+    EXPECT_EQ(answer[0], QStringLiteral("ratio"));
+    EXPECT_NEAR(ToDouble(answer[3]), 2, 1e-8);
+    const SweepRun through =
+        Sweep(QStringList{"--view", "ratios", "--solver", "direct", "--from", answer[1], "--to",
+                          answer[1], "--step", "1", "--format", "csv"} +
+              feed);
+    ASSERT_EQ(through.outLines().size(), 2) << through.err.toStdString();
+    EXPECT_EQ(through.outLines()[1].section(',', 7, 7), answer[3]);
+
+    // A map's cells: the methane slip of a temperature sweep at each pressure.
+    const SweepRun map = Sweep({"--map", "methane-slip", "--temperatures", "750:950:50",
+                                "--pressures", "15:30:7.5", "--format", "csv"});
+    ASSERT_EQ(map.exitCode, 0) << map.err.toStdString();
+    ASSERT_EQ(map.outLines().size(), 1 + 5 * 3);
+    EXPECT_EQ(map.outLines()[0], QStringLiteral("temperature_c,pressure,value"));
+    for (int p = 0; p < 3; ++p) {
+        const QString pressure = QString::number(15 + 7.5 * p);
+        const QStringList sweep = Sweep({"--sweep", "temperature", "--from", "750", "--to", "950",
+                                         "--step", "50", "--pressure", pressure, "--format", "csv"})
+                                      .outLines();
+        for (int t = 0; t < 5; ++t) {
+            const QStringList cell = map.outLines()[1 + t * 3 + p].split(',');
+            EXPECT_EQ(cell[1], pressure);
+            EXPECT_NEAR(ToDouble(cell[2]), 100 * ToDouble(sweep[1 + t].section(',', 1, 1)), 1e-12)
+                << cell.join(',').toStdString();
+        }
+    }
+}
+
 TEST(SweepProgram, BadCommandLinesExitWithStatus2AndOneLine) {
     // The messages themselves are checked with the parser; here the program's side.
     const QList<QStringList> commandLines = {
-        {"--bogus"}, {"--ratio"}, {"--pressure", "1e400"}, {"--feed", "100,0,0"}, {"stray"}};
+        {"--bogus"},
+        {"--ratio"},
+        {"--pressure", "1e400"},
+        {"--feed", "100,0,0"},
+        {"stray"},
+        {"--from", "1", "--to", "2"},
+        {"--from", "2", "--to", "1", "--step", "0.1"},
+        {"--from", "0.2", "--to", "5", "--step", "0.01"},
+        {"--from", "1", "--to", "2", "--step", "0"},
+        {"--from", "1", "--to", "2", "--step", "x"},
+        {"--ratio", "2", "--steam-to-carbon", "3"},
+        {"--steam-to-carbon", "3", "--feed", "0,0,0,0,50,0,0,50,0"},
+        {"--pressure-unit", "psi"},
+        {"--target", "h2_co=20", "--solve-for", "ratio"},
+        {"--target", "h2_co", "--solve-for", "ratio"},
+        {"--target", "h2_co=2"},
+        {"--solve-for", "volume"},
+        {"--map", "h2-co", "--temperatures", "700:900:10"},
+        {"--map", "h2-co", "--temperatures", "900:700:10", "--pressures", "1:2:1"},
+        {"--map", "h2-co", "--temperatures", "700:900", "--pressures", "1:2:1"},
+        {"--map", "soot", "--temperatures", "700:900:10", "--pressures", "1:2:1"},
+        {"--map", "h2-co", "--temperatures", "700:900:1", "--pressures", "1:2:1"}};
     for (const QStringList& arguments : commandLines) {
         const SweepRun run = Sweep(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
@@ -512,8 +608,12 @@ TEST(SweepProgram, BatchRunsEveryCaseIntoOneCsvAndNamesTheLinesItRefuses) {
                             first.outLines()[0].section(QLatin1Char(','), 1));
     for (int i = 1; i <= 26; ++i)
         ASSERT_EQ(lines[i], QStringLiteral("1,temperature,wet,") + first.outLines()[i]);
-    for (int i = 1; i <= 77; ++i)
-        ASSERT_EQ(lines[26 + i], QStringLiteral("3,ratio,ratios,") + third.outLines()[i]);
+    // The ratios view has no water column of its own: its field in the batch is empty.
+    for (int i = 1; i <= 77; ++i) {
+        QStringList fields = third.outLines()[i].split(QLatin1Char(','));
+        fields.insert(6, QString());
+        ASSERT_EQ(lines[26 + i], QStringLiteral("3,ratio,ratios,") + fields.join(QLatin1Char(',')));
+    }
 
     // The options of a case come from the file, never from the command line too.
     EXPECT_EQ(Sweep({"--batch", "-", "--ratio", "3"}, QStringLiteral("C"), batch).exitCode, 2);

@@ -3,6 +3,8 @@
 #include "EngineTestSupport.h"
 
 #include "engine/CarbonLimit.h"
+#include "engine/ReformingMap.h"
+#include "engine/TargetSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +72,28 @@ TEST(NoAllocation, MinimumSteamRatioTableAllocatesNothing) {
     ComputeCarbonLimitTable(*engine, *table);
     EXPECT_EQ(allocations, start);
     EXPECT_EQ(table->count, 69);
+}
+
+TEST(NoAllocation, MapsAndTargetSearchAllocateNothing) {
+    auto engine = testing::DefaultEngine();
+    engine->constants = ConstantsSource::Standard;
+    RunSweep(*engine, quorvel::SweptParameter::Ratio, quorvel::ResultView::Dry);
+    auto map = std::make_unique<ReformingMap>();
+    map->temperatureCount = 3;
+    map->pressureCount = 2;
+    for (int i = 0; i < 3; ++i)
+        map->temperatures[i] = 500 + 200 * i;
+    map->pressures[0] = 2;
+    map->pressures[1] = 40;
+    const int start = allocations;
+    for (const MapFigure figure :
+         {MapFigure::CarbonLimit, MapFigure::MethaneSlip, MapFigure::H2toCO})
+        ComputeReformingMap(*engine, figure, *map);
+    const TargetResult result =
+        SearchTarget(*engine, PointFigureKind::H2toCO, 4, SweptParameter::Temperature,
+                     StandardTemperatureLimits);
+    EXPECT_EQ(allocations, start);
+    EXPECT_EQ(result.outcome, TargetOutcome::Found);
 }
 
 } // namespace

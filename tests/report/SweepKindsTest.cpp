@@ -21,7 +21,15 @@ static_assert(!std::is_invocable_v<decltype(&ResultsTableLines), const Engine&, 
                                    SweptParameter, QChar>);
 static_assert(
     !std::is_invocable_v<decltype(&CsvExportLines), const Engine&, ResultView, SweptParameter>);
-static_assert(!std::is_invocable_v<decltype(&CsvLines), const Engine&, int>);
+// CsvLines has two forms (with and without the view); both refuse integers and swaps.
+constexpr auto CallCsvLines = [](const auto&... arguments) -> decltype(CsvLines(arguments...)) {
+    return CsvLines(arguments...);
+};
+static_assert(std::is_invocable_v<decltype(CallCsvLines), const Engine&, SweptParameter>);
+static_assert(!std::is_invocable_v<decltype(CallCsvLines), const Engine&, int>);
+static_assert(
+    !std::is_invocable_v<decltype(CallCsvLines), const Engine&, ResultView, SweptParameter>);
+static_assert(!std::is_invocable_v<decltype(CallCsvLines), const Engine&, int, int>);
 
 TEST(SweepKinds, AnIndexNamesAKindOnlyWithinTheList) {
     for (int i = 0; i < SweptParameterCount; ++i) {

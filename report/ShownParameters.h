@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+#include "engine/Engine.h"
+
+// The process parameters as the user enters and reads them: steam as the ratio or as
+// S/C, pressure in the chosen unit. With the default units every text is the caption
+// table's own, so the default table reads exactly as before.
+
+namespace quorvel {
+
+struct PressureUnitCaptions {
+    const char* word;      // command line: --pressure-unit bar
+    const char* name;      // after a number or a label: "бар"
+    const char* csvSuffix; // the CSV column pressure_<suffix>
+};
+
+inline constexpr PressureUnitCaptions PressureUnitTexts[PressureUnitCount] = {
+    {"atm", "атм", "atm"},
+    {"bar", "бар", "bar"},
+    {"mpa", "МПа", "MPa"},
+    {"kgf", "кгс/см2", "kgf_cm2"}};
+
+constexpr const PressureUnitCaptions& CaptionsOf(PressureUnit unit) {
+    return PressureUnitTexts[static_cast<int>(unit)];
+}
+
+// The label of a parameter in the table's header lines: "Давление, бар",
+// "Отношение пар/углерод (S/C)".
+QString ShownLabel(const Engine& engine, SweptParameter parameter);
+
+// The entered value of a parameter in its shown units (S/C, the pressure unit).
+double ShownInputValue(const Engine& engine, SweptParameter parameter);
+
+// A model value (ratio per mol feed gas, degrees C, atm) in the shown units, and back.
+double ShownFromModel(const Engine& engine, SweptParameter parameter, double value);
+double ModelFromShown(const Engine& engine, SweptParameter parameter, double value);
+
+// The table's first column heading (11 characters) and the CSV's first column name.
+QString ShownColumnHeading(const Engine& engine, SweptParameter parameter);
+QString ShownCsvColumn(const Engine& engine, SweptParameter parameter);
+
+// The header line of a chosen range, "Диапазон: от A до B, шаг C"; its last point as B.
+QString RangeHeaderLine(const SweepRange& range, QChar decimalSeparator);
+
+// The header line naming a pressure unit other than atm, empty for atm.
+QString PressureUnitHeaderLine(const Engine& engine);
+
+} // namespace quorvel
