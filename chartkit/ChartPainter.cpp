@@ -1,14 +1,17 @@
 #include "chartkit/ChartPainter.h"
 
 #include "chartkit/ChartModel.h"
+#include "chartkit/ColorMapGeometry.h"
 #include "chartkit/TextMeasurer.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace quorvel {
 
@@ -120,6 +123,71 @@ void DrawXBands(QPainter& painter, const ChartModel& model, const ChartLayout& l
             model.XBandColor());
 }
 
+QRect ToQRect(const ChartRect& halfOpen) {
+    return QRect(halfOpen.left, halfOpen.top, halfOpen.right - halfOpen.left,
+                 halfOpen.bottom - halfOpen.top);
+}
+
+// Every cell in its colour; the cells without a value white with grey diagonal hatching,
+// drawn as lines through the union of those cells, so a picture of any size needs only
+// a few lines.
+void DrawColorMap(QPainter& painter, const ChartModel& model, const ColorMapLayout& layout) {
+    if (!layout.drawn)
+        return;
+    const TColorMapSeries& map = model.ColorMap();
+    QRegion noValue;
+    for (int row = 0; row < map.RowCount(); ++row)
+        for (int column = 0; column < map.ColumnCount(); ++column) {
+            const ChartRect cell = ColorMapCellRect(layout, column, row);
+            if (cell.right <= cell.left || cell.bottom <= cell.top)
+                continue;
+            const double value = map.Value(column, row);
+            painter.fillRect(ToQRect(cell), map.ValueColor(value));
+            if (!std::isfinite(value))
+                noValue += ToQRect(cell);
+        }
+    if (noValue.isEmpty())
+        return;
+    constexpr int HatchSpacing = 6; // pixels between the hatching's lines, along a row
+    const QRect box = noValue.boundingRect();
+    painter.save();
+    painter.setClipRegion(noValue);
+    painter.setPen(QPen(map.NoValueHatchColor(), 1));
+    for (int x = box.left() - box.height(); x <= box.right(); x += HatchSpacing)
+        painter.drawLine(x, box.bottom(), x + box.height(), box.top());
+    painter.restore();
+}
+
+void DrawColorScale(QPainter& painter, const ChartModel& model, const ColorScaleLayout& scale,
+                    const FontTextMeasurer& measure) {
+    if (!scale.drawn)
+        return;
+    const TColorMapSeries& map = model.ColorMap();
+    const ChartRect& bar = scale.bar;
+    for (int y = bar.top; y <= bar.bottom; ++y)
+        painter.fillRect(QRect(bar.left, y, bar.right - bar.left + 1, 1),
+                         map.ValueColor(ColorScaleValueAt(scale, y)));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    const ChartRect& f = scale.frame;
+    painter.drawRect(QRect(f.left, f.top, f.right - f.left, f.bottom - f.top));
+    for (const PixelLine& l : scale.tickLines)
+        painter.drawLine(l.x1, l.y1, l.x2, l.y2);
+    for (const ColorScaleTick& tick : scale.ticks)
+        DrawText(painter, map.ScaleFont(), measure, tick.label);
+    if (scale.captionDrawn) {
+        const ChartFont& font = map.TitleFont();
+        painter.save();
+        painter.setFont(ToQFont(font));
+        painter.setPen(font.color);
+        painter.translate(scale.caption.x, scale.caption.y);
+        painter.rotate(-90);
+        const int descent = measure.TextHeight(font) - measure.Ascent(font);
+        painter.drawText(QPoint(0, -descent), scale.caption.text);
+        painter.restore();
+    }
+}
+
 void DrawAxis(QPainter& painter, const TChartAxis& axis, const AxisLayout& a,
               const FontTextMeasurer& measure) {
     if (a.titleDrawn) {
@@ -183,6 +251,8 @@ void PaintChart(QPainter& painter, const ChartModel& model, const ChartLayout& l
     DrawLegend(painter, model, layout.legend, measure);
     DrawBackWall(painter, model, layout.plotRect);
     DrawXBands(painter, model, layout);
+    DrawColorMap(painter, model, layout.colorMap);
+    DrawColorScale(painter, model, layout.colorScale, measure);
     for (std::size_t i = 0; i < layout.axes.size(); ++i)
         if (layout.axes[i].drawn)
             DrawAxis(painter, model.Axis(static_cast<TChartAxisId>(i)), layout.axes[i], measure);
