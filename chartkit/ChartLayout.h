@@ -133,17 +133,17 @@ struct ColorScaleTick {
 };
 
 // The colour-scale legend right of the plot: the bar (`bar`, inclusive pixels, inside its
-// one-pixel frame `frame`) runs from the scale's largest value at the top to its smallest
-// at the bottom, as a vertical axis over the frame's height; ticks and labels on its
-// right, the series' title turned to read upwards beyond them.
+// one-pixel frame `frame`) runs from the scale's largest value in its top row to its
+// smallest in its bottom row, as a vertical axis; ticks and labels on its right, the
+// series' title turned to read upwards beyond them.
 struct ColorScaleLayout {
     bool drawn = false;
     double minimum = 0;
     double maximum = 0;
     ChartRect frame;
     ChartRect bar;
-    int start = 0; // the value axis along the bar: the top pixel (maximum)
-    int end = 0;   // and the bottom one (minimum)
+    int start = 0; // the value axis along the bar: its top row (maximum)
+    int end = 0;   // and its bottom row (minimum)
     double step = 0;
     double bandStep = 0;               // the step the label band was sized for
     int labelBand = 0;                 // width of the label band, pixels

@@ -161,8 +161,9 @@ ColorScaleLayout LayoutColorScale(const TColorMapSeries& map, const QLocale& loc
     out.bandStep = bandStep;
     out.frame = ChartRect{left + S::gap, top, left + S::gap + S::barWidth + 1, bottom};
     out.bar = ChartRect{out.frame.left + 1, top + 1, out.frame.right - 1, bottom - 1};
-    out.start = top;
-    out.end = bottom;
+    // The top row shows the largest value and the bottom row the smallest.
+    out.start = out.bar.top;
+    out.end = out.bar.bottom;
     out.step = ColorScaleStep(map, measure, out.end - out.start);
 
     const int labelHeight = measure.TextHeight(map.ScaleFont());
