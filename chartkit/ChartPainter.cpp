@@ -136,16 +136,37 @@ void DrawColorMap(QPainter& painter, const ChartModel& model, const ColorMapLayo
         return;
     const TColorMapSeries& map = model.ColorMap();
     QRegion noValue;
-    for (int row = 0; row < map.RowCount(); ++row)
+    for (int row = 0; row < map.RowCount(); ++row) {
+        // Neighbouring cells of one colour are filled as one rectangle: a smooth field
+        // needs far fewer fills, and its SVG far fewer elements.
+        ChartRect run{0, 0, 0, 0};
+        QColor runColor;
+        bool runNoValue = false;
+        auto flush = [&] {
+            if (run.right <= run.left || run.bottom <= run.top)
+                return;
+            painter.fillRect(ToQRect(run), runColor);
+            if (runNoValue)
+                noValue += ToQRect(run);
+        };
         for (int column = 0; column < map.ColumnCount(); ++column) {
             const ChartRect cell = ColorMapCellRect(layout, column, row);
             if (cell.right <= cell.left || cell.bottom <= cell.top)
                 continue;
             const double value = map.Value(column, row);
-            painter.fillRect(ToQRect(cell), map.ValueColor(value));
-            if (!std::isfinite(value))
-                noValue += ToQRect(cell);
+            const QColor color = map.ValueColor(value);
+            const bool none = !std::isfinite(value);
+            if (run.right == cell.left && color == runColor && none == runNoValue) {
+                run.right = cell.right;
+                continue;
+            }
+            flush();
+            run = cell;
+            runColor = color;
+            runNoValue = none;
         }
+        flush();
+    }
     if (noValue.isEmpty())
         return;
     constexpr int HatchSpacing = 6; // pixels between the hatching's lines, along a row
