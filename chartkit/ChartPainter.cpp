@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
-#include <QRegion>
 
 #include <algorithm>
 #include <climits>
@@ -128,14 +127,13 @@ QRect ToQRect(const ChartRect& halfOpen) {
                  halfOpen.bottom - halfOpen.top);
 }
 
-// Every cell in its colour; the cells without a value white with grey diagonal hatching,
-// drawn as lines through the union of those cells, so a picture of any size needs only
-// a few lines.
+// Every cell in its colour; the cells without a value white with grey diagonal hatching.
 void DrawColorMap(QPainter& painter, const ChartModel& model, const ColorMapLayout& layout) {
     if (!layout.drawn)
         return;
+    constexpr int HatchSpacing = 6; // pixels between the hatching's lines, along a row
     const TColorMapSeries& map = model.ColorMap();
-    QRegion noValue;
+    const QPen hatchPen(map.NoValueHatchColor(), 1);
     for (int row = 0; row < map.RowCount(); ++row) {
         // Neighbouring cells of one colour are filled as one rectangle: a smooth field
         // needs far fewer fills, and its SVG far fewer elements.
@@ -146,8 +144,11 @@ void DrawColorMap(QPainter& painter, const ChartModel& model, const ColorMapLayo
             if (run.right <= run.left || run.bottom <= run.top)
                 return;
             painter.fillRect(ToQRect(run), runColor);
-            if (runNoValue)
-                noValue += ToQRect(run);
+            if (!runNoValue)
+                return;
+            painter.setPen(hatchPen);
+            for (const PixelLine& l : HatchLines(run, HatchSpacing))
+                painter.drawLine(l.x1, l.y1, l.x2, l.y2);
         };
         for (int column = 0; column < map.ColumnCount(); ++column) {
             const ChartRect cell = ColorMapCellRect(layout, column, row);
@@ -167,16 +168,6 @@ void DrawColorMap(QPainter& painter, const ChartModel& model, const ColorMapLayo
         }
         flush();
     }
-    if (noValue.isEmpty())
-        return;
-    constexpr int HatchSpacing = 6; // pixels between the hatching's lines, along a row
-    const QRect box = noValue.boundingRect();
-    painter.save();
-    painter.setClipRegion(noValue);
-    painter.setPen(QPen(map.NoValueHatchColor(), 1));
-    for (int x = box.left() - box.height(); x <= box.right(); x += HatchSpacing)
-        painter.drawLine(x, box.bottom(), x + box.height(), box.top());
-    painter.restore();
 }
 
 void DrawColorScale(QPainter& painter, const ChartModel& model, const ColorScaleLayout& scale,

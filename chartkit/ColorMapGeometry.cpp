@@ -52,6 +52,25 @@ ChartRect ColorMapCellRect(const ColorMapLayout& layout, int column, int row) {
         std::min(layout.columnEdges[c + 1], in.right), std::min(layout.rowEdges[r], in.bottom)};
 }
 
+std::vector<PixelLine> HatchLines(const ChartRect& rect, int spacing) {
+    std::vector<PixelLine> lines;
+    const int right = rect.right - 1; // the last pixels inside
+    const int bottom = rect.bottom - 1;
+    if (spacing <= 0 || right < rect.left || bottom < rect.top)
+        return lines;
+    const int lowest = rect.left + rect.top;
+    const int highest = right + bottom;
+    // The first multiple of the spacing not below the lowest sum (also when negative).
+    int k = lowest % spacing == 0 ? lowest
+                                  : lowest - ((lowest % spacing) + spacing) % spacing + spacing;
+    for (; k <= highest; k += spacing) {
+        const int x1 = std::max(rect.left, k - bottom);
+        const int x2 = std::min(right, k - rect.top);
+        lines.push_back(PixelLine{x1, k - x1, x2, k - x2});
+    }
+    return lines;
+}
+
 std::optional<ColorMapCell> ColorMapCellAt(const TColorMapSeries& map, const ColorMapLayout& layout,
                                            QPoint pixel) {
     const ChartRect& in = layout.inside;

@@ -34,6 +34,12 @@ ColorMapLayout LayoutColorMap(const TColorMapSeries& map, const AxisSpan& horizo
 // to the plot's inside; right <= left or bottom <= top when nothing of it shows.
 ChartRect ColorMapCellRect(const ColorMapLayout& layout, int column, int row);
 
+// The hatching of a rectangle without a value (half-open, as ColorMapCellRect gives it):
+// the pieces inside it of the diagonal lines x + y = k * spacing, rising to the right.
+// The lines lie on one lattice for every rectangle, so neighbouring rectangles hatch as
+// one; no clipping is needed, which not every picture format honours.
+std::vector<PixelLine> HatchLines(const ChartRect& rect, int spacing);
+
 // The cell a pixel shows, with its centre and value.
 struct ColorMapCell {
     int column = 0;

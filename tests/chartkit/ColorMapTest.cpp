@@ -145,6 +145,37 @@ TEST(ColorMapGeometry, CellsTileThePlotInsideAndEveryPixelReadsBackItsCell) {
     }
 }
 
+TEST(ColorMapGeometry, HatchingStaysInsideItsRectangleOnOneLattice) {
+    const ChartRect rects[] = {{0, 0, 1, 1},     {3, 5, 40, 9}, {-7, -3, 5, 30},
+                               {10, 10, 11, 60}, {2, 2, 2, 9},  {100, 40, 180, 41}};
+    for (const ChartRect& r : rects)
+        for (int spacing : {1, 4, 6}) {
+            SCOPED_TRACE(testing::Message() << r.left << "," << r.top << "," << r.right << ","
+                                            << r.bottom << " every " << spacing);
+            const std::vector<PixelLine> lines = HatchLines(r, spacing);
+            std::set<int> sums;
+            for (const PixelLine& l : lines) {
+                for (QPoint p : {QPoint(l.x1, l.y1), QPoint(l.x2, l.y2)}) {
+                    EXPECT_TRUE(p.x() >= r.left && p.x() < r.right && p.y() >= r.top &&
+                                p.y() < r.bottom)
+                        << p.x() << "," << p.y();
+                }
+                const int sum = l.x1 + l.y1;
+                EXPECT_EQ(l.x2 + l.y2, sum);
+                EXPECT_EQ(((sum % spacing) + spacing) % spacing, 0);
+                EXPECT_LE(l.x1, l.x2);
+                sums.insert(sum);
+            }
+            // Every lattice line that crosses the rectangle is there, once.
+            int expected = 0;
+            if (r.right > r.left && r.bottom > r.top)
+                for (int k = r.left + r.top; k <= r.right - 1 + r.bottom - 1; ++k)
+                    expected += ((k % spacing) + spacing) % spacing == 0;
+            EXPECT_EQ(static_cast<int>(lines.size()), expected);
+            EXPECT_EQ(sums.size(), lines.size());
+        }
+}
+
 TEST(ColorMapGeometry, ScaleTicksAreInOrderApartInsideTheRangeAndFitTheirBand) {
     struct Range {
         double low;
