@@ -5,6 +5,7 @@
 #include "chartkit/ChartModel.h"
 #include "chartkit/ChartRounding.h"
 #include "chartkit/ChartXBands.h"
+#include "chartkit/ColorMapGeometry.h"
 #include "chartkit/LabelFit.h"
 #include "chartkit/TextMeasurer.h"
 
@@ -207,6 +208,17 @@ void ComputeRange(const ChartModel& model, const TChartAxis& axis, AxisLayout& o
             dataMax = values.MaxValue();
         any = true;
     }
+    // The colour map spans its outer cell edges on the bottom and the left axis.
+    const TColorMapSeries& map = model.ColorMap();
+    if (map.Shown() && (axis.Id() == TChartAxisId::Bottom || axis.Id() == TChartAxisId::Left)) {
+        const std::vector<double>& edges =
+            axis.Id() == TChartAxisId::Bottom ? map.XEdges() : map.YEdges();
+        if (!any || edges.front() < dataMin)
+            dataMin = edges.front();
+        if (!any || edges.back() > dataMax)
+            dataMax = edges.back();
+        any = true;
+    }
     out.horizontal = axis.Horizontal();
     out.maximum = (axis.Automatic() || axis.AutomaticMaximum()) ? dataMax : axis.Maximum();
     out.minimum = (axis.Automatic() || axis.AutomaticMinimum()) ? dataMin : axis.Minimum();
@@ -217,6 +229,11 @@ bool AxisDrawn(const ChartModel& model, const TChartAxis& axis) {
     if (!axis.Visible() || !model.AxisVisible())
         return false;
     bool anyActive = false;
+    if (model.ColorMap().Shown()) {
+        if (axis.Id() == TChartAxisId::Bottom || axis.Id() == TChartAxisId::Left)
+            return true;
+        anyActive = true;
+    }
     for (int i = 0; i < model.SeriesCount(); ++i) {
         const TFastLineSeries& s = model.Series(i);
         if (!s.Active())
@@ -517,6 +534,20 @@ ChartLayout LayOutOnce(const ChartModel& model, QSize size, const TextMeasurer& 
     if (!legendFirst)
         layout.legend = LayoutLegend(model, size, rect, measure);
 
+    // The colour scale takes its room on the right, its label band sized for the step of
+    // the previous pass's bar length (as the left axis sizes its labels).
+    const TColorMapSeries& map = model.ColorMap();
+    const bool scaleShown = map.Shown() && map.ScaleVisible();
+    int scaleLabelBand = 0;
+    double scaleBandStep = 0;
+    int scaleLeft = rect.right;
+    if (scaleShown) {
+        scaleBandStep = ColorScaleStep(map, measure, memory.colorScaleLength);
+        scaleLabelBand = ColorScaleLabelBand(map, model.LabelLocale(), measure, scaleBandStep);
+        rect.right -= ColorScaleWidth(map, measure, scaleLabelBand);
+        scaleLeft = rect.right;
+    }
+
     for (std::size_t i = 0; i < layout.axes.size(); ++i) {
         const TChartAxis& axis = model.Axis(static_cast<TChartAxisId>(i));
         ComputeRange(model, axis, layout.axes[i]);
@@ -544,6 +575,18 @@ ChartLayout LayOutOnce(const ChartModel& model, QSize size, const TextMeasurer& 
     // A plot squeezed to nothing, or turned inside out at a tiny size, has no inside
     // to draw curves in: they would land on the legend and the titles.
     const bool plotHasRoom = rect.right > rect.left && rect.bottom > rect.top;
+    if (scaleShown && plotHasRoom) {
+        layout.colorScale = LayoutColorScale(map, model.LabelLocale(), measure, scaleLeft, rect.top,
+                                             rect.bottom, scaleLabelBand, scaleBandStep);
+        memory.colorScaleLength = layout.colorScale.end - layout.colorScale.start;
+    }
+    if (plotHasRoom && map.Shown()) {
+        const AxisLayout& bottom = layout.Axis(TChartAxisId::Bottom);
+        const AxisLayout& left = layout.Axis(TChartAxisId::Left);
+        layout.colorMap = LayoutColorMap(
+            map, AxisSpan{bottom.minimum, bottom.maximum, bottom.start, bottom.end, true},
+            AxisSpan{left.minimum, left.maximum, left.start, left.end, false}, layout.plotRect);
+    }
     if (plotHasRoom && !model.XBands().empty()) {
         const AxisLayout& bottom = layout.Axis(TChartAxisId::Bottom);
         const AxisSpan span{bottom.minimum, bottom.maximum, bottom.start, bottom.end, true};
@@ -562,7 +605,7 @@ bool BandMissesItsStep(const ChartLayout& layout) {
     for (const AxisLayout& a : layout.axes)
         if (a.drawn && !a.horizontal && a.bandStep != a.step)
             return true;
-    return false;
+    return layout.colorScale.drawn && layout.colorScale.bandStep != layout.colorScale.step;
 }
 
 } // namespace

@@ -114,10 +114,50 @@ struct SeriesLayout {
     std::vector<QPoint> polyline; // pixels joined by segments; fewer than 2: nothing drawn
 };
 
+// The cells of a colour map in pixels. Column i covers the pixel columns
+// columnEdges[i] <= x < columnEdges[i + 1]; row j (ascending y, drawn upwards) covers
+// rowEdges[j + 1] <= y < rowEdges[j]. So neighbouring cells share no pixel and leave
+// none between them. What is drawn is cut to `inside`, the plot inside its frame
+// (half-open on the right and bottom as well).
+struct ColorMapLayout {
+    bool drawn = false;
+    std::vector<int> columnEdges;
+    std::vector<int> rowEdges;
+    ChartRect inside;
+};
+
+struct ColorScaleTick {
+    double value = 0;
+    int pixel = 0;
+    PlacedText label;
+};
+
+// The colour-scale legend right of the plot: the bar (`bar`, inclusive pixels, inside its
+// one-pixel frame `frame`) runs from the scale's largest value in its top row to its
+// smallest in its bottom row, as a vertical axis; ticks and labels on its right, the
+// series' title turned to read upwards beyond them.
+struct ColorScaleLayout {
+    bool drawn = false;
+    double minimum = 0;
+    double maximum = 0;
+    ChartRect frame;
+    ChartRect bar;
+    int start = 0; // the value axis along the bar: its top row (maximum)
+    int end = 0;   // and its bottom row (minimum)
+    double step = 0;
+    double bandStep = 0;               // the step the label band was sized for
+    int labelBand = 0;                 // width of the label band, pixels
+    std::vector<ColorScaleTick> ticks; // from the top value downwards
+    std::vector<PixelLine> tickLines;
+    bool captionDrawn = false;
+    PlacedText caption; // (x, y): the bottom-left corner of the upright text
+};
+
 // Values one drawing pass hands to the next: the axis lengths that the next pass uses
-// to size the left and right label bands.
+// to size the left and right label bands, and the colour scale's length for its labels.
 struct ChartLayoutMemory {
     std::array<int, 4> axisLength{0, 0, 0, 0};
+    int colorScaleLength = 0;
 };
 
 // Every number of one drawing pass.
@@ -131,6 +171,8 @@ struct ChartLayout {
     std::array<AxisLayout, 4> axes; // bottom, top, left, right
     std::vector<ChartRect> xBands;  // shaded stretches, inclusive pixels inside the plot
     std::vector<SeriesLayout> series;
+    ColorMapLayout colorMap;
+    ColorScaleLayout colorScale;
     const AxisLayout& Axis(TChartAxisId id) const { return axes[static_cast<std::size_t>(id)]; }
 };
 

@@ -6,6 +6,7 @@
 #include "chartkit/TChartAxis.h"
 #include "chartkit/TChartLegend.h"
 #include "chartkit/TChartTitle.h"
+#include "chartkit/TColorMapSeries.h"
 #include "chartkit/TFastLineSeries.h"
 
 #include <QColor>
@@ -49,6 +50,11 @@ public:
     const TFastLineSeries& Series(int index) const {
         return *series_.at(static_cast<std::size_t>(index));
     }
+
+    // The chart's colour map, drawn over the back wall below the axes and the curves;
+    // without cells (as made) it shows nothing and changes nothing of the layout.
+    TColorMapSeries& ColorMap() { return colorMap_; }
+    const TColorMapSeries& ColorMap() const { return colorMap_; }
 
     int MarginLeft() const { return margins_[0]; }
     int MarginTop() const { return margins_[1]; }
@@ -100,6 +106,7 @@ private:
     TChartTitle foot_{this};
     TChartLegend legend_{this};
     std::vector<std::unique_ptr<TFastLineSeries>> series_;
+    TColorMapSeries colorMap_{this};
     std::array<int, 4> margins_{3, 4, 3, 4};
     bool clipPoints_ = true;
     bool axisVisible_ = true;

@@ -1,6 +1,7 @@
 #include "chartkit/ChartPainter.h"
 
 #include "chartkit/ChartModel.h"
+#include "chartkit/ColorMapGeometry.h"
 #include "chartkit/TextMeasurer.h"
 
 #include <QFontMetrics>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace quorvel {
 
@@ -120,6 +122,84 @@ void DrawXBands(QPainter& painter, const ChartModel& model, const ChartLayout& l
             model.XBandColor());
 }
 
+QRect ToQRect(const ChartRect& halfOpen) {
+    return QRect(halfOpen.left, halfOpen.top, halfOpen.right - halfOpen.left,
+                 halfOpen.bottom - halfOpen.top);
+}
+
+// Every cell in its colour; the cells without a value white with grey diagonal hatching.
+void DrawColorMap(QPainter& painter, const ChartModel& model, const ColorMapLayout& layout) {
+    if (!layout.drawn)
+        return;
+    constexpr int HatchSpacing = 6; // pixels between the hatching's lines, along a row
+    const TColorMapSeries& map = model.ColorMap();
+    const QPen hatchPen(map.NoValueHatchColor(), 1);
+    for (int row = 0; row < map.RowCount(); ++row) {
+        // Neighbouring cells of one colour are filled as one rectangle: a smooth field
+        // needs far fewer fills, and its SVG far fewer elements.
+        ChartRect run{0, 0, 0, 0};
+        QColor runColor;
+        bool runNoValue = false;
+        auto flush = [&] {
+            if (run.right <= run.left || run.bottom <= run.top)
+                return;
+            painter.fillRect(ToQRect(run), runColor);
+            if (!runNoValue)
+                return;
+            painter.setPen(hatchPen);
+            for (const PixelLine& l : HatchLines(run, HatchSpacing))
+                painter.drawLine(l.x1, l.y1, l.x2, l.y2);
+        };
+        for (int column = 0; column < map.ColumnCount(); ++column) {
+            const ChartRect cell = ColorMapCellRect(layout, column, row);
+            if (cell.right <= cell.left || cell.bottom <= cell.top)
+                continue;
+            const double value = map.Value(column, row);
+            const QColor color = map.ValueColor(value);
+            const bool none = !std::isfinite(value);
+            if (run.right == cell.left && color == runColor && none == runNoValue) {
+                run.right = cell.right;
+                continue;
+            }
+            flush();
+            run = cell;
+            runColor = color;
+            runNoValue = none;
+        }
+        flush();
+    }
+}
+
+void DrawColorScale(QPainter& painter, const ChartModel& model, const ColorScaleLayout& scale,
+                    const FontTextMeasurer& measure) {
+    if (!scale.drawn)
+        return;
+    const TColorMapSeries& map = model.ColorMap();
+    const ChartRect& bar = scale.bar;
+    for (int y = bar.top; y <= bar.bottom; ++y)
+        painter.fillRect(QRect(bar.left, y, bar.right - bar.left + 1, 1),
+                         map.ValueColor(ColorScaleValueAt(scale, y)));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    const ChartRect& f = scale.frame;
+    painter.drawRect(QRect(f.left, f.top, f.right - f.left, f.bottom - f.top));
+    for (const PixelLine& l : scale.tickLines)
+        painter.drawLine(l.x1, l.y1, l.x2, l.y2);
+    for (const ColorScaleTick& tick : scale.ticks)
+        DrawText(painter, map.ScaleFont(), measure, tick.label);
+    if (scale.captionDrawn) {
+        const ChartFont& font = map.TitleFont();
+        painter.save();
+        painter.setFont(ToQFont(font));
+        painter.setPen(font.color);
+        painter.translate(scale.caption.x, scale.caption.y);
+        painter.rotate(-90);
+        const int descent = measure.TextHeight(font) - measure.Ascent(font);
+        painter.drawText(QPoint(0, -descent), scale.caption.text);
+        painter.restore();
+    }
+}
+
 void DrawAxis(QPainter& painter, const TChartAxis& axis, const AxisLayout& a,
               const FontTextMeasurer& measure) {
     if (a.titleDrawn) {
@@ -183,6 +263,8 @@ void PaintChart(QPainter& painter, const ChartModel& model, const ChartLayout& l
     DrawLegend(painter, model, layout.legend, measure);
     DrawBackWall(painter, model, layout.plotRect);
     DrawXBands(painter, model, layout);
+    DrawColorMap(painter, model, layout.colorMap);
+    DrawColorScale(painter, model, layout.colorScale, measure);
     for (std::size_t i = 0; i < layout.axes.size(); ++i)
         if (layout.axes[i].drawn)
             DrawAxis(painter, model.Axis(static_cast<TChartAxisId>(i)), layout.axes[i], measure);

@@ -15,7 +15,8 @@ class ChartModel;
 class FontTextMeasurer;
 
 // Draws one drawing pass: everything at the places the layout computed, in the
-// pass's order (panel, title, legend, back wall, shaded bands, axes, series).
+// pass's order (panel, title, legend, back wall, shaded bands, colour map and its
+// scale, axes, series).
 void PaintChart(QPainter& painter, const ChartModel& model, const ChartLayout& layout,
                 const FontTextMeasurer& measure);
 

@@ -3,6 +3,7 @@
 // widget library.
 
 #include "chartview/CarbonLimitChartView.h"
+#include "chartview/MapChartView.h"
 #include "chartview/ReformingChartView.h"
 #include "chartview/ViewTexts.h"
 #include "chartwidget/TChart.h"
@@ -27,6 +28,17 @@ void ConfigureCarbonLimitChart(TChart& chart) {
 
 void CarbonLimitChartDisplay(TChart& chart, const LimitCurveData& data) {
     CarbonLimitChartDisplay(chart.Model(), data);
+}
+
+void ConfigureMapChart(TChart& chart) {
+    ConfigureMapChart(chart.Model());
+}
+
+void MapChartDisplay(TChart& chart, const MapGrid& grid, QChar decimalSeparator) {
+    MapChartDisplay(chart.Model(), grid);
+    chart.SetMapReadoutText([grid, decimalSeparator](const ColorMapCell& cell) {
+        return MapReadoutText(grid, cell, decimalSeparator);
+    });
 }
 
 } // namespace quorvel

@@ -78,12 +78,14 @@ void TChart::paintEvent(QPaintEvent*) {
         readout_ = CurrentReadout();
         if (readout_)
             PaintReadoutLine(painter, *readout_);
-        // The numbers follow the line once this paint is done: a new pass may show new
-        // curves, whose values the old text no longer gives.
-        if (newPass && readoutText_ && !refreshPending_) {
-            refreshPending_ = true;
-            QMetaObject::invokeMethod(this, &TChart::RefreshReadoutText, Qt::QueuedConnection);
-        }
+    }
+    // The numbers follow once this paint is done: a new pass may show new curves or
+    // cells, whose values the old text no longer gives.
+    const bool lineText = readoutText_ && (hoverPosition_ || keyPoint_);
+    const bool mapText = mapReadoutText_ && mapHoverPosition_;
+    if (newPass && (lineText || mapText) && !refreshPending_) {
+        refreshPending_ = true;
+        QMetaObject::invokeMethod(this, &TChart::RefreshReadoutText, Qt::QueuedConnection);
     }
     // The focus shows as a dotted frame one pixel inside the edge, in the desktop's
     // highlight colour; pictures of the chart never show it.
@@ -101,7 +103,7 @@ QImage TChart::Picture() const {
 
 void TChart::SetReadoutText(ReadoutTextFunction text) {
     readoutText_ = std::move(text);
-    setMouseTracking(static_cast<bool>(readoutText_));
+    setMouseTracking(readoutText_ || mapReadoutText_);
     // With a readout the chart takes the focus from the keyboard (Tab), not from a click,
     // which leaves the focus where the user was typing.
     setFocusPolicy(readoutText_ ? Qt::TabFocus : Qt::NoFocus);
@@ -153,10 +155,36 @@ QString TChart::ShowReadoutAtPoint(int pointIndex) {
     return text;
 }
 
+void TChart::SetMapReadoutText(MapReadoutTextFunction text) {
+    mapReadoutText_ = std::move(text);
+    setMouseTracking(readoutText_ || mapReadoutText_);
+    if (!mapReadoutText_ && mapHoverPosition_) {
+        mapHoverPosition_.reset();
+        QToolTip::hideText();
+    }
+}
+
+QString TChart::ShowMapReadoutAt(QPoint position) {
+    if (!mapReadoutText_)
+        return {};
+    mapHoverPosition_ = position;
+    const std::optional<ColorMapCell> cell =
+        ColorMapCellAt(model_.ColorMap(), lastLayout_.colorMap, position);
+    if (!cell) {
+        QToolTip::hideText();
+        return {};
+    }
+    const QString text = mapReadoutText_(*cell);
+    QToolTip::showText(mapToGlobal(position), text, this);
+    return text;
+}
+
 void TChart::RefreshReadoutText() {
     refreshPending_ = false;
     if (readoutText_ && (hoverPosition_ || keyPoint_))
         ShowCurrentReadout();
+    if (mapReadoutText_ && mapHoverPosition_)
+        ShowMapReadoutAt(*mapHoverPosition_);
 }
 
 void TChart::HideReadout() {
@@ -172,6 +200,7 @@ void TChart::HideReadout() {
 
 void TChart::mouseMoveEvent(QMouseEvent* event) {
     ShowReadoutAt(event->position().toPoint());
+    ShowMapReadoutAt(event->position().toPoint());
     QWidget::mouseMoveEvent(event);
 }
 
@@ -179,6 +208,10 @@ void TChart::leaveEvent(QEvent* event) {
     // A keyboard readout stays while the chart has the focus.
     if (!keyPoint_)
         HideReadout();
+    if (mapHoverPosition_) {
+        mapHoverPosition_.reset();
+        QToolTip::hideText();
+    }
     QWidget::leaveEvent(event);
 }
 

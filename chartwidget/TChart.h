@@ -3,6 +3,7 @@
 #include "chartkit/ChartLayout.h"
 #include "chartkit/ChartModel.h"
 #include "chartkit/ChartReadout.h"
+#include "chartkit/ColorMapGeometry.h"
 
 #include <QImage>
 #include <QWidget>
@@ -25,6 +26,10 @@ namespace quorvel {
 // the text follow at the same place (mouse position or point index) after the next
 // drawing pass, or go when nothing is there any more. Elsewhere the picture is exactly
 // the chart's.
+//
+// With a map readout text set, the mouse over a colour map shows in a tooltip the text
+// made for the cell under it (no line is drawn); it follows new cells under a resting
+// mouse after the next drawing pass.
 class TChart : public QWidget {
     Q_OBJECT
 public:
@@ -85,6 +90,13 @@ public:
     // The readout of the mouse's current place, if any.
     const std::optional<ChartReadout>& Readout() const { return readout_; }
 
+    // The map readout's text for a cell; an empty function turns it off.
+    using MapReadoutTextFunction = std::function<QString(const ColorMapCell&)>;
+    void SetMapReadoutText(MapReadoutTextFunction text);
+    // What a mouse move to `position` does over the colour map: the tooltip of the cell
+    // there. Returns the text shown, empty off the map.
+    QString ShowMapReadoutAt(QPoint position);
+
     QSize sizeHint() const override { return QSize(438, 269); }
 
 protected:
@@ -112,6 +124,8 @@ private:
     std::optional<int> keyPoint_; // the keyboard's readout point, instead of the mouse's
     std::optional<ChartReadout> readout_;
     QString shownText_;
+    MapReadoutTextFunction mapReadoutText_;
+    std::optional<QPoint> mapHoverPosition_;
     bool refreshPending_ = false;
     bool readoutOnly_ = false; // the pending repaint only moves the readout line
 };

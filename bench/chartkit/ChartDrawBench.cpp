@@ -1,9 +1,11 @@
 // One drawing pass (layout and painting) of the main window's chart into an image:
-// four curves of 77 points, at the window's design size and at full-HD size.
+// four curves of 77 points, at the window's design size and at full-HD size; and of the
+// map window's chart, a colour map of 100 x 100 cells.
 #include "chartkit/ChartLayout.h"
 #include "chartkit/ChartModel.h"
 #include "chartkit/ChartPainter.h"
 #include "chartkit/TextMeasurer.h"
+#include "chartview/MapChartView.h"
 #include "chartview/ReformingChartView.h"
 #include "fonts/FontSubstitutes.h"
 #include "sweepchart/SweepChart.h"
@@ -52,8 +54,43 @@ void DrawingPass(benchmark::State& state) {
     }
 }
 
+// A smooth field with a corner of cells without a value, as a carbon limit map has.
+MapGrid HundredByHundredMap() {
+    MapGrid grid;
+    grid.title = QStringLiteral("Map");
+    grid.valueCaption = QStringLiteral("Value");
+    for (int i = 0; i < 100; ++i) {
+        grid.temperatureC.push_back(300 + 10 * i);
+        grid.pressure.push_back(1 + i);
+    }
+    for (int j = 0; j < 100; ++j)
+        for (int i = 0; i < 100; ++i)
+            grid.value.push_back(i + j < 20 ? std::nan("")
+                                            : std::sin(0.05 * i) * std::cos(0.03 * j));
+    return grid;
+}
+
+void MapDrawingPass(benchmark::State& state) {
+    EnsureApplication();
+    const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    ChartModel model;
+    ConfigureMapChart(model);
+    MapChartDisplay(model, HundredByHundredMap());
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    FontTextMeasurer measure;
+    ChartLayoutMemory memory;
+    for (auto _ : state) {
+        const ChartLayout layout = ComputeChartLayout(model, size, measure, memory);
+        QPainter painter(&image);
+        PaintChart(painter, model, layout, measure);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 } // namespace
 
 BENCHMARK(DrawingPass)->Args({438, 269})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(MapDrawingPass)->Args({438, 269})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();
