@@ -7,7 +7,10 @@
 
 #include "chartview/CarbonLimitChartView.h"
 #include "chartview/ChartPicture.h"
+#include "chartview/MapChartView.h"
+#include "report/EnvelopeReport.h"
 #include "report/OutputFile.h"
+#include "report/ShownParameters.h"
 #include "sweepchart/SweepChart.h"
 
 namespace quorvel {
@@ -33,9 +36,10 @@ bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QStrin
     QString reason;
     const ChartPictureFormat format =
         PictureFormatFor(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()));
+    ReformingChartTexts texts = SweepChartTexts(options.XAxisMode, options.YAxisMode);
+    texts.bottomAxis = ShownAxisTitle(engine, options.XAxisMode);
     return WritePicture(options,
-                        ChartPicture(QSize(options.chartWidth, options.chartHeight),
-                                     SweepChartTexts(options.XAxisMode, options.YAxisMode),
+                        ChartPicture(QSize(options.chartWidth, options.chartHeight), texts,
                                      SweepCurves(engine), format, &reason),
                         reason, errorMessage);
 }
@@ -58,6 +62,28 @@ bool WriteCarbonLimitPicture(const CarbonLimitTable& table, const SweepOptions& 
                                            {temperature, ratio, aboveRange, table.count}, format,
                                            &reason),
                         reason, errorMessage);
+}
+
+bool WriteMapPicture(const Engine& engine, MapFigure figure, const ReformingMap& map,
+                     const SweepOptions& options, QString* errorMessage) {
+    MapGrid grid;
+    grid.title = MapTitle(engine, figure);
+    grid.valueCaption = grid.title;
+    grid.pressureUnit = QString::fromUtf8(CaptionsOf(engine.units.pressure).name);
+    for (int t = 0; t < map.temperatureCount; ++t)
+        grid.temperatureC.push_back(map.temperatures[t]);
+    for (int p = 0; p < map.pressureCount; ++p)
+        grid.pressure.push_back(PressureInUnit(map.pressures[p], engine.units.pressure));
+    // The engine holds the cells temperature by temperature, the picture pressure by pressure.
+    for (int p = 0; p < map.pressureCount; ++p)
+        for (int t = 0; t < map.temperatureCount; ++t)
+            grid.value.push_back(MapCellValue(engine, figure, map, t * map.pressureCount + p));
+    QString reason;
+    const ChartPictureFormat format =
+        PictureFormatFor(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()));
+    return WritePicture(
+        options, MapPicture(QSize(options.chartWidth, options.chartHeight), grid, format, &reason),
+        reason, errorMessage);
 }
 
 } // namespace quorvel

@@ -5,6 +5,7 @@
 #include "cli/SweepOptions.h"
 #include "engine/CarbonLimit.h"
 #include "engine/Engine.h"
+#include "engine/ReformingMap.h"
 
 namespace quorvel {
 
@@ -15,5 +16,9 @@ bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QStrin
 // Draws the minimum steam ratio against temperature and saves it as --chart.
 bool WriteCarbonLimitPicture(const CarbonLimitTable& table, const SweepOptions& options,
                              QString* errorMessage);
+
+// Draws a T x P map as a colour map with its scale and saves it as --chart.
+bool WriteMapPicture(const Engine& engine, MapFigure figure, const ReformingMap& map,
+                     const SweepOptions& options, QString* errorMessage);
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "cli/ChartOutput.h"
 #include "cli/EnvelopeOptions.h"
 #include "cli/SweepCommand.h"
 #include "engine/FeedTotal.h"
@@ -91,7 +92,16 @@ int RunMapCommand(const SweepOptions& options, QChar separator, std::FILE* out, 
     const QStringList lines = options.format == OutputFormat::Csv
                                   ? MapCsvLines(*engine, figure, *map)
                                   : MapTableLines(*engine, figure, *map, separator);
-    return WriteResultLines(options, lines, out, err) ? ExitSuccess : ExitFailure;
+    if (!WriteResultLines(options, lines, out, err))
+        return ExitFailure;
+    if (options.chartFile) {
+        QString message;
+        if (!WriteMapPicture(*engine, figure, *map, options, &message)) {
+            PrintMessage(err, message);
+            return ExitFailure;
+        }
+    }
+    return ExitSuccess;
 }
 
 } // namespace quorvel

@@ -192,9 +192,9 @@ std::string EnvelopeOptionsConflict(const SweepOptions& o, const std::vector<std
     if (anyRange && modes > 0)
         return "--from, --to и --step задают диапазон расчёта по точкам и не действуют вместе с "
                "--carbon-limit, --map, --target или --approach-from";
-    if ((o.map || o.target) && o.chartFile)
-        return "параметр --chart рисует только расчёт по точкам и --carbon-limit; у --map и "
-               "--target рисунка нет";
+    if (o.target && o.chartFile)
+        return "параметр --chart рисует расчёт по точкам, --carbon-limit и --map; у --target "
+               "рисунка нет";
     if ((o.map || o.target) && (Given(given, "--sweep") || Given(given, "--view")))
         return "параметры --sweep и --view не действуют вместе с --map и --target";
     if (o.steamToCarbon && (o.approachFrom || o.carbonLimit))

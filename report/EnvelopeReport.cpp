@@ -1,6 +1,7 @@
 #include "report/EnvelopeReport.h"
 
 #include <cmath>
+#include <limits>
 
 #include "report/ConstantsHeader.h"
 #include "report/NumberFormat.h"
@@ -34,6 +35,8 @@ double ShownCell(const Engine& engine, MapFigure figure, double value) {
     return value;
 }
 
+} // namespace
+
 QString MapTitle(const Engine& engine, MapFigure figure) {
     switch (figure) {
     case MapFigure::CarbonLimit:
@@ -49,6 +52,16 @@ QString MapTitle(const Engine& engine, MapFigure figure) {
     }
     return {};
 }
+
+double MapCellValue(const Engine& engine, MapFigure figure, const ReformingMap& map, int cell) {
+    if (figure == MapFigure::CarbonLimit && map.limits[cell] == CarbonLimitKind::NoCarbon)
+        return 0;
+    if (figure == MapFigure::CarbonLimit && map.limits[cell] == CarbonLimitKind::AboveRange)
+        return std::numeric_limits<double>::infinity();
+    return ShownCell(engine, figure, map.values[cell]);
+}
+
+namespace {
 
 QString CellText(const Engine& engine, MapFigure figure, const ReformingMap& map, int cell,
                  QChar separator, bool csv) {

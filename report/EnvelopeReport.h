@@ -27,6 +27,13 @@ QStringList TargetCsvLines(const Engine& engine, SweptParameter solveFor, double
 QStringList MapTableLines(const Engine& engine, MapFigure figure, const ReformingMap& map,
                           QChar decimalSeparator);
 
+// The map's title line: the figure, in S/C or per mole of feed gas as entered.
+QString MapTitle(const Engine& engine, MapFigure figure);
+
+// The value of one cell as the map shows it (S/C in S/C mode): 0 where no steam is needed,
+// infinity where carbon still forms at the top of the ratio range, NaN without a value.
+double MapCellValue(const Engine& engine, MapFigure figure, const ReformingMap& map, int cell);
+
 // "temperature_c,pressure,value" and one row per cell, temperatures outer, pressures in
 // the entered unit; a carbon limit as --carbon-limit writes it (inf, 0), as S/C in S/C mode.
 QStringList MapCsvLines(const Engine& engine, MapFigure figure, const ReformingMap& map);

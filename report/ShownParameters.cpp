@@ -30,6 +30,12 @@ QString ShownLabel(const Engine& engine, SweptParameter parameter) {
     return QString::fromUtf8(CaptionsOf(parameter).label);
 }
 
+QString ShownAxisTitle(const Engine& engine, SweptParameter parameter) {
+    if (ShowsSteamToCarbon(engine, parameter) || ShowsOtherPressureUnit(engine, parameter))
+        return ShownLabel(engine, parameter);
+    return QString::fromUtf8(CaptionsOf(parameter).name);
+}
+
 double ShownFromModel(const Engine& engine, SweptParameter parameter, double value) {
     if (ShowsSteamToCarbon(engine, parameter))
         return SteamToCarbonOfRatio(engine.feedTotals, value);

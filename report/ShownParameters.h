@@ -31,6 +31,10 @@ constexpr const PressureUnitCaptions& CaptionsOf(PressureUnit unit) {
 // "Отношение пар/углерод (S/C)".
 QString ShownLabel(const Engine& engine, SweptParameter parameter);
 
+// The chart's title of the swept parameter's axis: the caption table's name, or the
+// label in S/C or the chosen pressure unit where those are shown.
+QString ShownAxisTitle(const Engine& engine, SweptParameter parameter);
+
 // The entered value of a parameter in its shown units (S/C, the pressure unit).
 double ShownInputValue(const Engine& engine, SweptParameter parameter);
 

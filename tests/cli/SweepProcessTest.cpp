@@ -399,6 +399,24 @@ TEST(SweepProgram, ChartPictureHasTheRequestedSize) {
     ASSERT_EQ(Sweep({"--chart", large, "--size", "800x600", "--sweep", "temperature"}).exitCode, 0);
     EXPECT_EQ(QImage(large).size(), QSize(800, 600));
 
+    // A map's picture, and the chart's parameter axis in the entered units.
+    const QString map = dir.filePath("map.svg");
+    const SweepRun drawnMap =
+        Sweep({"--map", "methane-slip", "--temperatures", "700:900:50", "--pressures", "10:30:5",
+               "--pressure-unit", "bar", "--chart", map});
+    ASSERT_EQ(drawnMap.exitCode, 0) << drawnMap.err.toStdString();
+    QFile mapFile(map);
+    ASSERT_TRUE(mapFile.open(QIODevice::ReadOnly));
+    const QString mapSvg = QString::fromUtf8(mapFile.readAll());
+    EXPECT_TRUE(mapSvg.contains(QStringLiteral("Метан в сухом газе")));
+    EXPECT_TRUE(mapSvg.contains(QStringLiteral("бар")));
+    const QString inBar = dir.filePath("bar.svg");
+    ASSERT_EQ(Sweep({"--sweep", "pressure", "--pressure-unit", "bar", "--chart", inBar}).exitCode,
+              0);
+    QFile barFile(inBar);
+    ASSERT_TRUE(barFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(barFile.readAll()).contains(QStringLiteral("Давление, бар")));
+
     const QString nowhere = dir.filePath("missing/chart.png");
     const SweepRun failed = Sweep({"--chart", nowhere});
     EXPECT_NE(failed.exitCode, 0);
