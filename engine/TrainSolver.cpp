@@ -141,9 +141,14 @@ struct ThermalOutcome {
     double duty;
 };
 
+// A search that repeats the stage for nearby conditions (an oxidant amount being sought)
+// starts from the last outlet temperature: inside a bracket of this half-width about it,
+// where the balance changes sign there, and in the whole range otherwise.
+constexpr double HintHalfWidth = 20; // K
+
 ThermalOutcome SolveThermal(Engine& engine, const TrainStage& stage, const double* in, double hIn,
                             double flow, bool outletGiven, double outletKelvin, double heat,
-                            double* out) {
+                            double* out, double* hint = nullptr) {
     if (outletGiven) {
         if (!ReactAt(engine, stage, in, outletKelvin, out)) {
             return {StageFailure::NoPhysicalGas, outletKelvin, 0};
@@ -160,7 +165,14 @@ ThermalOutcome SolveThermal(Engine& engine, const TrainStage& stage, const doubl
     };
     const double low = AdiabaticCelsiusLowest + Kelvin0;
     const double high = AdiabaticCelsiusHighest + Kelvin0;
-    const BracketOutcome found = FindBracketedRoot(balance, low, high, EnergyTolerance * flow);
+    BracketOutcome found{};
+    if (hint != nullptr && *hint > 0) {
+        found = FindBracketedRoot(balance, std::max(low, *hint - HintHalfWidth),
+                                  std::min(high, *hint + HintHalfWidth), EnergyTolerance * flow);
+    }
+    if (!found.found && physical) {
+        found = FindBracketedRoot(balance, low, high, EnergyTolerance * flow);
+    }
     if (!physical) {
         return {StageFailure::NoPhysicalGas, low, 0};
     }
@@ -169,6 +181,9 @@ ThermalOutcome SolveThermal(Engine& engine, const TrainStage& stage, const doubl
                 found.x, 0};
     }
     ReactAt(engine, stage, in, found.x, out);
+    if (hint != nullptr) {
+        *hint = found.x;
+    }
     return {StageFailure::None, found.x, StreamEnthalpy(out, found.x) - hIn};
 }
 
@@ -194,12 +209,13 @@ void OxidantPerMole(const OxidantStream& oxidant, double* perMole, double& entha
 
 ThermalOutcome SolveWithOxidant(Engine& engine, const TrainStage& stage, const StageInput& input,
                                 double amount, const double* perMole, double oxidantEnthalpy,
-                                bool outletGiven, double outletKelvin, double* mixed, double* out) {
+                                bool outletGiven, double outletKelvin, double* mixed, double* out,
+                                double* hint = nullptr) {
     for (int s = 0; s < SpeciesCount; ++s) {
         mixed[s] = input.gas[s] + amount * perMole[s];
     }
     return SolveThermal(engine, stage, mixed, input.gasEnthalpy + amount * oxidantEnthalpy,
-                        input.flow, outletGiven, outletKelvin, input.heat, out);
+                        input.flow, outletGiven, outletKelvin, input.heat, out, hint);
 }
 
 // The oxidant amount of a secondary stage with a target, then the stage at it.
@@ -250,9 +266,10 @@ ThermalOutcome SolveSecondary(Engine& engine, const TrainStage& stage, const Sta
     }
     // (H2 + CO)/N2 falls as the oxidant burns the one and brings the other.
     const double target = oxidant.value;
+    double hint = 0;
     const auto shortfall = [&](double a) -> BracketValue {
         const ThermalOutcome t = SolveWithOxidant(engine, stage, input, a, perMole, oxidantEnthalpy,
-                                                  outletGiven, outletKelvin, mixed, out);
+                                                  outletGiven, outletKelvin, mixed, out, &hint);
         if (t.failure == StageFailure::OutletBelowRange) {
             return {0, -1};
         }
@@ -272,7 +289,7 @@ ThermalOutcome SolveSecondary(Engine& engine, const TrainStage& stage, const Sta
     }
     amount = found.x;
     return SolveWithOxidant(engine, stage, input, amount, perMole, oxidantEnthalpy, outletGiven,
-                            outletKelvin, mixed, out);
+                            outletKelvin, mixed, out, &hint);
 }
 
 double FeedKmolHOfCapacity(const TrainCase& train) {
