@@ -3,6 +3,8 @@
 #include "EngineTestSupport.h"
 
 #include "engine/CarbonLimit.h"
+#include "engine/TrainExamples.h"
+#include "engine/TrainSolver.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +72,18 @@ TEST(NoAllocation, MinimumSteamRatioTableAllocatesNothing) {
     ComputeCarbonLimitTable(*engine, *table);
     EXPECT_EQ(allocations, start);
     EXPECT_EQ(table->count, 69);
+}
+
+TEST(NoAllocation, TrainsAllocateNothing) {
+    auto workspace = std::make_unique<TrainWorkspace>();
+    auto result = std::make_unique<TrainResult>();
+    SolveTrain(HydrogenPlantExample(), *workspace, *result); // the species data on first use
+    for (const TrainCase& train : {AmmoniaFrontEndExample(), HydrogenPlantExample()}) {
+        const int start = allocations;
+        SolveTrain(train, *workspace, *result);
+        EXPECT_EQ(allocations, start);
+        EXPECT_EQ(result->solvedCount, train.stageCount);
+    }
 }
 
 } // namespace
