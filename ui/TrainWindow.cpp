@@ -356,7 +356,13 @@ void TrainWindow::ShowResults() {
     table_->setColumnCount(r.stageCount);
     table_->setVerticalHeaderLabels(rows);
     const auto number = [this](double v, int decimals) {
-        return std::isfinite(v) ? locale_.toString(v, 'f', decimals) : QStringLiteral("∞");
+        if (!std::isfinite(v)) {
+            return QStringLiteral("∞");
+        }
+        // A duty that rounds to zero (an adiabatic stage's 1e-9 J) shows no minus sign.
+        const QString zero = locale_.toString(0.0, 'f', decimals);
+        const QString text = locale_.toString(v, 'f', decimals);
+        return text.endsWith(zero) && text.size() == zero.size() + 1 ? zero : text;
     };
     temperatureChart_->Model().BeginLoading();
     compositionChart_->Model().BeginLoading();
