@@ -362,7 +362,7 @@ void TrainWindow::ShowResults() {
         // A duty that rounds to zero (an adiabatic stage's 1e-9 J) shows no minus sign.
         const QString zero = locale_.toString(0.0, 'f', decimals);
         const QString text = locale_.toString(v, 'f', decimals);
-        return text.endsWith(zero) && text.size() == zero.size() + 1 ? zero : text;
+        return text == QLatin1Char('-') + zero ? zero : text;
     };
     temperatureChart_->Model().BeginLoading();
     compositionChart_->Model().BeginLoading();
