@@ -35,6 +35,8 @@ TEST(TrainWindow, ShowsTheExampleAndSolvesAgainOnEveryChange) {
         EXPECT_EQ(window.ResultsTable()->item(2, s)->text(),
                   QString::number(r.stages[s].outletKelvin - StandardKelvinOffset, 'f', 1));
     }
+    EXPECT_EQ(window.ResultsTable()->item(3, 0)->text(), QStringLiteral("33.00"));
+    EXPECT_EQ(window.ResultsTable()->item(4, 0)->text(), QStringLiteral("0.0")); // adiabatic
     EXPECT_EQ(window.TemperatureChart()->Model().Series(0).Count(), 10);
 
     // The reformer's outlet raised in its form: solved again at once.
