@@ -12,9 +12,9 @@ namespace quorvel {
 namespace {
 
 constexpr const char* RecordNames[SpeciesCount] = {
-    "CH4", "C2H6", "C3H8", "C4H10,n-butane", "N2", "CO", "CO2", "H2", "H2O", "C(gr)"};
+    "CH4", "C2H6", "C3H8", "C4H10,n-butane", "N2", "CO", "CO2", "H2", "H2O", "C(gr)", "O2", "Ar"};
 
-// The records of the ten species, in the order of Species.
+// The records of the twelve species, in the order of Species.
 struct SpeciesTable {
     NasaRecord records[SpeciesCount];
 };

@@ -12,8 +12,10 @@
 
 namespace quorvel {
 
-enum class Species { CH4, C2H6, C3H8, C4H10, N2, CO, CO2, H2, H2O, Graphite };
-inline constexpr int SpeciesCount = 10;
+// O2 and Ar come last so that the indices of the reforming species stay as they were:
+// they serve the oxidant of a secondary reformer (air, oxygen).
+enum class Species { CH4, C2H6, C3H8, C4H10, N2, CO, CO2, H2, H2O, Graphite, O2, Ar };
+inline constexpr int SpeciesCount = 12;
 
 inline constexpr double GasConstant = 8.314462618;     // J/(mol K), as the data's equations use
 inline constexpr double BarPerAtm = 1.01325;           // 1 atm = 1.01325 bar

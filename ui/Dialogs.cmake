@@ -1,4 +1,4 @@
-# Sources of the feed dialog, the About box and the help viewer: list(APPEND QUORVEL_UI_SOURCES ...).
+# Sources of the feed dialog, the About box, the help viewer and the process train window: list(APPEND QUORVEL_UI_SOURCES ...).
 list(APPEND QUORVEL_UI_SOURCES
     ${CMAKE_CURRENT_SOURCE_DIR}/FeedFieldParser.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/FeedFieldParser.h
@@ -14,5 +14,9 @@ list(APPEND QUORVEL_UI_SOURCES
     ${CMAKE_CURRENT_SOURCE_DIR}/TAboutBox.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/TAboutBox.h
     ${CMAKE_CURRENT_SOURCE_DIR}/HelpViewer.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/HelpViewer.h)
+    ${CMAKE_CURRENT_SOURCE_DIR}/HelpViewer.h
+    ${CMAKE_CURRENT_SOURCE_DIR}/TrainStageForm.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/TrainStageForm.h
+    ${CMAKE_CURRENT_SOURCE_DIR}/TrainWindow.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/TrainWindow.h)
 list(APPEND QUORVEL_UI_LIBRARIES quorvel_engine JPEG::JPEG)

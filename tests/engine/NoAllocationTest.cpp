@@ -5,6 +5,8 @@
 #include "engine/CarbonLimit.h"
 #include "engine/ReformingMap.h"
 #include "engine/TargetSearch.h"
+#include "engine/TrainExamples.h"
+#include "engine/TrainSolver.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +96,18 @@ TEST(NoAllocation, MapsAndTargetSearchAllocateNothing) {
                      StandardTemperatureLimits);
     EXPECT_EQ(allocations, start);
     EXPECT_EQ(result.outcome, TargetOutcome::Found);
+}
+
+TEST(NoAllocation, TrainsAllocateNothing) {
+    auto workspace = std::make_unique<TrainWorkspace>();
+    auto result = std::make_unique<TrainResult>();
+    SolveTrain(HydrogenPlantExample(), *workspace, *result); // the species data on first use
+    for (const TrainCase& train : {AmmoniaFrontEndExample(), HydrogenPlantExample()}) {
+        const int start = allocations;
+        SolveTrain(train, *workspace, *result);
+        EXPECT_EQ(allocations, start);
+        EXPECT_EQ(result->solvedCount, train.stageCount);
+    }
 }
 
 } // namespace

@@ -58,9 +58,9 @@ TEST(Thermochemistry, HeatsOfReactionAtStandardTemperature) {
 }
 
 TEST(Thermochemistry, PropertiesAreConsistentAndContinuous) {
-    const Species all[] = {Species::CH4, Species::C2H6,    Species::C3H8, Species::C4H10,
-                           Species::N2,  Species::CO,      Species::CO2,  Species::H2,
-                           Species::H2O, Species::Graphite};
+    const Species all[] = {Species::CH4, Species::C2H6,     Species::C3H8, Species::C4H10,
+                           Species::N2,  Species::CO,       Species::CO2,  Species::H2,
+                           Species::H2O, Species::Graphite, Species::O2,   Species::Ar};
     for (Species s : all) {
         // Off the joints of the intervals, where the slopes of the two polynomials differ
         // slightly: dH/dT = Cp and dS/dT = Cp/T, by central differences.
@@ -84,11 +84,11 @@ TEST(Thermochemistry, PropertiesAreConsistentAndContinuous) {
     EXPECT_NEAR(CpOverR(Species::H2O, 1000) * GasConstant, 41.27, 0.05);
 }
 
-TEST(NasaRecords, BuiltInTextHoldsTheTenSpecies) {
-    NasaRecord records[12];
-    const NasaParseOutcome outcome = ParseNasaRecords(NasaThermoText, records, 12);
+TEST(NasaRecords, BuiltInTextHoldsTheTwelveSpecies) {
+    NasaRecord records[14];
+    const NasaParseOutcome outcome = ParseNasaRecords(NasaThermoText, records, 14);
     ASSERT_EQ(outcome.ErrorLine, 0);
-    ASSERT_EQ(outcome.RecordCount, 10);
+    ASSERT_EQ(outcome.RecordCount, 12);
     EXPECT_STREQ(records[0].Name, "CH4");
     EXPECT_EQ(records[0].IntervalCount, 2);
     EXPECT_FALSE(records[0].Condensed);
@@ -97,10 +97,14 @@ TEST(NasaRecords, BuiltInTextHoldsTheTenSpecies) {
     EXPECT_DOUBLE_EQ(records[0].Intervals[0].a[0], -1.766850998e5);
     EXPECT_DOUBLE_EQ(records[0].Intervals[1].b2, -1.219124889e2);
     EXPECT_STREQ(records[3].Name, "C4H10,n-butane");
-    EXPECT_STREQ(records[9].Name, "C(gr)");
-    EXPECT_TRUE(records[9].Condensed);
-    EXPECT_EQ(records[9].IntervalCount, 3);
-    EXPECT_DOUBLE_EQ(records[9].Intervals[1].TLow, 600.0);
+    EXPECT_STREQ(records[9].Name, "O2");
+    EXPECT_STREQ(records[10].Name, "Ar");
+    EXPECT_STREQ(records[11].Name, "C(gr)");
+    EXPECT_EQ(records[10].IntervalCount, 3);
+    EXPECT_DOUBLE_EQ(records[10].MolarMass, 39.948);
+    EXPECT_TRUE(records[11].Condensed);
+    EXPECT_EQ(records[11].IntervalCount, 3);
+    EXPECT_DOUBLE_EQ(records[11].Intervals[1].TLow, 600.0);
 }
 
 TEST(NasaRecords, MalformedTextNamesItsLine) {
