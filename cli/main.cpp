@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     }
 
     if (options.target || options.map) {
-        const QCoreApplication app(argc, argv);
+        const auto app = MakeApplication(argc, argv, options.chartFile.has_value());
         const QString point = QLocale::system().decimalPoint();
         const QChar separator = options.decimalSeparator ? QLatin1Char(*options.decimalSeparator)
                                 : point.isEmpty()        ? QLatin1Char('.')
