@@ -6,8 +6,6 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/CarbonBands.h
   ${CMAKE_CURRENT_SOURCE_DIR}/CarbonLimitWindow.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/CarbonLimitWindow.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/CarbonOptions.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/CarbonOptions.h
   ${CMAKE_CURRENT_SOURCE_DIR}/CenteredMessageBox.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/CenteredMessageBox.h
   ${CMAKE_CURRENT_SOURCE_DIR}/EntryConversion.cpp
@@ -16,8 +14,6 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/ExportActions.h
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutRule.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/OptionsMenu.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/OptionsMenu.h
   ${CMAKE_CURRENT_SOURCE_DIR}/PrintedPageOrder.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PrintedPageOrder.h
   ${CMAKE_CURRENT_SOURCE_DIR}/MemoViewState.cpp
@@ -33,7 +29,12 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/RadioGroup.h
   ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinter.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/TablePrinter.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/TMainForm.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/TMainForm.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/EntryPanel.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/EntryPanel.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/MainMenu.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/MainMenu.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/MainWindow.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/MainWindowCommands.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/MainWindow.h
 )
 list(APPEND QUORVEL_UI_LIBRARIES quorvel_sweep_chart quorvel_report quorvel_chartview_widget quorvel_engine)

@@ -15,7 +15,7 @@
 #include "report/TableFile.h"
 #include "ui/CarbonBands.h"
 #include "ui/CarbonLimitWindow.h"
-#include "ui/CarbonOptions.h"
+#include "ui/MainMenu.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
 
@@ -31,10 +31,10 @@ QSettings TestSettings() {
 
 class CarbonOptionsTest : public MainFormWithDialogsTest {
 protected:
-    void SetUp() override { TestSettings().remove(quorvel::CarbonOptions::MarkCarbonKey()); }
+    void SetUp() override { TestSettings().remove(quorvel::MainMenu::MarkCarbonKey()); }
     void TearDown() override {
         MainFormWithDialogsTest::TearDown();
-        TestSettings().remove(quorvel::CarbonOptions::MarkCarbonKey());
+        TestSettings().remove(quorvel::MainMenu::MarkCarbonKey());
     }
 
     QAction* MarkItem() const { return form->findChild<QAction*>("OptionsMarkCarbonItem"); }
@@ -67,7 +67,7 @@ TEST_F(CarbonOptionsTest, MarkingMarksExactlyThePointsWithActivityAboveOneAndIsR
     OpenWithMenus();
     MarkItem()->trigger();
     EXPECT_EQ(form->CycleCount(), 2); // the choice starts a cycle
-    EXPECT_TRUE(TestSettings().value(quorvel::CarbonOptions::MarkCarbonKey()).toBool());
+    EXPECT_TRUE(TestSettings().value(quorvel::MainMenu::MarkCarbonKey()).toBool());
 
     const QStringList table = Table();
     ASSERT_EQ(table.size(), 5 + 77 + 2);
@@ -134,7 +134,7 @@ TEST_F(CarbonOptionsTest, MarkingMarksExactlyThePointsWithActivityAboveOneAndIsR
     EXPECT_EQ(Table().back(), Footnote);
     EXPECT_FALSE(MainChart()->Model().Foot().Text().isEmpty());
     MarkItem()->trigger();
-    EXPECT_FALSE(TestSettings().value(quorvel::CarbonOptions::MarkCarbonKey()).toBool());
+    EXPECT_FALSE(TestSettings().value(quorvel::MainMenu::MarkCarbonKey()).toBool());
     EXPECT_EQ(Table().size(), 5 + 77);
     EXPECT_TRUE(MainChart()->Model().XBands().empty());
     EXPECT_TRUE(MainChart()->Model().Foot().Text().isEmpty());

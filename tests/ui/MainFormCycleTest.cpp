@@ -45,11 +45,11 @@ TEST_F(MainFormTest, TypingDoesNotRecalculateEscapeRestoresEnterConfirms) {
     QComboBox* temperature = Entry("ComboBoxTemperature");
     Type(temperature, "900");
     EXPECT_EQ(form->CycleCount(), 1);
-    EXPECT_FALSE(form->EntryChangeBound(temperature));
+    EXPECT_FALSE(form->Entries().EntryChangeBound(temperature));
     Press(temperature, Qt::Key_Escape);
     EXPECT_EQ(temperature->currentText(), "860");
     EXPECT_EQ(form->CycleCount(), 1);
-    EXPECT_TRUE(form->EntryChangeBound(temperature));
+    EXPECT_TRUE(form->Entries().EntryChangeBound(temperature));
 
     Type(temperature, "900");
     Press(temperature, Qt::Key_Return);
@@ -59,20 +59,18 @@ TEST_F(MainFormTest, TypingDoesNotRecalculateEscapeRestoresEnterConfirms) {
     Press(temperature, Qt::Key_Enter);   // the keypad's Enter alike
     EXPECT_EQ(form->CycleCount(), 3);
 
-    // SavedEntryText is shared, but Escape undoes only an edit of its own entry, with
-    // that entry's own former text; a second key does not overwrite it.
+    // Escape undoes only an edit of its own entry, with that entry's own former text,
+    // though another entry's edit began later; a second key does not overwrite it.
     Type(ratio, "3");
     Type(temperature, "9");
     Type(temperature, "5");
-    EXPECT_EQ(form->SavedEntryText(), "900");
     Press(ratio, Qt::Key_Escape);
     EXPECT_EQ(ratio->currentText(), "2,5");
     Press(temperature, Qt::Key_Escape);
     EXPECT_EQ(temperature->currentText(), "900");
     EXPECT_EQ(form->CycleCount(), 3);
 
-    // Escape in an idle entry leaves its text alone, whatever another entry left in
-    // SavedEntryText.
+    // Escape in an idle entry leaves its text alone, whatever the others were.
     QComboBox* pressure = Entry("ComboBoxPressure");
     Press(pressure, Qt::Key_Escape);
     EXPECT_EQ(pressure->currentText(), "25");
@@ -100,8 +98,8 @@ TEST_F(MainFormTest, TabbingThroughAnEntryDoesNotCountAsEditingIt) {
     QTest::keyClick(ratio, Qt::Key_Tab);
     QTest::keyClick(temperature, Qt::Key_Tab);
     QTest::keyClick(temperature, Qt::Key_Backtab);
-    EXPECT_EQ(form->EntryTag(temperature), 0);
-    EXPECT_TRUE(form->EntryChangeBound(temperature));
+    EXPECT_EQ(form->Entries().EntryTag(temperature), 0);
+    EXPECT_TRUE(form->Entries().EntryChangeBound(temperature));
     Press(ratio, Qt::Key_Escape); // the ratio's own former text, not the temperature's
     EXPECT_EQ(ratio->currentText(), "2,5");
 }
@@ -113,8 +111,8 @@ TEST_F(MainFormTest, ChoosingFromTheListRunsACycleWhateverTheEntryState) {
     Press(temperature, Qt::Key_Down); // an edit key first, then the list choice confirms
     EXPECT_EQ(form->CycleCount(), 2);
     EXPECT_EQ(engine->InputTemperature, 880.0);
-    EXPECT_EQ(form->EntryTag(temperature), 0);
-    EXPECT_TRUE(form->EntryChangeBound(temperature));
+    EXPECT_EQ(form->Entries().EntryTag(temperature), 0);
+    EXPECT_TRUE(form->Entries().EntryChangeBound(temperature));
 
     QComboBox* pressure = Entry("ComboBoxPressure");
     pressure->showPopup();

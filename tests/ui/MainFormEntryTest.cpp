@@ -75,7 +75,7 @@ TEST_F(MainFormTest, TheWheelActsOnlyOnTheFocusedEntryAndNeverOnEmptyItems) {
     Type(temperature, "9");
     Wheel(temperature, -1);
     EXPECT_EQ(temperature->currentText(), "860");
-    EXPECT_TRUE(form->EntryChangeBound(temperature));
+    EXPECT_TRUE(form->Entries().EntryChangeBound(temperature));
 
     Type(temperature, "980");
     Press(temperature, Qt::Key_Return);
@@ -136,7 +136,7 @@ TEST_F(MainFormTest, AHiddenEntryThatCannotBeReadGetsItsLastGoodTextBackSilently
     Choose("RadioGroupAxisX", 0); // the ratio is swept now, its entry hidden
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(ratio->currentText(), "2,5");
-    EXPECT_EQ(form->EntryTag(ratio), 0);
+    EXPECT_EQ(form->Entries().EntryTag(ratio), 0);
     EXPECT_EQ(engine->InputRatio, 2.5);
 
     // The entries after it are read again, so a new temperature takes effect.

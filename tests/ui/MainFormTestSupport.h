@@ -17,10 +17,11 @@
 
 #include "engine/Engine.h"
 #include "tests/support/QtPrinters.h"
+#include "ui/EntryPanel.h"
+#include "ui/MainWindow.h"
 #include "ui/RadioGroup.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
-#include "ui/TMainForm.h"
 
 inline const QLocale RussianLocale(QLocale::Russian, QLocale::Russia);
 
@@ -30,7 +31,7 @@ class MainFormTest : public ::testing::Test {
 protected:
     void Create(const QLocale& locale = RussianLocale) {
         engine = std::make_unique<quorvel::Engine>();
-        form = std::make_unique<quorvel::TMainForm>(*engine, locale);
+        form = std::make_unique<quorvel::MainWindow>(*engine, locale);
         form->SetMessageHook([this](const QString& caption, const QString& text) {
             messages.append({caption, text});
         });
@@ -75,7 +76,7 @@ protected:
     void Choose(const char* group, int index) { Group(group)->Button(index)->click(); }
 
     std::unique_ptr<quorvel::Engine> engine;
-    std::unique_ptr<quorvel::TMainForm> form;
+    std::unique_ptr<quorvel::MainWindow> form;
     QList<QPair<QString, QString>> messages; // caption, text
 };
 

@@ -8,7 +8,7 @@
 #include <QSettings>
 
 #include "MainFormTestSupport.h"
-#include "ui/OptionsMenu.h"
+#include "ui/MainMenu.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
 
@@ -23,10 +23,10 @@ QSettings TestSettings() {
 
 class OptionsMenuTest : public MainFormWithDialogsTest {
 protected:
-    void SetUp() override { TestSettings().remove(quorvel::OptionsMenu::StandardDataKey()); }
+    void SetUp() override { TestSettings().remove(quorvel::MainMenu::StandardDataKey()); }
     void TearDown() override {
         MainFormWithDialogsTest::TearDown();
-        TestSettings().remove(quorvel::OptionsMenu::StandardDataKey());
+        TestSettings().remove(quorvel::MainMenu::StandardDataKey());
     }
 
     QAction* Item() const { return form->findChild<QAction*>("OptionsStandardDataItem"); }
@@ -96,7 +96,7 @@ TEST_F(OptionsMenuTest, ChoosingRecalculatesAndTheHeaderNamesTheData) {
 TEST_F(OptionsMenuTest, TheChoiceIsRememberedForTheNextRun) {
     OpenWithMenus();
     Item()->trigger();
-    EXPECT_TRUE(TestSettings().value(quorvel::OptionsMenu::StandardDataKey()).toBool());
+    EXPECT_TRUE(TestSettings().value(quorvel::MainMenu::StandardDataKey()).toBool());
     CloseWindow();
 
     // The next run starts with the item checked and its first table on the standard data.
@@ -105,7 +105,7 @@ TEST_F(OptionsMenuTest, TheChoiceIsRememberedForTheNextRun) {
     EXPECT_EQ(engine->constants, quorvel::ConstantsSource::Standard);
     EXPECT_EQ(Table()[2], StandardLine);
     Item()->trigger();
-    EXPECT_FALSE(TestSettings().value(quorvel::OptionsMenu::StandardDataKey()).toBool());
+    EXPECT_FALSE(TestSettings().value(quorvel::MainMenu::StandardDataKey()).toBool());
     CloseWindow();
 
     OpenWithMenus();

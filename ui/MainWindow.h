@@ -5,20 +5,15 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <functional>
 #include <memory>
 
 #include "engine/Engine.h"
 #include "ui/ActivationTracker.h"
-#include "ui/EntryConversion.h"
 
-class QAction;
-class QComboBox;
 class QFileDialog;
 class QFrame;
 class QLabel;
-class QMenu;
 class QPlainTextEdit;
 class QPrinter;
 class QWindow;
@@ -26,28 +21,25 @@ class QWindow;
 namespace quorvel {
 
 class CarbonLimitWindow;
-class CarbonOptions;
+class EntryPanel;
 class ExportActions;
 class HelpViewer;
-class OptionsMenu;
-class ParameterEntry;
-class RadioGroup;
+class MainMenu;
 class TAboutBox;
 class TChart;
 class TDataForm;
 
 // The calculator's main window: the results table on the left, the chart on the right,
-// and below them the three parameter entries and the two radio groups that choose the
-// view and the swept parameter. Every result comes from one recalculation cycle,
-// FormActivate: read and clamp the entries, set the chart texts, run the sweep, write
-// the table, reload the curves.
+// and below them the entry panel (the three parameter entries and the two radio groups
+// that choose the view and the swept parameter). Every result comes from one
+// recalculation cycle, FormActivate: read and clamp the entries, set the chart texts,
+// run the sweep, write the table, reload the curves.
 //
 // A cycle runs at the window's first display, when the window becomes active again
 // coming from another non-modal window of the program (the feed dialog; the help viewer
-// counts as another application, like the desktop's help program), when a radio
-// group item is chosen, when an item is chosen from an entry's list, when an idle
-// entry's text is changed without the keyboard, and on Enter in an entry.
-class TMainForm : public QMainWindow {
+// counts as another application, like the desktop's help program), and whenever the
+// entry panel asks for one (a radio item, a list choice, Enter, an idle entry's change).
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -63,11 +55,11 @@ public:
 
     // The engine must outlive the window. The locale gives the decimal separator of the
     // entries and of the table (the desktop's unless a test passes another).
-    explicit TMainForm(quorvel::Engine& engine, const QLocale& locale = QLocale::system(),
-                       QWidget* parent = nullptr);
-    ~TMainForm() override;
+    explicit MainWindow(quorvel::Engine& engine, const QLocale& locale = QLocale::system(),
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    // Connects the Edit and Help menus to the dialogs created after this window.
+    // The dialogs the Edit and Help menus open, created after this window.
     void AttachDialogs(TAboutBox* aboutBox, TDataForm* dataForm);
     // Replaces how error messages are shown; an empty hook restores the message box.
     void SetMessageHook(MessageHook hook);
@@ -75,16 +67,9 @@ public:
     // The recalculation cycle and its steps.
     void FormActivate();
     void ConstructionChart();
-    // Reads, converts and clamps the entries; false after a conversion error.
-    bool ComboBoxChange();
     void SaveToMemo();
     void ChartDisplay();
     void FormResize();
-
-    // The editing protocol of the entries.
-    void ComboBoxRatioClick(QComboBox* entry);
-    // Returns true when the key has been dealt with and must not reach the entry.
-    bool ComboBoxRatioKeyDown(QComboBox* entry, int key);
 
     // Menu commands.
     void SaveAs();
@@ -117,10 +102,8 @@ public:
     quorvel::SweptParameter XAxisMode() const;
     quorvel::ResultView YAxisMode() const;
 
-    // State of the editing protocol and of the cycles, for tests and diagnostics.
-    int EntryTag(const QComboBox* entry) const;
-    bool EntryChangeBound(const QComboBox* entry) const;
-    const QString& SavedEntryText() const { return savedEntryText_; }
+    EntryPanel& Entries() { return *Panel; }
+    // The number of cycles begun, for tests and diagnostics.
     int CycleCount() const { return cycleCount_; }
 
     QPrinter& Printer() { return *printer_; }
@@ -143,28 +126,14 @@ protected:
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    struct Entry {
-        ParameterEntry* box = nullptr;
-        QLabel* label = nullptr;
-        double* value = nullptr;
-        quorvel::EntryBounds bounds;
-        int Tag = 0;             // 0 idle, 1 being edited
-        bool changeBound = true; // the change event leads to a cycle
-        QString savedText;       // the text when the current edit began
-        QString lastGoodText;    // the text of the last value read without error
-    };
-
     void FormCreate();
     void CreateControls();
     void CreateMenu();
-    ParameterEntry* CreateEntry(QWidget* parent, const QString& name, const QStringList& commaItems,
-                                const QString& commaText, int top);
-    Entry* FindEntry(const QObject* object);
-    const Entry* FindEntry(const QObject* object) const;
-    void EntryChanged(Entry& entry);
-    void SetEntryTextFromProgram(Entry& entry, const QString& text);
     void FocusWindowChanged(QWindow* window);
     void ShowError(const QString& caption, const QString& text);
+    // The caption of the program's own error reports: the application's name, as the
+    // desktop's default error report shows it.
+    static QString ApplicationCaption();
     QChar DecimalSeparator() const;
 
     quorvel::Engine& engine_;
@@ -174,45 +143,15 @@ private:
     bool firstCycleDone_ = false;
     bool inCycle_ = false;
     int cycleCount_ = 0;
-    QString savedEntryText_;
-    std::array<Entry, 3> entries_; // ratio, temperature, pressure
-    QString memoColumns_;          // the swept parameter and view of the table shown
+    QString memoColumns_; // the swept parameter and view of the table shown
 
     QWidget* client_ = nullptr;
     QPlainTextEdit* Memo = nullptr;
     quorvel::TChart* Chart = nullptr;
-    QFrame* Panel = nullptr;
+    EntryPanel* Panel = nullptr;
     QFrame* PanelReaction = nullptr;
     QLabel* Image1 = nullptr;
-    QLabel* StaticText1 = nullptr;
-    QLabel* LabelRatio = nullptr;
-    QLabel* LabelTemperature = nullptr;
-    QLabel* LabelPressure = nullptr;
-    ParameterEntry* ComboBoxRatio = nullptr;
-    ParameterEntry* ComboBoxTemperature = nullptr;
-    ParameterEntry* ComboBoxPressure = nullptr;
-    RadioGroup* RadioGroupAxisY = nullptr;
-    RadioGroup* RadioGroupAxisX = nullptr;
-
-    QMenu* FileMenu = nullptr;
-    QMenu* EditMenu = nullptr;
-    quorvel::OptionsMenu* OptionsMenu = nullptr;
-    quorvel::CarbonOptions* carbonOptions_ = nullptr;
-    quorvel::CarbonLimitWindow* carbonLimitWindow_ = nullptr;
-    QMenu* HelpMenu = nullptr;
-    QAction* FileSaveAsItem = nullptr;
-    QAction* FilePrintItem = nullptr;
-    QAction* FilePrintSetupItem = nullptr;
-    QAction* FileExitItem = nullptr;
-    QAction* FileExportCsvItem = nullptr;
-    QAction* FileSaveChartItem = nullptr;
-    QAction* FilePrintPreviewItem = nullptr;
-    QAction* EditCopyTableItem = nullptr;
-    QAction* EditCopyChartItem = nullptr;
-    QAction* EditStructureConvertibleGasItem = nullptr;
-    QAction* HelpContentsItem = nullptr;
-    QAction* HelpHowToUseItem = nullptr;
-    QAction* HelpAboutItem = nullptr;
+    quorvel::MainMenu* Menu = nullptr;
 
     QFileDialog* saveDialog_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
@@ -220,6 +159,7 @@ private:
     TAboutBox* aboutBox_ = nullptr;
     TDataForm* dataForm_ = nullptr;
     HelpViewer* helpViewer_ = nullptr;
+    quorvel::CarbonLimitWindow* carbonLimitWindow_ = nullptr;
 };
 
 } // namespace quorvel
