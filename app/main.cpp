@@ -11,9 +11,9 @@
 
 #include "engine/Engine.h"
 #include "fonts/FontSubstitutes.h"
-#include "ui/TAboutBox.h"
-#include "ui/TDataForm.h"
-#include "ui/MainWindow.h"
+#include "ui/dialogs/TAboutBox.h"
+#include "ui/dialogs/TDataForm.h"
+#include "ui/main/MainWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -11,7 +11,7 @@
 #include "chartwidget/TChart.h"
 #include "engine/Engine.h"
 #include "fonts/FontSubstitutes.h"
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
 
 namespace {
 
