@@ -44,6 +44,11 @@ ApproachReadBackWindow::ApproachReadBackWindow(const QLocale& locale, QWidget* p
     calculate->setDefault(true);
     connect(calculate, &QPushButton::clicked, this, &ApproachReadBackWindow::CalculateRequested);
     top->addWidget(calculate, 0, Qt::AlignTop);
+    // Enter in any field calculates, as the button does.
+    for (QLineEdit* field : fields_) {
+        connect(field, &QLineEdit::returnPressed, this,
+                &ApproachReadBackWindow::CalculateRequested);
+    }
     layout->addLayout(top);
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("Message"));
@@ -59,7 +64,7 @@ ApproachReadBackWindow::ApproachReadBackWindow(const QLocale& locale, QWidget* p
     font.setPixelSize(12);
     result_->setFont(font);
     layout->addWidget(result_, 1);
-    resize(560, 460);
+    resize(720, 460); // the longest result line whole
 }
 
 QString ApproachReadBackWindow::Number(double value, int decimals) const {
