@@ -11,9 +11,9 @@
 
 #include "engine/Engine.h"
 #include "fonts/FontSubstitutes.h"
-#include "ui/TAboutBox.h"
-#include "ui/TDataForm.h"
-#include "ui/TMainForm.h"
+#include "ui/dialogs/TAboutBox.h"
+#include "ui/dialogs/TDataForm.h"
+#include "ui/main/MainWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -34,14 +34,14 @@ int main(int argc, char* argv[]) {
 
     // The main window's creation sets the feed to pure methane, so the feed dialog,
     // created after it, shows that feed.
-    quorvel::TMainForm mainForm(*engine);
+    quorvel::MainWindow mainForm(*engine);
     quorvel::TAboutBox aboutBox(&mainForm);
     // The feed dialog has no parent: a window of its own, not kept above the main one.
     quorvel::TDataForm dataForm(*engine);
     mainForm.AttachDialogs(&aboutBox, &dataForm);
 
     // Closing the main window ends the program, whatever other window is still open.
-    QObject::connect(&mainForm, &quorvel::TMainForm::Closed, &application, &QApplication::quit,
+    QObject::connect(&mainForm, &quorvel::MainWindow::Closed, &application, &QApplication::quit,
                      Qt::QueuedConnection);
     mainForm.show();
     return application.exec();

@@ -28,6 +28,6 @@ done
 echo "== the window smoke test under the sanitizers"
 # A leak or a sanitizer fault ends the program with a non-zero status, which the smoke
 # test reports with the program's standard error.
-bash tests/ui/ProgramSmokeTest.sh "$build/app/quorvel" "$build/tests/ui/quorvel_window_closer" \
+bash tests/ui/main/ProgramSmokeTest.sh "$build/app/quorvel" "$build/tests/ui/quorvel_window_closer" \
     "$PWD" "$(command -v Xvfb)"
 echo "the sanitized program showed its window and ended cleanly"

@@ -11,7 +11,7 @@
 #include "chartwidget/TChart.h"
 #include "engine/Engine.h"
 #include "fonts/FontSubstitutes.h"
-#include "ui/TMainForm.h"
+#include "ui/main/MainWindow.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ void EnsureApplication() {
 void WholeCycleWithoutPaint(benchmark::State& state) {
     EnsureApplication();
     auto engine = std::make_unique<quorvel::Engine>();
-    quorvel::TMainForm form(*engine, QLocale(QLocale::Russian, QLocale::Russia));
+    quorvel::MainWindow form(*engine, QLocale(QLocale::Russian, QLocale::Russia));
     form.SetMessageHook([](const QString&, const QString&) {});
     form.FormActivate();
     for (auto _ : state) {
@@ -64,7 +64,7 @@ void StartToFirstPaintedFrame(benchmark::State& state) {
         QElapsedTimer timer;
         timer.start();
         auto engine = std::make_unique<quorvel::Engine>();
-        auto form = std::make_unique<quorvel::TMainForm>(
+        auto form = std::make_unique<quorvel::MainWindow>(
             *engine, QLocale(QLocale::Russian, QLocale::Russia));
         form->show();
         auto* chart = form->findChild<quorvel::TChart*>(QStringLiteral("Chart"));

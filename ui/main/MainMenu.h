@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace quorvel {
+
+class ExportActions;
+
+// The main window's menus, File, Edit, Options and Help, built in one place when the
+// window is made. The export, copy and preview items call the export actions directly;
+// every other item is a signal that the window connects to its handler.
+//
+// The checkable Options items ("Standard thermodynamic data (NASA)", "Mark carbon
+// formation", the picture caption) are off on the first run and remembered between runs
+// in the program's settings (QSettings, INI format, user scope, organisation "Quorvel").
+class MainMenu : public QObject {
+    Q_OBJECT
+
+public:
+    // Fills bar; the export actions must outlive the menu.
+    MainMenu(QMenuBar* bar, quorvel::ExportActions& exports, QObject* parent);
+
+    bool StandardData() const;
+    bool MarkCarbon() const;
+
+    // Where the remembered choices are kept: the settings file's group and key.
+    static QString StandardDataKey();
+    static QString MarkCarbonKey();
+
+signals:
+    void SaveAsRequested();
+    void PrintRequested();
+    void PrintSetupRequested();
+    void ExitRequested();
+    void FeedDialogRequested();
+    // The user changed a remembered choice; the new one is already saved.
+    void StandardDataChanged(bool standard);
+    void MarkCarbonChanged(bool mark);
+    void CarbonLimitRequested();
+    void InletTemperaturesRequested();
+    void ApproachRequested();
+    void ApproachReadBackRequested();
+    void ProcessTrainRequested();
+    void HelpContentsRequested();
+    void HelpHowToUseRequested();
+    void HelpAboutRequested();
+
+private:
+    void BuildFileMenu(QMenuBar* bar, quorvel::ExportActions& exports);
+    void BuildEditMenu(QMenuBar* bar, quorvel::ExportActions& exports);
+    void BuildOptionsMenu(QMenuBar* bar, quorvel::ExportActions& exports);
+    void BuildHelpMenu(QMenuBar* bar);
+    // Adds an item with its object name whose choice emits signal.
+    template <typename Signal>
+    QAction* AddCommand(QMenu* menu, const QString& caption, const char* name, Signal signal);
+
+    QAction* standardDataItem_ = nullptr;
+    QAction* markCarbonItem_ = nullptr;
+};
+
+} // namespace quorvel
