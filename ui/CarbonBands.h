@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "chartkit/ChartModel.h"
-#include "chartkit/ChartXBands.h"
+#include "chart/ChartModel.h"
+#include "chart/ChartXBands.h"
 #include "engine/Engine.h"
 
 namespace quorvel {

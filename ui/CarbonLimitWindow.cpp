@@ -9,11 +9,11 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
-#include "chartview/CarbonLimitChartView.h"
-#include "chartwidget/TChart.h"
+#include "chart/widget/TChart.h"
 #include "report/CarbonLimitReport.h"
 #include "report/TableFile.h"
 #include "ui/CenteredMessageBox.h"
+#include "views/CarbonLimitChartView.h"
 
 namespace quorvel {
 
@@ -47,7 +47,7 @@ CarbonLimitWindow::CarbonLimitWindow(const QLocale& locale, QWidget* parent)
     layout->setSpacing(1);
     chart_ = new TChart(client);
     chart_->setObjectName(QStringLiteral("CarbonLimitChart"));
-    ConfigureCarbonLimitChart(*chart_);
+    ConfigureCarbonLimitChart(chart_->Model());
     chart_->setMinimumSize(ChartMinimumWidth, ChartMinimumHeight);
     memo_ = new QPlainTextEdit(client);
     memo_->setObjectName(QStringLiteral("CarbonLimitMemo"));
@@ -106,7 +106,7 @@ void CarbonLimitWindow::Recalculate(Engine& engine) {
         ratio[i] = table_->rows[i].limit.ratio;
         aboveRange[i] = table_->rows[i].limit.kind == CarbonLimitKind::AboveRange;
     }
-    CarbonLimitChartDisplay(*chart_, {temperature, ratio, aboveRange, table_->count});
+    CarbonLimitChartDisplay(chart_->Model(), {temperature, ratio, aboveRange, table_->count});
     ++recalculations_;
 }
 

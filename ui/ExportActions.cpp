@@ -9,10 +9,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "chartkit/ChartModel.h"
-#include "chartkit/ChartPainter.h"
-#include "chartview/ChartPicture.h"
-#include "chartwidget/TChart.h"
+#include "chart/ChartModel.h"
+#include "chart/ChartPainter.h"
+#include "views/ChartPicture.h"
+#include "chart/widget/TChart.h"
 #include "report/CsvExport.h"
 #include "report/OutputFile.h"
 #include "ui/RememberedOption.h"

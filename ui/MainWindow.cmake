@@ -1,4 +1,4 @@
-# Sources of the main window: list(APPEND QUORVEL_UI_SOURCES ...), list(APPEND QUORVEL_UI_LIBRARIES ...).
+# Sources of the main window: list(APPEND QUORVEL_UI_SOURCES ...), list(APPEND QUORVEL_UI_LIBRARIES quorvel_views quorvel_chart_widget quorvel_report quorvel_engine).
 list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/ActivationTracker.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ActivationTracker.h
@@ -36,4 +36,4 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/TMainForm.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/TMainForm.h
 )
-list(APPEND QUORVEL_UI_LIBRARIES quorvel_sweep_chart quorvel_report quorvel_chartview_widget quorvel_engine)
+list(APPEND QUORVEL_UI_LIBRARIES quorvel_views quorvel_chart_widget quorvel_report quorvel_engine)

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "chartview/ReformingChartView.h"
+#include "views/ReformingChartView.h"
 #include "engine/Engine.h"
 
 namespace quorvel {

@@ -28,15 +28,13 @@
 #include <windows.h>
 #endif
 
-#include "chartview/ReformingChartView.h"
-#include "chartwidget/TChart.h"
+#include "chart/widget/TChart.h"
 #include "report/CarbonMarks.h"
 #include "report/ConditionLines.h"
 #include "report/CsvExport.h"
 #include "report/ResultsTable.h"
 #include "report/SweepCaptions.h"
 #include "report/TableFile.h"
-#include "sweepchart/SweepChart.h"
 #include "ui/CarbonBands.h"
 #include "ui/CarbonLimitWindow.h"
 #include "ui/CarbonOptions.h"
@@ -52,6 +50,8 @@
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
 #include "ui/TablePrinter.h"
+#include "views/ReformingChartView.h"
+#include "views/SweepChart.h"
 
 namespace quorvel {
 
@@ -164,7 +164,7 @@ void TMainForm::CreateControls() {
     Chart = new quorvel::TChart(client_);
     Chart->setObjectName(QStringLiteral("Chart"));
     Chart->setGeometry(249, ChartTop, 418, 267);
-    quorvel::ConfigureReformingChart(*Chart);
+    quorvel::ConfigureReformingChart(Chart->Model());
     // The readout over the plot, in the table's number format, with the reformer
     // figures of the same point below the curves' values.
     Chart->SetReadoutText([this](const quorvel::ChartReadout& readout) {
@@ -468,7 +468,8 @@ void TMainForm::FormActivate() {
 void TMainForm::ConstructionChart() {
     ComboBoxChange();
     const quorvel::SweptParameter xMode = XAxisMode();
-    quorvel::ConstructionChart(*Chart, quorvel::SweepChartTexts(xMode, YAxisMode()));
+    quorvel::ConstructionChart(Chart->Model(), quorvel::SweepChartTexts(xMode, YAxisMode()),
+                               [this] { Chart->RepaintNow(); });
     // The swept parameter's entry is hidden; its text is still read every cycle.
     for (int i = 0; i < 3; ++i) {
         const bool shown = i != quorvel::IndexOf(xMode);
@@ -536,7 +537,7 @@ void TMainForm::SaveToMemo() {
 }
 
 void TMainForm::ChartDisplay() {
-    quorvel::ChartDisplay(*Chart, quorvel::SweepChartTexts(XAxisMode(), YAxisMode()).curves,
+    quorvel::ChartDisplay(Chart->Model(), quorvel::SweepChartTexts(XAxisMode(), YAxisMode()).curves,
                           quorvel::SweepCurves(engine_));
     std::vector<quorvel::ChartXBand> bands;
     if (MarkCarbon()) {

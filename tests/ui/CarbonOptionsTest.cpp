@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 #include "MainFormTestSupport.h"
-#include "chartwidget/TChart.h"
+#include "chart/widget/TChart.h"
 #include "report/TableFile.h"
 #include "ui/CarbonBands.h"
 #include "ui/CarbonLimitWindow.h"

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "MainFormTestSupport.h"
-#include "chartwidget/TChart.h"
+#include "chart/widget/TChart.h"
 #include "ui/HelpViewer.h"
 #include "ui/TAboutBox.h"
 #include "ui/TDataForm.h"
