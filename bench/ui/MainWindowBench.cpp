@@ -8,9 +8,9 @@
 
 #include <memory>
 
-#include "chartwidget/TChart.h"
+#include "chart/widget/TChart.h"
 #include "engine/Engine.h"
-#include "fonts/FontSubstitutes.h"
+#include "chart/FontSubstitutes.h"
 #include "ui/main/MainWindow.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Widget and text tests need an application object and the fixed fonts.
-#include "fonts/FontSubstitutes.h"
+#include "chart/FontSubstitutes.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fonts/FontSubstitutes.h"
+#include "chart/FontSubstitutes.h"
 
 // The dialogs need a QApplication; the tests run under the offscreen platform.
 int main(int argc, char** argv) {

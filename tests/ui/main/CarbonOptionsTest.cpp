@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 #include "MainFormTestSupport.h"
-#include "chartwidget/TChart.h"
+#include "chart/widget/TChart.h"
 #include "report/TableFile.h"
 #include "ui/main/CarbonBands.h"
 #include "ui/dialogs/CarbonLimitWindow.h"

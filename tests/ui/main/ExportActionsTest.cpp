@@ -15,8 +15,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "chartkit/AxisScale.h"
-#include "chartwidget/TChart.h"
+#include "chart/AxisScale.h"
+#include "chart/widget/TChart.h"
 #include "tests/ui/main/MainFormTestSupport.h"
 #include "ui/main/ExportActions.h"
 

@@ -6,14 +6,6 @@
 
 using quorvel::ComputeMainLayout;
 
-TEST(LayoutRule, RoundsHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(quorvel::RoundHalfToEven(219.5), 220);
-    EXPECT_EQ(quorvel::RoundHalfToEven(218.5), 218);
-    EXPECT_EQ(quorvel::RoundHalfToEven(246.6), 247);
-    EXPECT_EQ(quorvel::RoundHalfToEven(-1.5), -2);
-    EXPECT_EQ(quorvel::RoundHalfToEven(-2.5), -2);
-}
-
 TEST(LayoutRule, NarrowUpToSevenHundredFiftyWideAboveHalvesToEven) {
     struct Case {
         int width, memo, chart, groupY, groupX;

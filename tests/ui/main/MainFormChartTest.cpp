@@ -4,11 +4,11 @@
 #include <QImage>
 #include <QPlainTextEdit>
 
-#include "chartkit/ChartLayout.h"
-#include "chartkit/TextMeasurer.h"
-#include "chartview/ChartPicture.h"
-#include "chartwidget/TChart.h"
-#include "sweepchart/SweepChart.h"
+#include "chart/ChartLayout.h"
+#include "chart/TextMeasurer.h"
+#include "views/ChartPicture.h"
+#include "chart/widget/TChart.h"
+#include "views/SweepChart.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "MainFormTestSupport.h"
-#include "chartwidget/TChart.h"
+#include "chart/widget/TChart.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/TAboutBox.h"
 #include "ui/dialogs/TDataForm.h"

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "MainFormTestSupport.h"
-#include "chartwidget/TChart.h"
+#include "chart/widget/TChart.h"
 #include "ui/dialogs/TAboutBox.h"
 #include "ui/dialogs/TDataForm.h"
 

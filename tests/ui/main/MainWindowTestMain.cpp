@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fonts/FontSubstitutes.h"
+#include "chart/FontSubstitutes.h"
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -14,7 +14,7 @@ add_executable(quorvel_mainwindow_tests
     ${CMAKE_CURRENT_LIST_DIR}/MainFormEntryTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CarbonOptionsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExportActionsTest.cpp)
-target_link_libraries(quorvel_mainwindow_tests PRIVATE quorvel_ui quorvel_chartview quorvel_fonts quorvel_test_support
+target_link_libraries(quorvel_mainwindow_tests PRIVATE quorvel_ui quorvel_views quorvel_chart quorvel_test_support
                                                Qt6::Test GTest::gtest)
 # The exported CSV and SVG are compared with what quorvel-sweep writes. The printing
 # tests read their PDF output back with poppler's tools; where one is not installed its

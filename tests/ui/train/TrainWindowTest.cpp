@@ -14,7 +14,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "chartwidget/TChart.h"
+#include "chart/widget/TChart.h"
 #include "engine/TrainExamples.h"
 #include "report/TrainFigures.h"
 #include "report/TrainReport.h"

@@ -1,0 +1,89 @@
+#include "cli/ChartOutput.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QSize>
+
+#include "views/CarbonLimitChartView.h"
+#include "views/ChartPicture.h"
+#include "views/MapChartView.h"
+#include "report/EnvelopeReport.h"
+#include "report/OutputFile.h"
+#include "report/ShownParameters.h"
+#include "views/SweepChart.h"
+
+namespace quorvel {
+
+namespace {
+
+// Writes a drawn picture to --chart, or says why it could not be drawn or written.
+bool WritePicture(const SweepOptions& options, const QByteArray& picture, const QString& reason,
+                  QString* errorMessage) {
+    const QByteArray name(options.chartFile.value_or(std::string()).c_str());
+    if (picture.isEmpty()) {
+        if (errorMessage)
+            *errorMessage = QStringLiteral("Не удалось нарисовать диаграмму для «%1»: %2.")
+                                .arg(QDir::toNativeSeparators(QFile::decodeName(name)), reason);
+        return false;
+    }
+    return WriteOutputFile(name, picture, errorMessage);
+}
+
+} // namespace
+
+bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QString* errorMessage) {
+    QString reason;
+    const ChartPictureFormat format =
+        PictureFormatFor(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()));
+    ReformingChartTexts texts = SweepChartTexts(options.XAxisMode, options.YAxisMode);
+    texts.bottomAxis = ShownAxisTitle(engine, options.XAxisMode);
+    return WritePicture(options,
+                        ChartPicture(QSize(options.chartWidth, options.chartHeight), texts,
+                                     SweepCurves(engine), format, &reason),
+                        reason, errorMessage);
+}
+
+bool WriteCarbonLimitPicture(const CarbonLimitTable& table, const SweepOptions& options,
+                             QString* errorMessage) {
+    double temperature[CarbonLimitSettings::TemperatureCount];
+    double ratio[CarbonLimitSettings::TemperatureCount];
+    bool aboveRange[CarbonLimitSettings::TemperatureCount];
+    for (int i = 0; i < table.count; ++i) {
+        temperature[i] = table.rows[i].temperature;
+        ratio[i] = table.rows[i].limit.ratio;
+        aboveRange[i] = table.rows[i].limit.kind == CarbonLimitKind::AboveRange;
+    }
+    QString reason;
+    const ChartPictureFormat format =
+        PictureFormatFor(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()));
+    return WritePicture(options,
+                        CarbonLimitPicture(QSize(options.chartWidth, options.chartHeight),
+                                           {temperature, ratio, aboveRange, table.count}, format,
+                                           &reason),
+                        reason, errorMessage);
+}
+
+bool WriteMapPicture(const Engine& engine, MapFigure figure, const ReformingMap& map,
+                     const SweepOptions& options, QString* errorMessage) {
+    MapGrid grid;
+    grid.title = MapTitle(engine, figure);
+    grid.valueCaption = grid.title;
+    grid.pressureUnit = QString::fromUtf8(CaptionsOf(engine.units.pressure).name);
+    for (int t = 0; t < map.temperatureCount; ++t)
+        grid.temperatureC.push_back(map.temperatures[t]);
+    for (int p = 0; p < map.pressureCount; ++p)
+        grid.pressure.push_back(PressureInUnit(map.pressures[p], engine.units.pressure));
+    // The engine holds the cells temperature by temperature, the picture pressure by pressure.
+    for (int p = 0; p < map.pressureCount; ++p)
+        for (int t = 0; t < map.temperatureCount; ++t)
+            grid.value.push_back(MapCellValue(engine, figure, map, t * map.pressureCount + p));
+    QString reason;
+    const ChartPictureFormat format =
+        PictureFormatFor(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()));
+    return WritePicture(
+        options, MapPicture(QSize(options.chartWidth, options.chartHeight), grid, format, &reason),
+        reason, errorMessage);
+}
+
+} // namespace quorvel
