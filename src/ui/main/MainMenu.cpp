@@ -85,7 +85,7 @@ void MainMenu::BuildOptionsMenu(QMenuBar* bar, quorvel::ExportActions& exports) 
                &MainMenu::ApproachRequested);
     AddCommand(menu, QStringLiteral("Approach from gas a&nalysis..."),
                "OptionsApproachReadBackItem", &MainMenu::ApproachReadBackRequested);
-    AddCommand(menu, QStringLiteral("&Process train..."), "OptionsProcessTrainItem",
+    AddCommand(menu, QStringLiteral("Process &train..."), "OptionsProcessTrainItem",
                &MainMenu::ProcessTrainRequested);
     menu->addSeparator();
     markCarbonItem_ = AddRememberedOption(
