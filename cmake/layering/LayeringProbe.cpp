@@ -1,3 +1,3 @@
-// Compiled against one library's include roots with one header of another library:
-// the layering tests expect it to build only where the arrows allow the include.
+// Preprocessed with one library's include roots and one header of another library: the
+// layering tests expect every include to be found only where the arrows allow it.
 #include QUORVEL_PROBE_HEADER
