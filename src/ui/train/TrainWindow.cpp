@@ -3,8 +3,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
-#include <QFile>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,25 +12,21 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "chart/ChartModel.h"
-#include "views/ReformingChartView.h"
 #include "chart/widget/TChart.h"
 #include "engine/FloatingPointError.h"
 #include "engine/InletEnthalpy.h"
 #include "engine/TrainExamples.h"
 #include "report/TrainFigures.h"
 #include "report/TrainReport.h"
-#include "ui/dialogs/CenteredMessageBox.h"
-#include "ui/main/TablePrinter.h"
 #include "ui/train/TrainStageForm.h"
+#include "views/ReformingChartView.h"
 
 namespace quorvel {
 
@@ -42,9 +36,6 @@ constexpr int WindowWidth = 1180;
 constexpr int WindowHeight = 760;
 constexpr int TableFontPixels = 12;
 constexpr int DryShownCount = 4; // CH4, CO, CO2, H2 on the composition chart
-
-const QString CaseFilter = QStringLiteral("Case Files (*.json)");
-const QString CsvFilter = QStringLiteral("CSV Files (*.csv)");
 
 QDoubleSpinBox* NumberBox(QWidget* parent, double lowest, double highest, int decimals) {
     auto* box = new QDoubleSpinBox(parent);
@@ -428,108 +419,6 @@ void TrainWindow::ShowResults() {
     compositionChart_->update();
     setWindowTitle(QStringLiteral("Технологическая схема") +
                    (case_.name.isEmpty() ? QString() : QStringLiteral(" - ") + case_.name));
-}
-
-bool TrainWindow::OpenCaseFile(const QString& fileName, QString* errorMessage) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *errorMessage =
-            QStringLiteral("Не удалось открыть файл «%1»: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    const TrainCaseReading reading = ReadTrainCase(file.readAll());
-    if (!reading.ok) {
-        *errorMessage = QStringLiteral("Файл «%1» не принят: %2").arg(fileName, reading.message());
-        return false;
-    }
-    fileName_ = fileName;
-    SetCase(reading.file);
-    return true;
-}
-
-bool TrainWindow::SaveCaseFile(const QString& fileName, QString* errorMessage) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(WriteTrainCase(case_)) < 0 ||
-        !file.commit()) {
-        *errorMessage =
-            QStringLiteral("Не удалось сохранить файл «%1»: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    fileName_ = fileName;
-    return true;
-}
-
-bool TrainWindow::ExportCsvFile(const QString& fileName, QString* errorMessage) const {
-    QSaveFile file(fileName);
-    const QByteArray bytes = (TrainCsvLines(case_, *result_).join('\n') + '\n').toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
-        *errorMessage =
-            QStringLiteral("Не удалось сохранить файл «%1»: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    return true;
-}
-
-bool TrainWindow::PrintTo(QPrinter& printer, QString* errorMessage) const {
-    return PrintTextLines(printer, PrinterFontFor(table_->font()), TableLines(), errorMessage);
-}
-
-void TrainWindow::Open() {
-    const QString name =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), fileName_, CaseFilter);
-    QString error;
-    if (!name.isEmpty() && !OpenCaseFile(name, &error)) {
-        ShowCenteredMessage(QMessageBox::Critical, QCoreApplication::applicationName(), error);
-    }
-}
-
-void TrainWindow::Save() {
-    if (fileName_.isEmpty()) {
-        SaveAs();
-        return;
-    }
-    QString error;
-    if (!SaveCaseFile(fileName_, &error)) {
-        ShowCenteredMessage(QMessageBox::Critical, QCoreApplication::applicationName(), error);
-    }
-}
-
-void TrainWindow::SaveAs() {
-    QFileDialog dialog(this, QStringLiteral("Save As"), fileName_, CaseFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("json"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    QString error;
-    if (!SaveCaseFile(dialog.selectedFiles().front(), &error)) {
-        ShowCenteredMessage(QMessageBox::Critical, QCoreApplication::applicationName(), error);
-    }
-}
-
-void TrainWindow::ExportCsv() {
-    QFileDialog dialog(this, QStringLiteral("Export CSV"), QString(), CsvFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    QString error;
-    if (!ExportCsvFile(dialog.selectedFiles().front(), &error)) {
-        ShowCenteredMessage(QMessageBox::Critical, QCoreApplication::applicationName(), error);
-    }
-}
-
-void TrainWindow::Print() {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    QString error;
-    if (!PrintTo(printer, &error)) {
-        ShowCenteredMessage(QMessageBox::Critical, QCoreApplication::applicationName(), error);
-    }
 }
 
 } // namespace quorvel
