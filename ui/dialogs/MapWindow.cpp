@@ -32,8 +32,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr int WindowWidth = 720;
-constexpr int WindowHeight = 520;
+constexpr int WindowWidth = 900;
+constexpr int WindowHeight = 580;
 constexpr int FieldWidth = 70;
 
 // The figures in MapFigure order, as the window names them.
