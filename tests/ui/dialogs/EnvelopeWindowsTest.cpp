@@ -155,6 +155,28 @@ TEST(GoalSeekDialogTest, TargetOutOfReachOrUnreadableIsRefusedWithNothingToApply
     }
 }
 
+TEST(GoalSeekDialogTest, WorkedExampleOfTheHelpComesOutOfTheWindow) {
+    // 70 % CH4 and 30 % CO2 at 950 degrees C and 20 atm: H2/CO = 2 at the ratio 0.76076.
+    for (const QLocale& locale : Locales) {
+        quorvel::Engine engine;
+        quorvel::MainWindow form(engine, locale);
+        engine.feedComposition.CH4() = 70;
+        engine.feedComposition.CO2() = 30;
+        quorvel::PreparationVar(engine);
+        form.findChild<QComboBox*>("ComboBoxTemperature")->setEditText(QStringLiteral("950"));
+        form.findChild<QComboBox*>("ComboBoxPressure")->setEditText(QStringLiteral("20"));
+        form.FormActivate();
+        ASSERT_EQ(engine.InputTemperature, 950);
+        form.OptionsGoalSeekClick();
+        quorvel::GoalSeekDialog* dialog = form.GoalSeek();
+        dialog->SetChoice(quorvel::PointFigureKind::H2toCO, SweptParameter::Ratio);
+        dialog->TargetField()->setText(QStringLiteral("2"));
+        ASSERT_TRUE(dialog->Calculate(engine)) << qPrintable(dialog->Message());
+        EXPECT_NEAR(dialog->Answer()->value, 0.76076, 5e-6);
+        EXPECT_NEAR(dialog->Answer()->achieved, 2, 1e-8);
+    }
+}
+
 // Fills the six grid fields, texts written with a point.
 void SetGrid(quorvel::MapWindow& window, const QLocale& locale, const char* const (&texts)[6]) {
     for (int i = 0; i < quorvel::MapWindow::FieldCount; ++i)
