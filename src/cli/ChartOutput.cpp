@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QSize>
 
-#include "views/CarbonLimitChartView.h"
-#include "views/ChartPicture.h"
-#include "views/MapChartView.h"
 #include "report/EnvelopeReport.h"
 #include "report/OutputFile.h"
 #include "report/ShownParameters.h"
+#include "views/CarbonLimitChartView.h"
+#include "views/ChartPicture.h"
+#include "views/MapChartView.h"
 #include "views/SweepChart.h"
 
 namespace quorvel {
@@ -66,18 +66,7 @@ bool WriteCarbonLimitPicture(const CarbonLimitTable& table, const SweepOptions& 
 
 bool WriteMapPicture(const Engine& engine, MapFigure figure, const ReformingMap& map,
                      const SweepOptions& options, QString* errorMessage) {
-    MapGrid grid;
-    grid.title = MapTitle(engine, figure);
-    grid.valueCaption = grid.title;
-    grid.pressureUnit = QString::fromUtf8(CaptionsOf(engine.units.pressure).name);
-    for (int t = 0; t < map.temperatureCount; ++t)
-        grid.temperatureC.push_back(map.temperatures[t]);
-    for (int p = 0; p < map.pressureCount; ++p)
-        grid.pressure.push_back(PressureInUnit(map.pressures[p], engine.units.pressure));
-    // The engine holds the cells temperature by temperature, the picture pressure by pressure.
-    for (int p = 0; p < map.pressureCount; ++p)
-        for (int t = 0; t < map.temperatureCount; ++t)
-            grid.value.push_back(MapCellValue(engine, figure, map, t * map.pressureCount + p));
+    const MapGrid grid = MapGridOf(engine, figure, map);
     QString reason;
     const ChartPictureFormat format =
         PictureFormatFor(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()));

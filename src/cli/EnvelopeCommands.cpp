@@ -76,13 +76,7 @@ int RunMapCommand(const SweepOptions& options, QChar separator, std::FILE* out, 
         return ExitBadInput;
     }
     auto map = std::make_unique<ReformingMap>();
-    map->temperatureCount = temperatures.count;
-    map->pressureCount = pressures.count;
-    for (int t = 0; t < temperatures.count; ++t)
-        map->temperatures[t] = temperatures.first + t * temperatures.step;
-    for (int p = 0; p < pressures.count; ++p)
-        map->pressures[p] =
-            PressureInAtm(pressures.first + p * pressures.step, options.pressureUnit);
+    SetMapAxes(*map, temperatures, pressures, options.pressureUnit);
     try {
         ComputeReformingMap(*engine, figure, *map);
     } catch (const FloatingPointError& error) {

@@ -71,4 +71,14 @@ void ComputeReformingMap(Engine& engine, MapFigure figure, ReformingMap& map) {
     }
 }
 
+void SetMapAxes(ReformingMap& map, const SweepRange& temperatures, const SweepRange& pressures,
+                PressureUnit unit) {
+    map.temperatureCount = temperatures.count;
+    map.pressureCount = pressures.count;
+    for (int t = 0; t < temperatures.count; ++t)
+        map.temperatures[t] = temperatures.first + t * temperatures.step;
+    for (int p = 0; p < pressures.count; ++p)
+        map.pressures[p] = PressureInAtm(pressures.first + p * pressures.step, unit);
+}
+
 } // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include "engine/CarbonLimit.h"
 #include "engine/Engine.h"
+#include "engine/EntryUnits.h"
+#include "engine/SweepRange.h"
 
 // A figure over a grid of temperatures and pressures: the minimum steam ratio of the
 // carbon limit, the methane slip (dry methane, %) or H2/CO at the entered ratio. Every cell
@@ -31,5 +33,10 @@ struct ReformingMap {
 // (InputRatio). The engine's working conditions are restored afterwards, also when it
 // throws; nothing is allocated. Throws FloatingPointError for the first fault.
 void ComputeReformingMap(Engine& engine, MapFigure figure, ReformingMap& map);
+
+// Sets the map's axes from the entered ranges: temperatures in degrees C, pressures in
+// `unit` (held in atm). The ranges hold at most MapAxisCapacity points each.
+void SetMapAxes(ReformingMap& map, const SweepRange& temperatures, const SweepRange& pressures,
+                PressureUnit unit);
 
 } // namespace quorvel

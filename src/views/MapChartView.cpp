@@ -4,6 +4,8 @@
 #include "chart/ChartModel.h"
 #include "chart/ChartReadout.h"
 #include "chart/ColorMapGeometry.h"
+#include "report/EnvelopeReport.h"
+#include "report/ShownParameters.h"
 #include "views/ReformingChartView.h"
 
 namespace quorvel {
@@ -21,6 +23,21 @@ QString PressureCaption(const MapGrid& grid) {
 }
 
 } // namespace
+
+MapGrid MapGridOf(const Engine& engine, MapFigure figure, const ReformingMap& map) {
+    MapGrid grid;
+    grid.title = MapTitle(engine, figure);
+    grid.valueCaption = grid.title;
+    grid.pressureUnit = QString::fromUtf8(CaptionsOf(engine.units.pressure).name);
+    for (int t = 0; t < map.temperatureCount; ++t)
+        grid.temperatureC.push_back(map.temperatures[t]);
+    for (int p = 0; p < map.pressureCount; ++p)
+        grid.pressure.push_back(PressureInUnit(map.pressures[p], engine.units.pressure));
+    for (int p = 0; p < map.pressureCount; ++p)
+        for (int t = 0; t < map.temperatureCount; ++t)
+            grid.value.push_back(MapCellValue(engine, figure, map, t * map.pressureCount + p));
+    return grid;
+}
 
 void ConfigureMapChart(ChartModel& model) {
     // The fonts, axes and ticks of the main chart.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/OffscreenChart.h"
+#include "engine/ReformingMap.h"
 
 namespace quorvel {
 
@@ -26,6 +27,11 @@ struct MapGrid {
     // where the figure has no value.
     std::vector<double> value;
 };
+
+// The grid of a computed map as its chart shows it: the title, the pressures in the
+// entered unit, the cells pressure by pressure (ReformingMap holds them temperature by
+// temperature), each as the table shows it (MapCellValue).
+MapGrid MapGridOf(const Engine& engine, MapFigure figure, const ReformingMap& map);
 
 // The map window's chart: the main chart's fonts and axes, a colour map on a temperature
 // axis and a pressure axis with the colour scale on the right, no grid lines and no

@@ -1,5 +1,6 @@
 # Sources of the dialogs: the feed dialog, the About box, the help viewer, the carbon-limit
-# window and the centred message box: list(APPEND QUORVEL_UI_SOURCES ...).
+# window, the goal seek dialog, the map window and the centred message box:
+# list(APPEND QUORVEL_UI_SOURCES ...).
 list(APPEND QUORVEL_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ApproachReadBackWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ApproachReadBackWindow.h
@@ -9,6 +10,10 @@ list(APPEND QUORVEL_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CenteredMessageBox.h
     ${CMAKE_CURRENT_LIST_DIR}/FeedFieldParser.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FeedFieldParser.h
+    ${CMAKE_CURRENT_LIST_DIR}/GoalSeekDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GoalSeekDialog.h
+    ${CMAKE_CURRENT_LIST_DIR}/MapWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MapWindow.h
     ${CMAKE_CURRENT_LIST_DIR}/TDataForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TDataForm.h
     ${CMAKE_CURRENT_LIST_DIR}/ValuePairDialog.cpp
@@ -24,4 +29,4 @@ list(APPEND QUORVEL_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TAboutBox.h
     ${CMAKE_CURRENT_LIST_DIR}/HelpViewer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpViewer.h)
-list(APPEND QUORVEL_UI_LIBRARIES quorvel_engine JPEG::JPEG)
+list(APPEND QUORVEL_UI_LIBRARIES quorvel_report quorvel_views quorvel_engine JPEG::JPEG)

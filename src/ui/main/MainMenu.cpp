@@ -87,6 +87,9 @@ void MainMenu::BuildOptionsMenu(QMenuBar* bar, quorvel::ExportActions& exports) 
                "OptionsApproachReadBackItem", &MainMenu::ApproachReadBackRequested);
     AddCommand(menu, QStringLiteral("Process &train..."), "OptionsProcessTrainItem",
                &MainMenu::ProcessTrainRequested);
+    AddCommand(menu, QStringLiteral("&Goal seek..."), "OptionsGoalSeekItem",
+               &MainMenu::GoalSeekRequested);
+    AddCommand(menu, QStringLiteral("&Maps..."), "OptionsMapsItem", &MainMenu::MapsRequested);
     menu->addSeparator();
     markCarbonItem_ = AddRememberedOption(
         menu, QStringLiteral("Mark &carbon formation"), QStringLiteral("OptionsMarkCarbonItem"),

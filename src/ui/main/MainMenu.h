@@ -46,6 +46,8 @@ signals:
     void ApproachRequested();
     void ApproachReadBackRequested();
     void ProcessTrainRequested();
+    void GoalSeekRequested();
+    void MapsRequested();
     void HelpContentsRequested();
     void HelpHowToUseRequested();
     void HelpAboutRequested();

@@ -189,6 +189,8 @@ void MainWindow::CreateMenu() {
     connect(Menu, &MainMenu::ApproachReadBackRequested, this,
             &MainWindow::OptionsApproachReadBackClick);
     connect(Menu, &MainMenu::ProcessTrainRequested, this, &MainWindow::OptionsProcessTrainClick);
+    connect(Menu, &MainMenu::GoalSeekRequested, this, &MainWindow::OptionsGoalSeekClick);
+    connect(Menu, &MainMenu::MapsRequested, this, &MainWindow::OptionsMapsClick);
     connect(Menu, &MainMenu::HelpContentsRequested, this, &MainWindow::HelpContents);
     connect(Menu, &MainMenu::HelpHowToUseRequested, this, &MainWindow::HelpHowToUse);
     connect(Menu, &MainMenu::HelpAboutRequested, this, &MainWindow::HelpAbout);

@@ -23,6 +23,8 @@ namespace quorvel {
 class ApproachReadBackWindow;
 class TrainWindow;
 class CarbonLimitWindow;
+class GoalSeekDialog;
+class MapWindow;
 class EntryPanel;
 class ExportActions;
 class HelpViewer;
@@ -108,6 +110,17 @@ public:
     // the worked example, File, New there starts from this window's feed and steam ratio.
     void OptionsProcessTrainClick();
     quorvel::TrainWindow* ProcessTrain() const { return trainWindow_; }
+    // Options, "Goal seek...": the non-modal dialog that finds the ratio, temperature or
+    // pressure at which a figure of the gas reaches a target; its answer, when applied,
+    // becomes that parameter's entry text and starts a cycle.
+    void OptionsGoalSeekClick();
+    quorvel::GoalSeekDialog* GoalSeek() const { return goalSeekDialog_; }
+    // Options, "Maps...": the non-modal window of a figure over temperature and pressure,
+    // computed from this window's conditions when its Calculate button is pressed.
+    void OptionsMapsClick();
+    quorvel::MapWindow* Maps() const { return mapWindow_; }
+    // Puts the answer of a goal seek into the parameter's entry and starts a cycle.
+    void ApplyEntryValue(quorvel::SweptParameter parameter, double value);
 
     // The work behind Save As and Print, without their dialogs.
     bool SaveMemoToFile(const QString& fileName);
@@ -181,6 +194,8 @@ private:
     quorvel::ValuePairDialog* approachDialog_ = nullptr;
     quorvel::ApproachReadBackWindow* readBackWindow_ = nullptr;
     quorvel::TrainWindow* trainWindow_ = nullptr;
+    quorvel::GoalSeekDialog* goalSeekDialog_ = nullptr;
+    quorvel::MapWindow* mapWindow_ = nullptr;
 };
 
 } // namespace quorvel

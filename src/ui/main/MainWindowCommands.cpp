@@ -1,19 +1,24 @@
 // The main window's menu commands: what each item of the File, Edit, Options and Help
 // menus does once the menu has emitted it.
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "report/NumberFormat.h"
 #include "report/TableFile.h"
 #include "ui/dialogs/ApproachReadBackWindow.h"
 #include "ui/dialogs/CarbonLimitWindow.h"
+#include "ui/dialogs/GoalSeekDialog.h"
 #include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/MapWindow.h"
 #include "ui/dialogs/TAboutBox.h"
 #include "ui/dialogs/TDataForm.h"
 #include "ui/dialogs/ValuePairDialog.h"
+#include "ui/main/EntryPanel.h"
 #include "ui/main/MainMenu.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/PlantSettings.h"
@@ -200,6 +205,52 @@ void MainWindow::OptionsProcessTrainClick() {
     trainWindow_->show();
     trainWindow_->raise();
     trainWindow_->activateWindow();
+}
+
+void MainWindow::OptionsGoalSeekClick() {
+    if (goalSeekDialog_ == nullptr) {
+        goalSeekDialog_ = new GoalSeekDialog(locale_, this);
+        connect(goalSeekDialog_, &GoalSeekDialog::CalculateRequested, this, [this] {
+            try {
+                goalSeekDialog_->Calculate(engine_);
+            } catch (const std::exception& error) {
+                ShowError(ApplicationCaption(), QString::fromUtf8(error.what()));
+            }
+        });
+        connect(goalSeekDialog_, &GoalSeekDialog::ApplyRequested, this,
+                &MainWindow::ApplyEntryValue);
+    }
+    goalSeekDialog_->show();
+    goalSeekDialog_->raise();
+    goalSeekDialog_->activateWindow();
+}
+
+void MainWindow::ApplyEntryValue(SweptParameter parameter, double value) {
+    static const char* const EntryNames[] = {"ComboBoxRatio", "ComboBoxTemperature",
+                                             "ComboBoxPressure"};
+    auto* entry = Panel->findChild<QComboBox*>(QString::fromLatin1(EntryNames[IndexOf(parameter)]));
+    if (entry == nullptr)
+        return;
+    // Fifteen significant digits, as the table's header writes the entered values; a text
+    // set by the program starts no cycle of its own, so the one below reads it.
+    entry->setEditText(FormatGeneral(value, DecimalSeparator()));
+    FormActivate();
+}
+
+void MainWindow::OptionsMapsClick() {
+    if (mapWindow_ == nullptr) {
+        mapWindow_ = new MapWindow(locale_, this);
+        connect(mapWindow_, &MapWindow::CalculateRequested, this, [this] {
+            try {
+                mapWindow_->Calculate(engine_);
+            } catch (const std::exception& error) {
+                ShowError(ApplicationCaption(), QString::fromUtf8(error.what()));
+            }
+        });
+    }
+    mapWindow_->show();
+    mapWindow_->raise();
+    mapWindow_->activateWindow();
 }
 
 void MainWindow::HelpContents() {

@@ -51,8 +51,9 @@ TEST_F(OptionsMenuTest, SitsBetweenEditAndHelpWithOneCheckableItemOffAtFirst) {
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(items, (QStringList{"&Standard thermodynamic data (NASA)", "&Inlet temperatures...",
                                   "&Approach to equilibrium...", "Approach from gas a&nalysis...",
-                                  "Process &train...", "-", "Mark &carbon formation",
-                                  "Carbon &limit...", "Ca&ption under chart pictures"}));
+                                  "Process &train...", "&Goal seek...", "&Maps...", "-",
+                                  "Mark &carbon formation", "Carbon &limit...",
+                                  "Ca&ption under chart pictures"}));
     // The train window opens non-modal, once, on the main window's feed.
     QAction* train = menu->findChild<QAction*>("OptionsProcessTrainItem");
     ASSERT_NE(train, nullptr);
