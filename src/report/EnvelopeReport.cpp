@@ -52,6 +52,19 @@ QString MapTitle(const Engine& engine, MapFigure figure) {
     return {};
 }
 
+QString MapValueCaption(const Engine& engine, MapFigure figure) {
+    switch (figure) {
+    case MapFigure::CarbonLimit:
+        return engine.units.steamToCarbon ? QStringLiteral("Минимальное S/C")
+                                          : QStringLiteral("Минимальное пар/метан");
+    case MapFigure::MethaneSlip:
+        return QStringLiteral("CH4 в сухом газе, %");
+    case MapFigure::H2toCO:
+        return QStringLiteral("H2/CO");
+    }
+    return {};
+}
+
 double MapCellValue(const Engine& engine, MapFigure figure, const ReformingMap& map, int cell) {
     if (figure == MapFigure::CarbonLimit && map.limits[cell] == CarbonLimitKind::NoCarbon)
         return 0;

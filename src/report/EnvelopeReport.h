@@ -30,6 +30,9 @@ QStringList MapTableLines(const Engine& engine, MapFigure figure, const Reformin
 // The map's title line: the figure, in S/C or per mole of feed gas as entered.
 QString MapTitle(const Engine& engine, MapFigure figure);
 
+// The figure in a few words, for the colour scale beside a map's chart.
+QString MapValueCaption(const Engine& engine, MapFigure figure);
+
 // The value of one cell as the map shows it (S/C in S/C mode): 0 where no steam is needed,
 // infinity where carbon still forms at the top of the ratio range, NaN without a value.
 double MapCellValue(const Engine& engine, MapFigure figure, const ReformingMap& map, int cell);

@@ -27,7 +27,7 @@ QString PressureCaption(const MapGrid& grid) {
 MapGrid MapGridOf(const Engine& engine, MapFigure figure, const ReformingMap& map) {
     MapGrid grid;
     grid.title = MapTitle(engine, figure);
-    grid.valueCaption = grid.title;
+    grid.valueCaption = MapValueCaption(engine, figure);
     grid.pressureUnit = QString::fromUtf8(CaptionsOf(engine.units.pressure).name);
     for (int t = 0; t < map.temperatureCount; ++t)
         grid.temperatureC.push_back(map.temperatures[t]);

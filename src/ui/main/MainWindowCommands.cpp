@@ -247,6 +247,8 @@ void MainWindow::OptionsMapsClick() {
                 ShowError(ApplicationCaption(), QString::fromUtf8(error.what()));
             }
         });
+        // The window opens on the map of its default grid rather than on an empty chart.
+        emit mapWindow_->CalculateRequested();
     }
     mapWindow_->show();
     mapWindow_->raise();

@@ -8,6 +8,7 @@
 #include <QSettings>
 
 #include "MainFormTestSupport.h"
+#include "ui/dialogs/MapWindow.h"
 #include "ui/dialogs/TAboutBox.h"
 #include "ui/dialogs/TDataForm.h"
 #include "ui/main/MainMenu.h"
@@ -66,6 +67,14 @@ TEST_F(OptionsMenuTest, SitsBetweenEditAndHelpWithOneCheckableItemOffAtFirst) {
     EXPECT_TRUE(
         form->ProcessTrain()->windowTitle().startsWith(QString::fromUtf8("Технологическая схема")));
     form->ProcessTrain()->close();
+    // The map window opens on the map of its default grid, not on an empty chart.
+    QAction* maps = menu->findChild<QAction*>("OptionsMapsItem");
+    ASSERT_NE(maps, nullptr);
+    maps->trigger();
+    ASSERT_NE(form->Maps(), nullptr);
+    EXPECT_TRUE(form->Maps()->isVisible());
+    EXPECT_TRUE(form->Maps()->HasMap());
+    form->Maps()->close();
     ASSERT_EQ(menu->actions().front(), Item());
     EXPECT_EQ(Item()->text(), QStringLiteral("&Standard thermodynamic data (NASA)"));
     EXPECT_TRUE(Item()->isCheckable());
