@@ -162,6 +162,9 @@ TrainWindow::TrainWindow(const QLocale& locale, QWidget* parent)
     for (QDoubleSpinBox* box : {capacity_, feedTemperature_, steam_, steamTemperature_}) {
         connect(box, &QDoubleSpinBox::valueChanged, this, [this] { ReadCaseFields(); });
     }
+    // Every number field reads and shows the window's decimal separator, as the table does.
+    for (QDoubleSpinBox* box : findChildren<QDoubleSpinBox*>())
+        box->setLocale(locale_);
     resize(WindowWidth, WindowHeight);
     SetCase({QStringLiteral("Ammonia front end"), AmmoniaFrontEndExample()});
 }

@@ -70,6 +70,21 @@ TEST(TrainWindow, ShowsTheExampleAndSolvesAgainOnEveryChange) {
     EXPECT_EQ(window.ResultsTable()->columnCount(), 5);
 }
 
+TEST(TrainWindow, NumberFieldsUseTheWindowsDecimalSeparator) {
+    for (const QLocale& locale : {QLocale(QLocale::Russian, QLocale::Russia), QLocale::c()}) {
+        TrainWindow window(locale);
+        const QChar point = locale.decimalPoint().at(0);
+        const QChar other = point == u',' ? u'.' : u',';
+        const QList<QDoubleSpinBox*> boxes = window.findChildren<QDoubleSpinBox*>();
+        ASSERT_FALSE(boxes.isEmpty());
+        for (const QDoubleSpinBox* box : boxes)
+            if (box->decimals() > 0) {
+                EXPECT_TRUE(box->text().contains(point)) << box->text().toStdString();
+                EXPECT_FALSE(box->text().contains(other)) << box->text().toStdString();
+            }
+    }
+}
+
 TEST(TrainWindow, ASavedCaseReadsBackToIdenticalResultsAndPrints) {
     QTemporaryDir dir;
     TrainWindow window(QLocale::c());
