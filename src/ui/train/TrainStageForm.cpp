@@ -56,6 +56,17 @@ TrainStageForm::TrainStageForm(QWidget* parent) : QWidget(parent) {
     oxidantKind_->addItems(
         {QStringLiteral("воздух"), QStringLiteral("кислород"), QStringLiteral("свой состав")});
     oxidantForm->addRow(QStringLiteral("Вид:"), oxidantKind_);
+    oxidantComposition_ = new QWidget(oxidantGroup_);
+    auto* compositionForm = new QFormLayout(oxidantComposition_);
+    compositionForm->setContentsMargins(0, 0, 0, 0);
+    const char* const componentNames[OxidantCount] = {"O2", "N2", "Ar", "CO2", "H2O"};
+    for (int c = 0; c < OxidantCount; ++c) {
+        oxidantPercent_[static_cast<std::size_t>(c)] =
+            NumberBox(oxidantComposition_, 0, 100, 3, QStringLiteral(" %"));
+        compositionForm->addRow(QString::fromLatin1(componentNames[c]) + QLatin1Char(':'),
+                                oxidantPercent_[static_cast<std::size_t>(c)]);
+    }
+    oxidantForm->addRow(oxidantComposition_);
     oxidantTemperature_ =
         NumberBox(oxidantGroup_, TrainCelsiusLowest, InletCelsiusHighest, 1, QStringLiteral(" °C"));
     oxidantForm->addRow(QStringLiteral("Температура:"), oxidantTemperature_);
@@ -81,6 +92,10 @@ TrainStageForm::TrainStageForm(QWidget* parent) : QWidget(parent) {
                                 approachShift_, oxidantTemperature_, oxidantValue_}) {
         connect(box, &QDoubleSpinBox::valueChanged, this, edited);
     }
+    for (QDoubleSpinBox* box : oxidantPercent_) {
+        connect(box, &QDoubleSpinBox::valueChanged, this, edited);
+    }
+
     connect(inletGiven_, &QCheckBox::toggled, this, edited);
     ShowWhatTheKindUses();
 }
@@ -88,6 +103,8 @@ TrainStageForm::TrainStageForm(QWidget* parent) : QWidget(parent) {
 void TrainStageForm::ShowWhatTheKindUses() {
     const auto kind = static_cast<StageKind>(kind_->currentIndex());
     oxidantGroup_->setVisible(kind == StageKind::Secondary);
+    oxidantComposition_->setVisible(static_cast<OxidantKind>(oxidantKind_->currentIndex()) ==
+                                    OxidantKind::Composition);
     approachReforming_->setEnabled(kind != StageKind::Shift);
     inlet_->setEnabled(inletGiven_->isChecked());
     const auto thermal = static_cast<ThermalKind>(thermal_->currentIndex());
@@ -121,7 +138,11 @@ void TrainStageForm::SetStage(const TrainStage& stage) {
                                                                : stage.outletTemperatureC);
     approachReforming_->setValue(stage.approach.Reforming);
     approachShift_->setValue(stage.approach.Shift);
-    composition_ = stage.oxidant;
+    // An oxidant of its own composition shows it; the others offer air to start from.
+    const double* percent =
+        stage.oxidant.kind == OxidantKind::Composition ? stage.oxidant.percent : AirPercent;
+    for (int c = 0; c < OxidantCount; ++c)
+        oxidantPercent_[static_cast<std::size_t>(c)]->setValue(percent[c]);
     oxidantKind_->setCurrentIndex(static_cast<int>(stage.oxidant.kind));
     oxidantTemperature_->setValue(stage.oxidant.temperatureC);
     oxidantAmount_->setCurrentIndex(static_cast<int>(stage.oxidant.amountKind));
@@ -147,16 +168,20 @@ TrainStage TrainStageForm::Stage() const {
     if (stage.kind == StageKind::Secondary) {
         OxidantStream& ox = stage.oxidant;
         ox.kind = static_cast<OxidantKind>(oxidantKind_->currentIndex());
-        const double* percent = ox.kind == OxidantKind::Air      ? AirPercent
-                                : ox.kind == OxidantKind::Oxygen ? OxygenPercent
-                                                                 : composition_.percent;
-        for (int c = 0; c < OxidantCount; ++c) {
-            ox.percent[c] = percent[c];
-        }
-        if (ox.kind == OxidantKind::Composition && !(ox.percent[OxidantO2] > 0)) {
-            for (int c = 0; c < OxidantCount; ++c) {
-                ox.percent[c] = AirPercent[c]; // no composition read yet: start from air
-            }
+        if (ox.kind == OxidantKind::Composition) {
+            // The fields as shares of their sum, so that the stream always adds up to
+            // 100 %; with every field zero the stream is air.
+            double total = 0;
+            for (const QDoubleSpinBox* box : oxidantPercent_)
+                total += box->value();
+            for (int c = 0; c < OxidantCount; ++c)
+                ox.percent[c] =
+                    total > 0 ? oxidantPercent_[static_cast<std::size_t>(c)]->value() * 100 / total
+                              : AirPercent[c];
+        } else {
+            const double* percent = ox.kind == OxidantKind::Air ? AirPercent : OxygenPercent;
+            for (int c = 0; c < OxidantCount; ++c)
+                ox.percent[c] = percent[c];
         }
         ox.temperatureC = oxidantTemperature_->value();
         ox.amountKind = static_cast<OxidantAmountKind>(oxidantAmount_->currentIndex());

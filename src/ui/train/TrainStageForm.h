@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 #include "engine/TrainCase.h"
 
 class QCheckBox;
@@ -29,6 +31,11 @@ public:
     QDoubleSpinBox* ThermalValueBox() const { return thermalValue_; }
     QComboBox* OxidantAmountBox() const { return oxidantAmount_; }
     QDoubleSpinBox* OxidantValueBox() const { return oxidantValue_; }
+    QComboBox* OxidantKindBox() const { return oxidantKind_; }
+    // The per cent by volume of an oxidant of its own composition, in OxidantComponent order.
+    QDoubleSpinBox* OxidantPercentBox(int component) const {
+        return oxidantPercent_[static_cast<std::size_t>(component)];
+    }
 
 signals:
     void StageEdited();
@@ -37,7 +44,6 @@ private:
     void ShowWhatTheKindUses();
 
     bool filling_ = false;
-    OxidantStream composition_{}; // an oxidant of its own composition, kept as read
     QComboBox* kind_ = nullptr;
     QCheckBox* inletGiven_ = nullptr;
     QDoubleSpinBox* inlet_ = nullptr;
@@ -51,6 +57,8 @@ private:
     QDoubleSpinBox* oxidantTemperature_ = nullptr;
     QComboBox* oxidantAmount_ = nullptr;
     QDoubleSpinBox* oxidantValue_ = nullptr;
+    QWidget* oxidantComposition_ = nullptr; // shown for an oxidant of its own composition
+    std::array<QDoubleSpinBox*, OxidantCount> oxidantPercent_{};
 };
 
 } // namespace quorvel

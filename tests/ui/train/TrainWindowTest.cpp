@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QListWidget>
 #include <QPrinter>
@@ -48,9 +49,25 @@ TEST(TrainWindow, ShowsTheExampleAndSolvesAgainOnEveryChange) {
     EXPECT_EQ(window.Case().train.stages[1].outletTemperatureC, 850);
     EXPECT_GT(r.stages[1].dutyJ, duty);
 
+    // The secondary burns an oxidant of its own composition: the fields count as shares
+    // of their sum, and a leaner nitrogen share needs more oxidant for the same (H2+CO)/N2.
+    window.StageList()->setCurrentRow(2);
+    const double airAmount = r.stages[2].oxidantMolPerMolFeed;
+    window.StageForm()->OxidantKindBox()->setCurrentIndex(
+        static_cast<int>(OxidantKind::Composition));
+    const double shares[OxidantCount] = {10, 30, 0, 0, 0};
+    for (int c = 0; c < OxidantCount; ++c)
+        window.StageForm()->OxidantPercentBox(c)->setValue(shares[c]);
+    const OxidantStream& own = window.Case().train.stages[2].oxidant;
+    EXPECT_EQ(own.kind, OxidantKind::Composition);
+    EXPECT_DOUBLE_EQ(own.percent[OxidantO2], 25);
+    EXPECT_DOUBLE_EQ(own.percent[OxidantN2], 75);
+    EXPECT_EQ(r.solvedCount, 5);
+    EXPECT_GT(r.stages[2].oxidantMolPerMolFeed, airAmount);
+    window.StageForm()->OxidantKindBox()->setCurrentIndex(static_cast<int>(OxidantKind::Air));
+
     // A target no amount of air reaches: the secondary says why, the shifts are not
     // computed.
-    window.StageList()->setCurrentRow(2);
     window.StageForm()->OxidantValueBox()->setValue(5000);
     EXPECT_EQ(r.solvedCount, 2);
     EXPECT_EQ(window.ResultsTable()->item(0, 2)->text(),
