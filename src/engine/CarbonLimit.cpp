@@ -3,6 +3,7 @@
 #include "engine/EquilibriumModel.h"
 #include "engine/FloatingPointGuard.h"
 #include "engine/PointCarbon.h"
+#include "engine/RestoreConditions.h"
 #include "engine/RootRefinement.h"
 #include "engine/SolverSettings.h"
 
@@ -50,29 +51,6 @@ double LargerActivityAtRatio(Engine& engine, double ratio, TemperatureData& data
 bool FeedWithoutCarbon(const FeedTotals& f) {
     return f.C == 0 && f.CO == 0 && f.CO2 == 0;
 }
-
-namespace {
-
-// Puts the engine's working conditions and the refinement's memory back as they were,
-// also when a floating-point fault ends the search.
-class RestoreConditions {
-public:
-    explicit RestoreConditions(Engine& engine)
-        : engine_(engine), conditions_(engine.processConditions), refinement_(engine.refinement) {}
-    ~RestoreConditions() {
-        engine_.processConditions = conditions_;
-        engine_.refinement = refinement_;
-    }
-    RestoreConditions(const RestoreConditions&) = delete;
-    RestoreConditions& operator=(const RestoreConditions&) = delete;
-
-private:
-    Engine& engine_;
-    const ProcessConditions conditions_;
-    const RefinementState refinement_;
-};
-
-} // namespace
 
 void ComputeCarbonLimitTable(Engine& engine, CarbonLimitTable& table) {
     using S = CarbonLimitSettings;

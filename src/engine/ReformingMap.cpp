@@ -3,30 +3,10 @@
 #include "engine/EquilibriumModel.h"
 #include "engine/FloatingPointGuard.h"
 #include "engine/PointFigure.h"
+#include "engine/RestoreConditions.h"
 #include "engine/SolverSettings.h"
 
 namespace quorvel {
-
-namespace {
-
-class RestoreConditions {
-public:
-    explicit RestoreConditions(Engine& engine)
-        : engine_(engine), conditions_(engine.processConditions), refinement_(engine.refinement) {}
-    ~RestoreConditions() {
-        engine_.processConditions = conditions_;
-        engine_.refinement = refinement_;
-    }
-    RestoreConditions(const RestoreConditions&) = delete;
-    RestoreConditions& operator=(const RestoreConditions&) = delete;
-
-private:
-    Engine& engine_;
-    const ProcessConditions conditions_;
-    const RefinementState refinement_;
-};
-
-} // namespace
 
 void ComputeReformingMap(Engine& engine, MapFigure figure, ReformingMap& map) {
     const RestoreConditions restore(engine);

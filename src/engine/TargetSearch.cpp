@@ -2,32 +2,12 @@
 
 #include "engine/EquilibriumModel.h"
 #include "engine/FloatingPointGuard.h"
+#include "engine/RestoreConditions.h"
 #include "engine/SolverSettings.h"
 
 #include <cmath>
 
 namespace quorvel {
-
-namespace {
-
-class RestoreConditions {
-public:
-    explicit RestoreConditions(Engine& engine)
-        : engine_(engine), conditions_(engine.processConditions), refinement_(engine.refinement) {}
-    ~RestoreConditions() {
-        engine_.processConditions = conditions_;
-        engine_.refinement = refinement_;
-    }
-    RestoreConditions(const RestoreConditions&) = delete;
-    RestoreConditions& operator=(const RestoreConditions&) = delete;
-
-private:
-    Engine& engine_;
-    const ProcessConditions conditions_;
-    const RefinementState refinement_;
-};
-
-} // namespace
 
 double FigureAtParameter(Engine& engine, PointFigureKind figure, SweptParameter parameter,
                          double value) {

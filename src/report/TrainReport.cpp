@@ -13,6 +13,21 @@ namespace quorvel {
 
 namespace {
 
+// The totals' keys in the CSV and the JSON output, in their order.
+struct TotalKey {
+    const char* name;
+    double TrainTotals::*value;
+};
+constexpr TotalKey TotalKeys[] = {
+    {"feed_kmol_h", &TrainTotals::feedKmolH},
+    {"feed_nm3_h", &TrainTotals::feedNm3H},
+    {"hydrogen_nm3_h", &TrainTotals::hydrogenNm3H},
+    {"hydrogen_produced_kmol_h", &TrainTotals::hydrogenProducedKmolH},
+    {"steam_kmol_h", &TrainTotals::steamKmolH},
+    {"stage_duty_kw", &TrainTotals::stageDutyKw},
+    {"exchanger_duty_kw", &TrainTotals::exchangerDutyKw},
+};
+
 constexpr double Kelvin0 = StandardKelvinOffset;
 constexpr const char* CarbonWarning = "ВНИМАНИЕ: возможно отложение углерода";
 
@@ -187,13 +202,8 @@ QStringList TrainCsvLines(const TrainCaseFile& file, const TrainResult& result) 
     const auto total = [&](const char* name, double value) {
         lines << QLatin1String(name) + QLatin1Char(',') + (t.known ? Csv(value) : QString());
     };
-    total("feed_kmol_h", t.feedKmolH);
-    total("feed_nm3_h", t.feedNm3H);
-    total("hydrogen_nm3_h", t.hydrogenNm3H);
-    total("hydrogen_produced_kmol_h", t.hydrogenProducedKmolH);
-    total("steam_kmol_h", t.steamKmolH);
-    total("stage_duty_kw", t.stageDutyKw);
-    total("exchanger_duty_kw", t.exchangerDutyKw);
+    for (const TotalKey& key : TotalKeys)
+        total(key.name, t.*key.value);
     return lines;
 }
 
@@ -236,13 +246,8 @@ QByteArray TrainJson(const TrainCaseFile& file, const TrainResult& result) {
     const auto total = [&](const char* name, double value) {
         totals[QLatin1String(name)] = t.known ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
     };
-    total("feed_kmol_h", t.feedKmolH);
-    total("feed_nm3_h", t.feedNm3H);
-    total("hydrogen_nm3_h", t.hydrogenNm3H);
-    total("hydrogen_produced_kmol_h", t.hydrogenProducedKmolH);
-    total("steam_kmol_h", t.steamKmolH);
-    total("stage_duty_kw", t.stageDutyKw);
-    total("exchanger_duty_kw", t.exchangerDutyKw);
+    for (const TotalKey& key : TotalKeys)
+        total(key.name, t.*key.value);
     QJsonObject root;
     root["name"] = file.name;
     root["stages"] = stages;

@@ -14,8 +14,9 @@ class QGroupBox;
 namespace quorvel {
 
 // The parameters of one stage of the train as a form: kind, inlet temperature, pressure,
-// thermal specification, approaches and, for a secondary stage, its oxidant. Emits
-// StageEdited on every change the user makes; SetStage fills it without emitting.
+// thermal duty (outlet temperature, adiabatic or heat input), approaches and, for a
+// secondary stage, its oxidant. Emits StageEdited on every change the user makes;
+// SetStage fills it without emitting.
 class TrainStageForm : public QWidget {
     Q_OBJECT
 
