@@ -51,6 +51,20 @@ void DrawText(QPainter& painter, const ChartFont& font, const FontTextMeasurer& 
     painter.drawText(QPoint(text.x, text.y + measure.Ascent(font)), text.text);
 }
 
+// A text turned a quarter left, reading upwards (a vertical axis title, the colour
+// scale's caption), anchored at its placed point.
+void DrawTurnedText(QPainter& painter, const ChartFont& font, const FontTextMeasurer& measure,
+                    const PlacedText& text) {
+    painter.save();
+    painter.setFont(ToQFont(font));
+    painter.setPen(font.color);
+    painter.translate(text.x, text.y);
+    painter.rotate(-90);
+    const int descent = measure.TextHeight(font) - measure.Ascent(font);
+    painter.drawText(QPoint(0, -descent), text.text);
+    painter.restore();
+}
+
 void DrawPanel(QPainter& painter, const ChartModel& model, QSize size) {
     painter.fillRect(QRect(QPoint(0, 0), size), model.PanelColor());
     if (model.BevelWidth() <= 0 || size.isEmpty())
@@ -188,15 +202,7 @@ void DrawColorScale(QPainter& painter, const ChartModel& model, const ColorScale
     for (const ColorScaleTick& tick : scale.ticks)
         DrawText(painter, map.ScaleFont(), measure, tick.label);
     if (scale.captionDrawn) {
-        const ChartFont& font = map.TitleFont();
-        painter.save();
-        painter.setFont(ToQFont(font));
-        painter.setPen(font.color);
-        painter.translate(scale.caption.x, scale.caption.y);
-        painter.rotate(-90);
-        const int descent = measure.TextHeight(font) - measure.Ascent(font);
-        painter.drawText(QPoint(0, -descent), scale.caption.text);
-        painter.restore();
+        DrawTurnedText(painter, map.TitleFont(), measure, scale.caption);
     }
 }
 
@@ -205,14 +211,7 @@ void DrawAxis(QPainter& painter, const TChartAxis& axis, const AxisLayout& a,
     if (a.titleDrawn) {
         const ChartFont& font = axis.Title().Font;
         if (axis.Title().Angle == 90) {
-            painter.save();
-            painter.setFont(ToQFont(font));
-            painter.setPen(font.color);
-            painter.translate(a.title.x, a.title.y);
-            painter.rotate(-90);
-            const int descent = measure.TextHeight(font) - measure.Ascent(font);
-            painter.drawText(QPoint(0, -descent), a.title.text);
-            painter.restore();
+            DrawTurnedText(painter, font, measure, a.title);
         } else {
             DrawText(painter, font, measure, a.title);
         }
