@@ -59,12 +59,6 @@ bool SetFeed(Engine& engine, const std::array<double, 9>& feed, std::FILE* err,
 
 } // namespace
 
-EntryLimits ShownLimits(const Engine& engine, SweptParameter parameter) {
-    const EntryLimits model = EntryLimitsOf(parameter, engine.constants);
-    return {ShownFromModel(engine, parameter, model.lower),
-            ShownFromModel(engine, parameter, model.upper)};
-}
-
 bool CheckedGrid(const char* what, const GridRequest& request, EntryLimits limits, std::FILE* err,
                  const QString& context, SweepRange& range) {
     const QByteArray from = QByteArray("начало ") + what;
@@ -106,24 +100,7 @@ bool ChooseSweepRange(Engine& engine, const SweepOptions& options, std::FILE* er
         range.chosen = true;
         return true;
     }
-    // The design's grid, restated in the entered units so that its points are shown in
-    // them: the pressures of 15..30 atm, and S/C at the ratio grid's values within the
-    // S/C limits of this feed.
-    if (swept == SweptParameter::Pressure && options.pressureUnit != PressureUnit::Atm) {
-        const double units = UnitsPerAtm(options.pressureUnit);
-        range = {31, 15 * units, 0.5 * units, 30 * units, false};
-    } else if (swept == SweptParameter::Ratio && options.steamToCarbon) {
-        const EntryLimits limits = ShownLimits(engine, swept);
-        constexpr double First = 0.2, Step = 0.05;
-        constexpr int Points = 77; // 0.2 .. 4.0
-        int lowest = 0;
-        while (lowest < Points && First + lowest * Step < limits.lower)
-            ++lowest;
-        int highest = Points - 1;
-        while (highest > lowest && First + highest * Step > limits.upper)
-            --highest;
-        range = {highest - lowest + 1, First + lowest * Step, Step, First + highest * Step, false};
-    }
+    range = DesignGridInShownUnits(engine, swept);
     return true;
 }
 

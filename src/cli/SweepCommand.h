@@ -31,10 +31,6 @@ int RunSweepCommand(const SweepOptions& options, QChar localeSeparator, std::FIL
 bool PrepareEngine(Engine& engine, const SweepOptions& options, std::FILE* err,
                    const QString& context = QString());
 
-// The limits of a parameter in its entered units (S/C, the pressure unit), for the
-// engine's constants: the builtin correlation keeps the design's limits.
-EntryLimits ShownLimits(const Engine& engine, SweptParameter parameter);
-
 // Start and end of a grid clamped to `limits` (each clamp reported), its points counted;
 // false, with the reason on `err`, for a step that is not positive, an end below the start
 // or more points than a sweep holds. `what` names the grid in the messages ("диапазона").

@@ -73,6 +73,32 @@ QString ShownCsvColumn(const Engine& engine, SweptParameter parameter) {
     return QString::fromUtf8(CaptionsOf(parameter).csvColumn);
 }
 
+EntryLimits ShownLimits(const Engine& engine, SweptParameter parameter) {
+    const EntryLimits model = EntryLimitsOf(parameter, engine.constants);
+    return {ShownFromModel(engine, parameter, model.lower),
+            ShownFromModel(engine, parameter, model.upper)};
+}
+
+SweepRange DesignGridInShownUnits(const Engine& engine, SweptParameter swept) {
+    if (ShowsOtherPressureUnit(engine, swept)) {
+        const double units = UnitsPerAtm(engine.units.pressure);
+        return {31, 15 * units, 0.5 * units, 30 * units, false};
+    }
+    if (ShowsSteamToCarbon(engine, swept)) {
+        const EntryLimits limits = ShownLimits(engine, swept);
+        constexpr double First = 0.2, Step = 0.05;
+        constexpr int Points = 77; // 0.2 .. 4.0
+        int lowest = 0;
+        while (lowest < Points && First + lowest * Step < limits.lower)
+            ++lowest;
+        int highest = Points - 1;
+        while (highest > lowest && First + highest * Step > limits.upper)
+            --highest;
+        return {highest - lowest + 1, First + lowest * Step, Step, First + highest * Step, false};
+    }
+    return {};
+}
+
 QString RangeHeaderLine(const SweepRange& range, QChar decimalSeparator) {
     const double last = range.first + (range.count - 1) * range.step;
     return QStringLiteral("Диапазон: от %1 до %2, шаг %3")

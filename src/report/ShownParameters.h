@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "engine/Engine.h"
+#include "engine/InputLimits.h"
 
 // The process parameters as the user enters and reads them: steam as the ratio or as
 // S/C, pressure in the chosen unit. With the default units every text is the caption
@@ -45,6 +46,16 @@ double ModelFromShown(const Engine& engine, SweptParameter parameter, double val
 // The table's first column heading (11 characters) and the CSV's first column name.
 QString ShownColumnHeading(const Engine& engine, SweptParameter parameter);
 QString ShownCsvColumn(const Engine& engine, SweptParameter parameter);
+
+// The limits of a parameter in its entered units (S/C, the pressure unit), for the
+// engine's constants: the builtin correlation keeps the design's limits.
+EntryLimits ShownLimits(const Engine& engine, SweptParameter parameter);
+
+// The design's grid of the swept parameter restated in the entered units, so that its
+// points are shown in them: the pressures of 15..30 atm in the pressure unit, and S/C at
+// the ratio grid's values within the S/C limits of this feed. Count 0 (the design's grid
+// itself) where the entered units are the model's.
+SweepRange DesignGridInShownUnits(const Engine& engine, SweptParameter swept);
 
 // The header line of a chosen range, "Диапазон: от A до B, шаг C"; its last point as B.
 QString RangeHeaderLine(const SweepRange& range, QChar decimalSeparator);

@@ -142,11 +142,8 @@ bool MapWindow::Calculate(const Engine& engine) {
     pressureLabel_->setText(QStringLiteral("Давление, ") + unit);
 
     // Both axes in the units their fields are entered in: degrees C, the pressure unit.
-    const EntryLimits temperatureLimits =
-        EntryLimitsOf(SweptParameter::Temperature, engine.constants);
-    const EntryLimits pressureAtm = EntryLimitsOf(SweptParameter::Pressure, engine.constants);
-    const EntryLimits pressureLimits{PressureInUnit(pressureAtm.lower, engine.units.pressure),
-                                     PressureInUnit(pressureAtm.upper, engine.units.pressure)};
+    const EntryLimits temperatureLimits = ShownLimits(engine, SweptParameter::Temperature);
+    const EntryLimits pressureLimits = ShownLimits(engine, SweptParameter::Pressure);
     const QString axisNames[2] = {QStringLiteral("температур"), QStringLiteral("давлений")};
     const QString fieldNames[3] = {QStringLiteral("начало"), QStringLiteral("конец"),
                                    QStringLiteral("шаг")};
