@@ -24,6 +24,7 @@
 #include "report/ConditionLines.h"
 #include "report/CsvExport.h"
 #include "report/ResultsTable.h"
+#include "report/ShownParameters.h"
 #include "views/SweepChart.h"
 #include "ui/dialogs/ApproachReadBackWindow.h"
 #include "ui/dialogs/CarbonLimitWindow.h"
@@ -249,6 +250,8 @@ void MainWindow::FormActivate() {
     ++cycleCount_;
     try {
         ConstructionChart();
+        // The design's grid, restated in the entered units where they are not the model's.
+        engine_.sweepRange = quorvel::DesignGridInShownUnits(engine_, XAxisMode());
         quorvel::RunSweep(engine_, XAxisMode(), YAxisMode());
         SaveToMemo();
         ChartDisplay();
