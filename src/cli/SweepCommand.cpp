@@ -7,18 +7,19 @@
 #include <cerrno>
 #include <memory>
 
-#include "views/CarbonLimitChartView.h"
 #include "cli/ChartOutput.h"
 #include "engine/CarbonLimit.h"
 #include "engine/FeedTotal.h"
 #include "engine/InputLimits.h"
 #include "report/CarbonLimitReport.h"
 #include "report/CsvLines.h"
+#include "report/GridRefusal.h"
 #include "report/NumberFormat.h"
 #include "report/OutputFile.h"
 #include "report/ResultsTable.h"
 #include "report/ShownParameters.h"
 #include "report/TableFile.h"
+#include "views/CarbonLimitChartView.h"
 
 namespace quorvel {
 
@@ -67,20 +68,7 @@ bool CheckedGrid(const char* what, const GridRequest& request, EntryLimits limit
     range.last = ClampAndReport(request.to, limits, true, to.constData(), err, context);
     range.step = request.step;
     range.count = SweepRangePointCount(range.first, range.last, range.step);
-    QString refusal;
-    if (!(request.step > 0))
-        refusal = QStringLiteral("шаг %1 должен быть больше нуля").arg(QString::fromUtf8(what));
-    else if (range.last < range.first)
-        refusal = QStringLiteral("конец %1 (%2) меньше начала (%3)")
-                      .arg(QString::fromUtf8(what), FormatGeneral(range.last, Point),
-                           FormatGeneral(range.first, Point));
-    else if (range.count > ResultCapacity)
-        refusal = QStringLiteral("число точек %1 (от %2 до %3 с шагом %4) было бы %5, а "
-                                 "допускается не более %6: увеличьте шаг")
-                      .arg(QString::fromUtf8(what), FormatGeneral(range.first, Point),
-                           FormatGeneral(range.last, Point), FormatGeneral(range.step, Point))
-                      .arg(range.count)
-                      .arg(ResultCapacity);
+    const QString refusal = GridRefusal(QString::fromUtf8(what), range, ResultCapacity, Point);
     if (refusal.isEmpty())
         return true;
     PrintMessage(err, context + refusal);

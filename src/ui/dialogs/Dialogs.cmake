@@ -1,5 +1,5 @@
 # Sources of the dialogs: the feed dialog, the About box, the help viewer, the carbon-limit
-# window, the goal seek dialog, the map window and the centred message box:
+# window, the goal seek dialog, the sweep range dialog, the map window and the centred message box:
 # list(APPEND QUORVEL_UI_SOURCES ...).
 list(APPEND QUORVEL_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ApproachReadBackWindow.cpp
@@ -14,6 +14,8 @@ list(APPEND QUORVEL_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/GoalSeekDialog.h
     ${CMAKE_CURRENT_LIST_DIR}/MapWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MapWindow.h
+    ${CMAKE_CURRENT_LIST_DIR}/SweepRangeDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SweepRangeDialog.h
     ${CMAKE_CURRENT_LIST_DIR}/TDataForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TDataForm.h
     ${CMAKE_CURRENT_LIST_DIR}/ValuePairDialog.cpp

@@ -79,6 +79,9 @@ void MainMenu::BuildOptionsMenu(QMenuBar* bar, quorvel::ExportActions& exports) 
         AddRememberedOption(menu, QStringLiteral("&Standard thermodynamic data (NASA)"),
                             QStringLiteral("OptionsStandardDataItem"), StandardDataKey(), this,
                             [this](bool checked) { emit StandardDataChanged(checked); });
+    // "w": the "S" of the caption is the standard data's access key.
+    AddCommand(menu, QStringLiteral("S&weep range..."), "OptionsSweepRangeItem",
+               &MainMenu::SweepRangeRequested);
     AddCommand(menu, QStringLiteral("&Inlet temperatures..."), "OptionsInletTemperaturesItem",
                &MainMenu::InletTemperaturesRequested);
     AddCommand(menu, QStringLiteral("&Approach to equilibrium..."), "OptionsApproachItem",

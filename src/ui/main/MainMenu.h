@@ -46,6 +46,7 @@ signals:
     void ApproachRequested();
     void ApproachReadBackRequested();
     void ProcessTrainRequested();
+    void SweepRangeRequested();
     void GoalSeekRequested();
     void MapsRequested();
     void HelpContentsRequested();

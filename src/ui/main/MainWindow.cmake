@@ -22,6 +22,8 @@ list(APPEND QUORVEL_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RememberedOption.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RememberedOption.h
   ${CMAKE_CURRENT_LIST_DIR}/RadioGroup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SweepRangeSettings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SweepRangeSettings.h
   ${CMAKE_CURRENT_LIST_DIR}/ReadoutFigures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadoutFigures.h
   ${CMAKE_CURRENT_LIST_DIR}/RadioGroup.h

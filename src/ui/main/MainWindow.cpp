@@ -18,14 +18,12 @@
 #include <windows.h>
 #endif
 
-#include "views/ReformingChartView.h"
 #include "chart/widget/TChart.h"
 #include "report/CarbonMarks.h"
 #include "report/ConditionLines.h"
 #include "report/CsvExport.h"
 #include "report/ResultsTable.h"
 #include "report/ShownParameters.h"
-#include "views/SweepChart.h"
 #include "ui/dialogs/ApproachReadBackWindow.h"
 #include "ui/dialogs/CarbonLimitWindow.h"
 #include "ui/dialogs/CenteredMessageBox.h"
@@ -39,6 +37,8 @@
 #include "ui/main/MemoViewState.h"
 #include "ui/main/PlantSettings.h"
 #include "ui/main/ReadoutFigures.h"
+#include "views/ReformingChartView.h"
+#include "views/SweepChart.h"
 
 namespace quorvel {
 
@@ -91,6 +91,9 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::FormCreate() {
     quorvel::InitialSetData(engine_);
+    for (const quorvel::SweptParameter swept : quorvel::AllSweptParameters) {
+        sweepRanges_[static_cast<size_t>(quorvel::IndexOf(swept))] = quorvel::LoadSweepRange(swept);
+    }
 }
 
 void MainWindow::CreateControls() {
@@ -190,6 +193,7 @@ void MainWindow::CreateMenu() {
     connect(Menu, &MainMenu::ApproachReadBackRequested, this,
             &MainWindow::OptionsApproachReadBackClick);
     connect(Menu, &MainMenu::ProcessTrainRequested, this, &MainWindow::OptionsProcessTrainClick);
+    connect(Menu, &MainMenu::SweepRangeRequested, this, &MainWindow::OptionsSweepRangeClick);
     connect(Menu, &MainMenu::GoalSeekRequested, this, &MainWindow::OptionsGoalSeekClick);
     connect(Menu, &MainMenu::MapsRequested, this, &MainWindow::OptionsMapsClick);
     connect(Menu, &MainMenu::HelpContentsRequested, this, &MainWindow::HelpContents);
@@ -250,8 +254,12 @@ void MainWindow::FormActivate() {
     ++cycleCount_;
     try {
         ConstructionChart();
-        // The design's grid, restated in the entered units where they are not the model's.
-        engine_.sweepRange = quorvel::DesignGridInShownUnits(engine_, XAxisMode());
+        // The range chosen for the swept parameter, or else the design's grid, restated in
+        // the entered units where they are not the model's.
+        const std::optional<quorvel::SweepRange> chosen = quorvel::UsableSweepRange(
+            sweepRanges_[static_cast<size_t>(quorvel::IndexOf(XAxisMode()))], engine_, XAxisMode());
+        engine_.sweepRange =
+            chosen ? *chosen : quorvel::DesignGridInShownUnits(engine_, XAxisMode());
         quorvel::RunSweep(engine_, XAxisMode(), YAxisMode());
         SaveToMemo();
         ChartDisplay();

@@ -5,11 +5,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <memory>
 
 #include "engine/Engine.h"
 #include "ui/main/ActivationTracker.h"
+#include "ui/main/SweepRangeSettings.h"
 
 class QFileDialog;
 class QFrame;
@@ -25,6 +27,7 @@ class TrainWindow;
 class CarbonLimitWindow;
 class GoalSeekDialog;
 class MapWindow;
+class SweepRangeDialog;
 class EntryPanel;
 class ExportActions;
 class HelpViewer;
@@ -96,6 +99,10 @@ public:
     // now and again at every cycle while it is shown.
     void OptionsCarbonLimitClick();
     quorvel::CarbonLimitWindow* CarbonLimit() const { return carbonLimitWindow_; }
+    // Options, "Sweep range...": the modal dialog of the swept parameter's own range; OK
+    // remembers the choice (one per swept parameter) and starts a cycle with it.
+    void OptionsSweepRangeClick();
+    quorvel::SweepRangeDialog* SweepRangeChoice() const { return sweepRangeDialog_; }
     // Options, "Inlet temperatures..." and "Approach to equilibrium...": a dialog of the
     // two values; OK remembers them and starts a cycle with them.
     void OptionsInletTemperaturesClick();
@@ -196,6 +203,9 @@ private:
     quorvel::TrainWindow* trainWindow_ = nullptr;
     quorvel::GoalSeekDialog* goalSeekDialog_ = nullptr;
     quorvel::MapWindow* mapWindow_ = nullptr;
+    quorvel::SweepRangeDialog* sweepRangeDialog_ = nullptr;
+    // The ranges remembered for each swept parameter, in SweptParameter order.
+    std::array<quorvel::RememberedRange, quorvel::SweptParameterCount> sweepRanges_;
 };
 
 } // namespace quorvel

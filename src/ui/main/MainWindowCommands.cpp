@@ -15,6 +15,7 @@
 #include "ui/dialogs/GoalSeekDialog.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/MapWindow.h"
+#include "ui/dialogs/SweepRangeDialog.h"
 #include "ui/dialogs/TAboutBox.h"
 #include "ui/dialogs/TDataForm.h"
 #include "ui/dialogs/ValuePairDialog.h"
@@ -128,6 +129,21 @@ void MainWindow::OptionsCarbonLimitClick() {
     carbonLimitWindow_->show();
     carbonLimitWindow_->raise();
     carbonLimitWindow_->activateWindow();
+}
+
+void MainWindow::OptionsSweepRangeClick() {
+    if (sweepRangeDialog_ == nullptr) {
+        sweepRangeDialog_ = new SweepRangeDialog(locale_, this);
+        connect(sweepRangeDialog_, &QDialog::accepted, this, [this] {
+            const SweptParameter swept = sweepRangeDialog_->Swept();
+            sweepRanges_[static_cast<size_t>(IndexOf(swept))] = sweepRangeDialog_->Accepted();
+            SaveSweepRange(swept, sweepRangeDialog_->Accepted());
+            FormActivate();
+        });
+    }
+    const SweptParameter swept = XAxisMode();
+    sweepRangeDialog_->Present(engine_, swept, sweepRanges_[static_cast<size_t>(IndexOf(swept))]);
+    sweepRangeDialog_->open();
 }
 
 void MainWindow::OptionsInletTemperaturesClick() {
