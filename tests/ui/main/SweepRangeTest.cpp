@@ -127,7 +127,27 @@ TEST_F(SweepRangeTest, ChosenRangeGivesTheCommandLinesTableRefusesBadRangesAndIs
         dialog = OpenDialog();
         EXPECT_TRUE(dialog->OwnRange()->isChecked());
         EXPECT_EQ(dialog->Field(2)->text(), "0" + sep + "25");
+        dialog->reject();
+
+        // Each swept parameter has its own range: the temperature sweep keeps the design's
+        // grid until it is given one, and the steam ratio's range comes back with it.
+        Choose("RadioGroupAxisX", 1);
+        const QStringList byTemperature = separator + QStringList{"--sweep", "temperature"};
+        EXPECT_EQ(form->MemoLines(), SweepProgramLines(byTemperature));
+        dialog = OpenDialog();
+        EXPECT_FALSE(dialog->OwnRange()->isChecked());
+        EXPECT_EQ(dialog->Field(0)->text(), "750");
+        Type(dialog, {"400", "550", "7" + sep + "5"});
+        dialog->ButtonOkClick();
+        EXPECT_FALSE(dialog->isVisible()) << dialog->Message().toStdString();
+        EXPECT_EQ(form->MemoLines(),
+                  SweepProgramLines(byTemperature +
+                                    QStringList{"--from", "400", "--to", "550", "--step", "7.5"}));
+        Choose("RadioGroupAxisX", 0);
+        EXPECT_EQ(form->MemoLines(), chosen);
+
         // "По умолчанию" gives the design's table back, and is remembered too.
+        dialog = OpenDialog();
         dialog->UseDesignGrid();
         dialog->ButtonOkClick();
         EXPECT_EQ(form->MemoLines(), design);
