@@ -38,6 +38,7 @@ SweepRangeDialog::SweepRangeDialog(const QLocale& locale, QWidget* parent)
     setWindowTitle(QStringLiteral("Диапазон расчета"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     parameter_ = new QLabel(this);
     parameter_->setObjectName(QStringLiteral("SweepRangeParameter"));
     layout->addWidget(parameter_);
@@ -93,6 +94,8 @@ QString SweepRangeDialog::Number(double value) const {
 void SweepRangeDialog::ShowMessage(const QString& message) {
     message_->setText(message);
     message_->setVisible(!message.isEmpty());
+    // The dialog grows with the lines of the message instead of squeezing the fields.
+    adjustSize();
 }
 
 QString SweepRangeDialog::Message() const {
@@ -174,9 +177,10 @@ void SweepRangeDialog::ButtonOkClick() {
     for (size_t i = 0; i < 2; ++i) {
         const double clamped = ClampEntry(values[i], limits_);
         if (clamped != values[i]) {
-            clamps << QStringLiteral("%1 %2 вне пределов %3..%4, принято %5")
-                          .arg(QString::fromUtf8(FieldNames[i]), Number(values[i]),
-                               Number(limits_.lower), Number(limits_.upper), Number(clamped));
+            clamps << Capitalised(QStringLiteral("%1 %2 вне пределов %3..%4, принято %5")
+                                      .arg(QString::fromUtf8(FieldNames[i]), Number(values[i]),
+                                           Number(limits_.lower), Number(limits_.upper),
+                                           Number(clamped)));
             values[i] = clamped;
             fields_[i]->setText(Number(clamped));
         }
@@ -186,13 +190,13 @@ void SweepRangeDialog::ButtonOkClick() {
     const QString refusal =
         GridRefusal(QStringLiteral("диапазона"), range, ResultCapacity, Separator());
     if (!refusal.isEmpty()) {
-        clamps << refusal;
-        ShowMessage(Capitalised(clamps.join(QStringLiteral(". "))) + u'.');
+        clamps << Capitalised(refusal);
+        ShowMessage(clamps.join(QStringLiteral(". ")) + u'.');
         return;
     }
     if (!clamps.isEmpty()) {
         // The values taken are shown; a second OK takes them.
-        ShowMessage(Capitalised(clamps.join(QStringLiteral(". "))) +
+        ShowMessage(clamps.join(QStringLiteral(". ")) +
                     QStringLiteral(". Нажмите OK, чтобы принять."));
         return;
     }
