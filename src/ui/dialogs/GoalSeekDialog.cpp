@@ -26,19 +26,6 @@ const char* const FigureNames[PointFigureKindCount] = {
 // The parameters in SweptParameter order, with the units the entries take.
 const char* const ParameterNames[3] = {"соотношение пар/метан", "температура, °C", "давление, атм"};
 
-// The entries' own bounds, so that an answer can always be applied to its entry.
-EntryBounds BoundsOf(SweptParameter parameter) {
-    switch (parameter) {
-    case SweptParameter::Ratio:
-        return RatioBounds();
-    case SweptParameter::Temperature:
-        return TemperatureBounds();
-    case SweptParameter::Pressure:
-        break;
-    }
-    return PressureBounds();
-}
-
 } // namespace
 
 GoalSeekDialog::GoalSeekDialog(const QLocale& locale, QWidget* parent)
@@ -136,11 +123,8 @@ bool GoalSeekDialog::Calculate(const Engine& engine) {
     }
     const SweptParameter solveFor = SolveFor();
     const PointFigureKind figure = Figure();
-    // The engine's limits of this parameter, narrowed to what its entry accepts.
-    const EntryLimits model = EntryLimitsOf(solveFor, engine.constants);
-    const EntryBounds entry = BoundsOf(solveFor);
-    const EntryLimits limits{std::max(model.lower, entry.lower),
-                             std::min(model.upper, entry.upper)};
+    // The limits of this parameter's entry, so that an answer can always be applied to it.
+    const EntryLimits limits = EntryLimitsOf(solveFor, engine.constants);
     auto copy = std::make_unique<Engine>(engine);
     const TargetResult result = SearchTarget(*copy, figure, *target, solveFor, limits);
     const QString figureName = QString::fromUtf8(FigureNames[static_cast<int>(figure)]);

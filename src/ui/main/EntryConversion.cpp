@@ -152,6 +152,10 @@ EntryBounds PressureBounds() {
     return BoundsOf(PressureLimits);
 }
 
+EntryBounds EntryBoundsOf(SweptParameter parameter, ConstantsSource constants) {
+    return BoundsOf(EntryLimitsOf(parameter, constants));
+}
+
 ClampResult ClampEntryValue(double value, const EntryBounds& bounds, const QLocale& locale) {
     // The engine's clamping rule; a value it moved reads as the bound it was moved to.
     ClampResult result{ClampEntry(value, EntryLimits{bounds.lower, bounds.upper}), std::nullopt};

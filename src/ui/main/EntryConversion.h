@@ -5,6 +5,9 @@
 
 #include <optional>
 
+#include "engine/ConstantsSource.h"
+#include "engine/SweepKinds.h"
+
 namespace quorvel {
 
 // Converts a parameter entry's text the way the desktop reads a number: blanks around
@@ -28,6 +31,11 @@ struct EntryBounds {
 EntryBounds RatioBounds();       // 0.2 .. 5 steam per feed gas
 EntryBounds TemperatureBounds(); // 300 .. 980 degrees Celsius
 EntryBounds PressureBounds();    // 1 .. 30 atm
+
+// The bounds of a parameter's entry for the source of the constants: the builtin
+// correlation keeps the bounds above, the standard data reach 200 .. 1300 degrees C and
+// 1 .. 100 atm.
+EntryBounds EntryBoundsOf(SweptParameter parameter, ConstantsSource constants);
 
 // The outcome of clamping: the value to store and, when a bound applied, the text that
 // replaces the entry's text (already with the locale's separator).

@@ -55,7 +55,7 @@ QStringList CommaItems(std::initializer_list<const char*> items) {
 
 EntryPanel::EntryPanel(quorvel::Engine& engine, const QLocale& locale, ErrorReport reportError,
                        QWidget* parent)
-    : QFrame(parent), locale_(locale), reportError_(std::move(reportError)) {
+    : QFrame(parent), engine_(engine), locale_(locale), reportError_(std::move(reportError)) {
     setObjectName(QStringLiteral("Panel"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
@@ -95,8 +95,6 @@ EntryPanel::EntryPanel(quorvel::Engine& engine, const QLocale& locale, ErrorRepo
 
     const std::array<double*, 3> values = {&engine.InputRatio, &engine.InputTemperature,
                                            &engine.processConditions.InputPressure};
-    const std::array<quorvel::EntryBounds, 3> bounds = {
-        quorvel::RatioBounds(), quorvel::TemperatureBounds(), quorvel::PressureBounds()};
     const std::array<ParameterEntry*, 3> boxes = {ComboBoxRatio, ComboBoxTemperature,
                                                   ComboBoxPressure};
     const std::array<QLabel*, 3> labels = {LabelRatio, LabelTemperature, LabelPressure};
@@ -104,7 +102,6 @@ EntryPanel::EntryPanel(quorvel::Engine& engine, const QLocale& locale, ErrorRepo
         entries_[i].box = boxes[i];
         entries_[i].label = labels[i];
         entries_[i].value = values[i];
-        entries_[i].bounds = bounds[i];
     }
     for (Entry& entry : entries_) {
         entry.lastGoodText = entry.box->currentText();
@@ -199,8 +196,10 @@ bool EntryPanel::ComboBoxChange() {
             reportError_(QStringLiteral("Error"), ConversionErrorText());
             return false;
         }
-        const quorvel::ClampResult clamped =
-            quorvel::ClampEntryValue(*number, entry.bounds, locale_);
+        // The bounds follow the constants' source, which the Options menu may change.
+        const quorvel::EntryBounds bounds =
+            quorvel::EntryBoundsOf(quorvel::AllSweptParameters[i], engine_.constants);
+        const quorvel::ClampResult clamped = quorvel::ClampEntryValue(*number, bounds, locale_);
         *entry.value = clamped.value;
         if (clamped.replacementText) {
             entry.box->setEditText(*clamped.replacementText);

@@ -73,7 +73,6 @@ private:
         ParameterEntry* box = nullptr;
         QLabel* label = nullptr;
         double* value = nullptr;
-        quorvel::EntryBounds bounds;
         int Tag = 0;             // 0 idle, 1 being edited
         bool changeBound = true; // the change event leads to a cycle
         QString savedText;       // the text when the current edit began
@@ -88,6 +87,7 @@ private:
     }
     void EntryChanged(Entry& entry);
 
+    const quorvel::Engine& engine_;
     QLocale locale_;
     ErrorReport reportError_;
     std::array<Entry, 3> entries_; // ratio, temperature, pressure

@@ -176,6 +176,26 @@ TEST_F(MainFormTest, ClampsApplyToEveryEntryIncludingTheHiddenOne) {
     EXPECT_EQ(form->MemoLines()[0], QStringLiteral("Соотношение пар/метан, мол.д.: 5"));
     EXPECT_EQ(form->MemoLines()[1], QStringLiteral("Давление, атм                : 1"));
     EXPECT_EQ(form->CycleCount(), 3); // texts set by the program start no cycle
+
+    // The standard data widen the bounds to 200 .. 1300 degrees C and 1 .. 100 atm, with the
+    // same clamping; the correlation's bounds come back with it.
+    engine->constants = quorvel::ConstantsSource::Standard;
+    Type(temperature, "1200");
+    Type(pressure, "40");
+    Press(pressure, Qt::Key_Return);
+    EXPECT_EQ(engine->InputTemperature, 1200.0);
+    EXPECT_EQ(engine->processConditions.InputPressure, 40.0);
+    EXPECT_EQ(pressure->currentText(), "40");
+    Type(temperature, "150");
+    Type(pressure, "150");
+    Press(pressure, Qt::Key_Return);
+    EXPECT_EQ(temperature->currentText(), "200");
+    EXPECT_EQ(pressure->currentText(), "100");
+    EXPECT_EQ(engine->processConditions.InputPressure, 100.0);
+    engine->constants = quorvel::ConstantsSource::Builtin;
+    Type(pressure, "40");
+    Press(pressure, Qt::Key_Return);
+    EXPECT_EQ(pressure->currentText(), "30");
     EXPECT_TRUE(messages.isEmpty());
 }
 
