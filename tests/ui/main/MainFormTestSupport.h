@@ -8,6 +8,7 @@
 #include <QList>
 #include <QLocale>
 #include <QPair>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTest>
 
@@ -17,13 +18,26 @@
 
 #include "engine/Engine.h"
 #include "tests/support/QtPrinters.h"
+#include "ui/dialogs/TAboutBox.h"
+#include "ui/dialogs/TDataForm.h"
 #include "ui/main/EntryPanel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/RadioGroup.h"
-#include "ui/dialogs/TAboutBox.h"
-#include "ui/dialogs/TDataForm.h"
 
 inline const QLocale RussianLocale(QLocale::Russian, QLocale::Russia);
+
+// quorvel-sweep's standard output as lines; empty when it did not end with status 0.
+inline QStringList SweepProgramLines(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(QUORVEL_SWEEP_PROGRAM), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return {};
+    QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
 
 // A main window on the off-screen platform whose error messages are recorded instead of
 // shown.

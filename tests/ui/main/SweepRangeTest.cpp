@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QProcess>
 
 #include "MainFormTestSupport.h"
 #include "engine/InputLimits.h"
@@ -14,19 +13,6 @@
 #include "ui/main/SweepRangeSettings.h"
 
 namespace {
-
-// quorvel-sweep's standard output as lines; empty when it did not end with status 0.
-QStringList SweepProgramLines(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(QUORVEL_SWEEP_PROGRAM), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return {};
-    QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    return lines;
-}
 
 class SweepRangeTest : public MainFormWithDialogsTest {
 protected:
