@@ -7,7 +7,6 @@
 
 #include "report/EnvelopeReport.h"
 #include "report/OutputFile.h"
-#include "report/ShownParameters.h"
 #include "views/CarbonLimitChartView.h"
 #include "views/ChartPicture.h"
 #include "views/MapChartView.h"
@@ -36,10 +35,9 @@ bool WriteChartPicture(const Engine& engine, const SweepOptions& options, QStrin
     QString reason;
     const ChartPictureFormat format =
         PictureFormatFor(QFile::decodeName(options.chartFile.value_or(std::string()).c_str()));
-    ReformingChartTexts texts = SweepChartTexts(options.XAxisMode, options.YAxisMode);
-    texts.bottomAxis = ShownAxisTitle(engine, options.XAxisMode);
     return WritePicture(options,
-                        ChartPicture(QSize(options.chartWidth, options.chartHeight), texts,
+                        ChartPicture(QSize(options.chartWidth, options.chartHeight),
+                                     SweepChartTexts(engine, options.XAxisMode, options.YAxisMode),
                                      SweepCurves(engine), format, &reason),
                         reason, errorMessage);
 }

@@ -52,6 +52,22 @@ double ModelFromShown(const Engine& engine, SweptParameter parameter, double val
     return value;
 }
 
+std::optional<double> RestatedShownValue(const Engine& engine, SweptParameter parameter,
+                                         double value, EntryUnits from) {
+    double model = value;
+    if (parameter == SweptParameter::Ratio && from.steamToCarbon) {
+        if (!SteamToCarbonDefined(engine.feedTotals))
+            return std::nullopt;
+        model = RatioOfSteamToCarbon(engine.feedTotals, value);
+    } else if (parameter == SweptParameter::Pressure) {
+        model = PressureInAtm(value, from.pressure);
+    }
+    if (parameter == SweptParameter::Ratio && engine.units.steamToCarbon &&
+        !SteamToCarbonDefined(engine.feedTotals))
+        return std::nullopt;
+    return ShownFromModel(engine, parameter, model);
+}
+
 double ShownInputValue(const Engine& engine, SweptParameter parameter) {
     const double values[SweptParameterCount] = {engine.InputRatio, engine.InputTemperature,
                                                 engine.processConditions.InputPressure};

@@ -3,6 +3,8 @@
 #include <QChar>
 #include <QString>
 
+#include <optional>
+
 #include "engine/Engine.h"
 #include "engine/InputLimits.h"
 
@@ -42,6 +44,12 @@ double ShownInputValue(const Engine& engine, SweptParameter parameter);
 // A model value (ratio per mol feed gas, degrees C, atm) in the shown units, and back.
 double ShownFromModel(const Engine& engine, SweptParameter parameter, double value);
 double ModelFromShown(const Engine& engine, SweptParameter parameter, double value);
+
+// A value shown in the units `from` restated in the engine's own units, for an entry
+// whose units have just changed. S/C without hydrocarbon carbon to refer to cannot be
+// restated: then nothing is returned.
+std::optional<double> RestatedShownValue(const Engine& engine, SweptParameter parameter,
+                                         double value, EntryUnits from);
 
 // The table's first column heading (11 characters) and the CSV's first column name.
 QString ShownColumnHeading(const Engine& engine, SweptParameter parameter);

@@ -1,5 +1,6 @@
 #include "views/SweepChart.h"
 
+#include "report/ShownParameters.h"
 #include "report/SweepCaptions.h"
 
 namespace quorvel {
@@ -15,6 +16,13 @@ ReformingChartTexts SweepChartTexts(SweptParameter XAxisMode, ResultView YAxisMo
         YAxisMode == ResultView::ProductRatios ? ReformingCurves::ProductRatios
                                                : ReformingCurves::Composition,
     };
+}
+
+ReformingChartTexts SweepChartTexts(const Engine& engine, SweptParameter XAxisMode,
+                                    ResultView YAxisMode) {
+    ReformingChartTexts texts = SweepChartTexts(XAxisMode, YAxisMode);
+    texts.bottomAxis = ShownAxisTitle(engine, XAxisMode);
+    return texts;
 }
 
 QString SweptParameterName(SweptParameter XAxisMode) {

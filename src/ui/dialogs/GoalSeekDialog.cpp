@@ -13,6 +13,7 @@
 
 #include "engine/InputLimits.h"
 #include "report/NumberFormat.h"
+#include "report/ShownParameters.h"
 #include "ui/main/EntryConversion.h"
 
 namespace quorvel {
@@ -23,8 +24,19 @@ namespace {
 const char* const FigureNames[PointFigureKindCount] = {
     "H2/CO", "CO2/CO", "метан в сухом газе, % об.", "конверсия метана", "активность углерода"};
 
-// The parameters in SweptParameter order, with the units the entries take.
-const char* const ParameterNames[3] = {"соотношение пар/метан", "температура, °C", "давление, атм"};
+// A parameter with the units its entry takes.
+QString ParameterName(EntryUnits units, SweptParameter parameter) {
+    switch (parameter) {
+    case SweptParameter::Ratio:
+        return units.steamToCarbon ? QStringLiteral("отношение пар/углерод (S/C)")
+                                   : QStringLiteral("соотношение пар/метан");
+    case SweptParameter::Temperature:
+        return QStringLiteral("температура, °C");
+    case SweptParameter::Pressure:
+        break;
+    }
+    return QStringLiteral("давление, ") + QString::fromUtf8(CaptionsOf(units.pressure).name);
+}
 
 } // namespace
 
@@ -43,8 +55,8 @@ GoalSeekDialog::GoalSeekDialog(const QLocale& locale, QWidget* parent)
     target_->setObjectName(QStringLiteral("GoalSeekTarget"));
     solveFor_ = new QComboBox(this);
     solveFor_->setObjectName(QStringLiteral("GoalSeekSolveFor"));
-    for (const char* name : ParameterNames)
-        solveFor_->addItem(QString::fromUtf8(name));
+    for (const SweptParameter parameter : AllSweptParameters)
+        solveFor_->addItem(ParameterName(EntryUnits{}, parameter));
     form->addRow(QStringLiteral("Показатель:"), figure_);
     form->addRow(QStringLiteral("Требуемое значение:"), target_);
     form->addRow(QStringLiteral("Подбирается:"), solveFor_);
@@ -74,7 +86,7 @@ GoalSeekDialog::GoalSeekDialog(const QLocale& locale, QWidget* parent)
     connect(calculate_, &QPushButton::clicked, this, &GoalSeekDialog::CalculateRequested);
     connect(apply_, &QPushButton::clicked, this, [this] {
         if (answer_)
-            emit ApplyRequested(answerParameter_, answer_->value);
+            emit ApplyRequested(answerParameter_, answerShown_);
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     // A changed choice makes the answer shown stale: it may no longer be applied.
@@ -113,7 +125,13 @@ QString GoalSeekDialog::Number(double value) const {
     return FormatGeneral(value, point.isEmpty() ? QChar(u'.') : point.front());
 }
 
+void GoalSeekDialog::ShowUnits(const Engine& engine) {
+    for (const SweptParameter parameter : AllSweptParameters)
+        solveFor_->setItemText(IndexOf(parameter), ParameterName(engine.units, parameter));
+}
+
 bool GoalSeekDialog::Calculate(const Engine& engine) {
+    ShowUnits(engine);
     answer_.reset();
     apply_->setEnabled(false);
     const std::optional<double> target = ParseEntryNumber(target_->text(), locale_);
@@ -123,14 +141,17 @@ bool GoalSeekDialog::Calculate(const Engine& engine) {
     }
     const SweptParameter solveFor = SolveFor();
     const PointFigureKind figure = Figure();
-    // The limits of this parameter's entry, so that an answer can always be applied to it.
-    const EntryLimits limits = EntryLimitsOf(solveFor, engine.constants);
+    // The limits of this parameter's entry, so that an answer can always be applied to it;
+    // the search runs in the model's units, the dialog speaks in the entered ones.
     auto copy = std::make_unique<Engine>(engine);
-    const TargetResult result = SearchTarget(*copy, figure, *target, solveFor, limits);
+    const TargetResult result =
+        SearchTarget(*copy, figure, *target, solveFor, EntryLimitsOf(solveFor, engine.constants));
+    const EntryLimits shownLimits = ShownLimits(engine, solveFor);
     const QString figureName = QString::fromUtf8(FigureNames[static_cast<int>(figure)]);
-    const QString parameterName = QString::fromUtf8(ParameterNames[IndexOf(solveFor)]);
-    const QString within = QStringLiteral("%1 от %2 до %3")
-                               .arg(parameterName, Number(limits.lower), Number(limits.upper));
+    const QString parameterName = ParameterName(engine.units, solveFor);
+    const QString within =
+        QStringLiteral("%1 от %2 до %3")
+            .arg(parameterName, Number(shownLimits.lower), Number(shownLimits.upper));
     if (result.outcome == TargetOutcome::Undefined) {
         ShowMessage(QStringLiteral("%1 не определено ни при каком значении (%2): нет физически "
                                    "возможного состава.")
@@ -146,9 +167,10 @@ bool GoalSeekDialog::Calculate(const Engine& engine) {
     }
     answer_ = result;
     answerParameter_ = solveFor;
+    answerShown_ = ShownFromModel(engine, solveFor, result.value);
     apply_->setEnabled(true);
     ShowMessage(QStringLiteral("Ответ: %1 = %2\nДостигнуто: %3 = %4")
-                    .arg(parameterName, Number(result.value), figureName, Number(result.achieved)));
+                    .arg(parameterName, Number(answerShown_), figureName, Number(result.achieved)));
     return true;
 }
 

@@ -33,6 +33,9 @@ public:
     // Reads the fields and searches on a copy of the engine; false with the message shown
     // when the target does not read or is out of reach. Throws FloatingPointError.
     bool Calculate(const Engine& engine);
+    // Names the parameters in the engine's entered units (S/C, the pressure unit), in
+    // which the limits and the answer are shown and applied.
+    void ShowUnits(const Engine& engine);
 
     PointFigureKind Figure() const;
     SweptParameter SolveFor() const;
@@ -42,7 +45,8 @@ public:
     QPushButton* CalculateButton() const { return calculate_; }
     QPushButton* ApplyButton() const { return apply_; }
     QString Message() const;
-    // The last answer found (ratio per mol feed gas, degrees C or atm), none after a refusal.
+    // The last answer found (ratio per mol feed gas, degrees C or atm), none after a refusal;
+    // Apply offers it in the entered units.
     const std::optional<TargetResult>& Answer() const { return answer_; }
 
 signals:
@@ -64,6 +68,7 @@ private:
     QLabel* message_ = nullptr;
     std::optional<TargetResult> answer_;
     SweptParameter answerParameter_ = SweptParameter::Ratio;
+    double answerShown_ = 0; // the answer in the entered units
 };
 
 } // namespace quorvel

@@ -129,31 +129,22 @@ QString WithDecimalSeparator(const QString& commaText, const QLocale& locale) {
     return text.replace(u',', locale.decimalPoint());
 }
 
-namespace {
-
-// The bounds of the engine's limits, with their texts as the table's header writes them.
-EntryBounds BoundsOf(EntryLimits limits) {
+EntryBounds BoundsOfLimits(EntryLimits limits) {
     const QChar comma = u',';
     return {limits.upper, FormatGeneral(limits.upper, comma), limits.lower,
             FormatGeneral(limits.lower, comma)};
 }
 
-} // namespace
-
 EntryBounds RatioBounds() {
-    return BoundsOf(RatioLimits);
+    return BoundsOfLimits(RatioLimits);
 }
 
 EntryBounds TemperatureBounds() {
-    return BoundsOf(TemperatureLimits);
+    return BoundsOfLimits(TemperatureLimits);
 }
 
 EntryBounds PressureBounds() {
-    return BoundsOf(PressureLimits);
-}
-
-EntryBounds EntryBoundsOf(SweptParameter parameter, ConstantsSource constants) {
-    return BoundsOf(EntryLimitsOf(parameter, constants));
+    return BoundsOfLimits(PressureLimits);
 }
 
 ClampResult ClampEntryValue(double value, const EntryBounds& bounds, const QLocale& locale) {

@@ -5,8 +5,7 @@
 
 #include <optional>
 
-#include "engine/ConstantsSource.h"
-#include "engine/SweepKinds.h"
+#include "engine/InputLimits.h"
 
 namespace quorvel {
 
@@ -32,10 +31,9 @@ EntryBounds RatioBounds();       // 0.2 .. 5 steam per feed gas
 EntryBounds TemperatureBounds(); // 300 .. 980 degrees Celsius
 EntryBounds PressureBounds();    // 1 .. 30 atm
 
-// The bounds of a parameter's entry for the source of the constants: the builtin
-// correlation keeps the bounds above, the standard data reach 200 .. 1300 degrees C and
-// 1 .. 100 atm.
-EntryBounds EntryBoundsOf(SweptParameter parameter, ConstantsSource constants);
+// The bounds of any limits, with their texts as the table's header writes them: an entry
+// in S/C or another pressure unit, or with the standard data's wider limits.
+EntryBounds BoundsOfLimits(EntryLimits limits);
 
 // The outcome of clamping: the value to store and, when a bound applied, the text that
 // replaces the entry's text (already with the locale's separator).

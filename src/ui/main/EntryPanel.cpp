@@ -7,6 +7,10 @@
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
+#include "report/NumberFormat.h"
+#include "report/ShownParameters.h"
 #include "report/SweepCaptions.h"
 #include "ui/main/LayoutRule.h"
 #include "ui/main/ParameterEntry.h"
@@ -51,6 +55,25 @@ QStringList CommaItems(std::initializer_list<const char*> items) {
     return list;
 }
 
+// The lists of the steam and pressure entries in each of their units: round values of
+// the unit itself, the way the ratio and atm lists are.
+QStringList RatioItems() {
+    return CommaItems({"0,2", "0,4", "0,6", "0,8", "1,0", "1,2", "1,4", "1,6", "1,8", "2,0", "2,2",
+                       "2,4", "2,6", "2,8", "3,0", "3,5", "4,0"});
+}
+
+QStringList SteamToCarbonItems() {
+    return CommaItems({"1,0", "1,5", "2,0", "2,2", "2,4", "2,5", "2,6", "2,7", "2,8", "2,9", "3,0",
+                       "3,2", "3,4", "3,6", "3,8", "4,0", "4,5"});
+}
+
+QStringList PressureItems(quorvel::PressureUnit unit) {
+    if (unit == quorvel::PressureUnit::MPa)
+        return CommaItems(
+            {"1,5", "1,6", "1,7", "1,8", "1,9", "2,0", "2,1", "2,2", "2,3", "2,4", "2,5"});
+    return CommaItems({"15", "16", "17", "18", "19", "20", "21", "22", "23", "24", "25"});
+}
+
 } // namespace
 
 EntryPanel::EntryPanel(quorvel::Engine& engine, const QLocale& locale, ErrorReport reportError,
@@ -79,18 +102,14 @@ EntryPanel::EntryPanel(quorvel::Engine& engine, const QLocale& locale, ErrorRepo
     LabelPressure->setGeometry(11, 68, 83, 15);
 
     ComboBoxRatio =
-        CreateEntry(QStringLiteral("ComboBoxRatio"),
-                    CommaItems({"0,2", "0,4", "0,6", "0,8", "1,0", "1,2", "1,4", "1,6", "1,8",
-                                "2,0", "2,2", "2,4", "2,6", "2,8", "3,0", "3,5", "4,0"}),
-                    QStringLiteral("2,5"), 20);
+        CreateEntry(QStringLiteral("ComboBoxRatio"), RatioItems(), QStringLiteral("2,5"), 20);
     ComboBoxTemperature =
         CreateEntry(QStringLiteral("ComboBoxTemperature"),
                     CommaItems({"700", "720", "740", "760", "780", "800", "820", "840", "860",
                                 "880", "900", "920", "940", "960", "980", "", ""}),
                     QStringLiteral("860"), 43);
     ComboBoxPressure =
-        CreateEntry(QStringLiteral("ComboBoxPressure"),
-                    CommaItems({"15", "16", "17", "18", "19", "20", "21", "22", "23", "24", "25"}),
+        CreateEntry(QStringLiteral("ComboBoxPressure"), PressureItems(quorvel::PressureUnit::Atm),
                     QStringLiteral("25"), 66);
 
     const std::array<double*, 3> values = {&engine.InputRatio, &engine.InputTemperature,
@@ -102,6 +121,7 @@ EntryPanel::EntryPanel(quorvel::Engine& engine, const QLocale& locale, ErrorRepo
         entries_[i].box = boxes[i];
         entries_[i].label = labels[i];
         entries_[i].value = values[i];
+        labelWidths_[i] = labels[i]->width();
     }
     for (Entry& entry : entries_) {
         entry.lastGoodText = entry.box->currentText();
@@ -196,11 +216,13 @@ bool EntryPanel::ComboBoxChange() {
             reportError_(QStringLiteral("Error"), ConversionErrorText());
             return false;
         }
-        // The bounds follow the constants' source, which the Options menu may change.
+        // The text is in the entered units (S/C, the pressure unit) and is clamped to the
+        // limits of the constants' source in them; the model gets its own units.
+        const quorvel::SweptParameter parameter = quorvel::AllSweptParameters[i];
         const quorvel::EntryBounds bounds =
-            quorvel::EntryBoundsOf(quorvel::AllSweptParameters[i], engine_.constants);
+            quorvel::BoundsOfLimits(quorvel::ShownLimits(engine_, parameter));
         const quorvel::ClampResult clamped = quorvel::ClampEntryValue(*number, bounds, locale_);
-        *entry.value = clamped.value;
+        *entry.value = quorvel::ModelFromShown(engine_, parameter, clamped.value);
         if (clamped.replacementText) {
             entry.box->setEditText(*clamped.replacementText);
         }
@@ -217,6 +239,67 @@ void EntryPanel::ShowEntriesFor(quorvel::SweptParameter swept) {
         entries_[static_cast<size_t>(i)].label->setVisible(shown);
         entries_[static_cast<size_t>(i)].box->setVisible(shown);
     }
+}
+
+void EntryPanel::ShowUnits(quorvel::EntryUnits previous) {
+    const quorvel::EntryUnits now = engine_.units;
+    if (now.steamToCarbon != previous.steamToCarbon) {
+        Entry& ratio = entries_[0];
+        SetEntryItems(ratio, now.steamToCarbon ? SteamToCarbonItems() : RatioItems());
+        RestateEntry(ratio, quorvel::SweptParameter::Ratio, previous);
+    }
+    if (now.pressure != previous.pressure) {
+        Entry& pressure = entries_[2];
+        SetEntryItems(pressure, PressureItems(now.pressure));
+        RestateEntry(pressure, quorvel::SweptParameter::Pressure, previous);
+    }
+    // The labels and the swept parameter's radio items name the units; a longer label
+    // than the default one widens up to the entries.
+    for (int i = 0; i < 3; ++i) {
+        const quorvel::SweptParameter parameter = quorvel::AllSweptParameters[i];
+        const QString name = quorvel::ShownAxisTitle(engine_, parameter);
+        QLabel* label = entries_[static_cast<size_t>(i)].label;
+        label->setText(name);
+        const int wanted = label->fontMetrics().horizontalAdvance(name) + 2;
+        label->resize(std::clamp(wanted, labelWidths_[static_cast<size_t>(i)],
+                                 entries_[static_cast<size_t>(i)].box->x() - label->x()),
+                      label->height());
+        RadioGroupAxisX->Button(i)->setText(name);
+    }
+}
+
+void EntryPanel::SetEntryItems(Entry& entry, const QStringList& commaItems) {
+    // Replacing the items clears the text; it is put back below.
+    const QString text = entry.box->currentText();
+    entry.box->clear();
+    for (const QString& item : commaItems) {
+        entry.box->addItem(quorvel::WithDecimalSeparator(item, locale_));
+    }
+    entry.box->setCurrentIndex(entry.box->findText(text));
+    entry.box->setEditText(text);
+}
+
+void EntryPanel::RestateEntry(Entry& entry, quorvel::SweptParameter parameter,
+                              quorvel::EntryUnits previous) {
+    const QString separator = locale_.decimalPoint();
+    const QChar point = separator.isEmpty() ? QChar(u'.') : separator.front();
+    // The text as it stands (an edit not yet confirmed included); an unreadable one stays
+    // for the next cycle to report. S/C of a feed without hydrocarbons cannot be restated:
+    // the value of the last cycle stands for it.
+    const std::optional<double> number =
+        quorvel::ParseEntryNumber(entry.box->currentText(), locale_);
+    if (!number)
+        return;
+    const std::optional<double> shown =
+        quorvel::RestatedShownValue(engine_, parameter, *number, previous);
+    const double value = shown ? *shown : quorvel::ShownInputValue(engine_, parameter);
+    const QString text = quorvel::FormatGeneral(value, point);
+    entry.box->setCurrentIndex(entry.box->findText(text));
+    entry.box->setEditText(text);
+    entry.box->SetConfirmedText(text);
+    entry.lastGoodText = text;
+    entry.Tag = 0;
+    entry.changeBound = true;
 }
 
 void EntryPanel::PlaceRadioGroups(const quorvel::MainLayout& layout) {

@@ -42,6 +42,10 @@ public:
     bool ComboBoxChange();
     // Hides the label and entry of the swept parameter and shows the other two.
     void ShowEntriesFor(quorvel::SweptParameter swept);
+    // Puts the labels, the lists and the texts of the steam and pressure entries into the
+    // engine's units after they changed from `previous`: a readable text is restated in
+    // the new units, so that it stands for the same steam or pressure.
+    void ShowUnits(quorvel::EntryUnits previous);
     // Places the two radio groups as the window's layout rule says.
     void PlaceRadioGroups(const quorvel::MainLayout& layout);
 
@@ -86,11 +90,15 @@ private:
         return const_cast<EntryPanel*>(this)->FindEntry(object);
     }
     void EntryChanged(Entry& entry);
+    void RestateEntry(Entry& entry, quorvel::SweptParameter parameter,
+                      quorvel::EntryUnits previous);
+    void SetEntryItems(Entry& entry, const QStringList& commaItems);
 
     const quorvel::Engine& engine_;
     QLocale locale_;
     ErrorReport reportError_;
-    std::array<Entry, 3> entries_; // ratio, temperature, pressure
+    std::array<Entry, 3> entries_;     // ratio, temperature, pressure
+    std::array<int, 3> labelWidths_{}; // of the labels in the default units
 
     QLabel* StaticText1 = nullptr;
     QLabel* LabelRatio = nullptr;

@@ -1,11 +1,14 @@
 #include "ui/main/MainMenu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "report/ShownParameters.h"
 #include "ui/main/ExportActions.h"
+#include "ui/main/ProgramSettings.h"
 #include "ui/main/RememberedOption.h"
 
 namespace quorvel {
@@ -16,6 +19,14 @@ QString MainMenu::StandardDataKey() {
 
 QString MainMenu::MarkCarbonKey() {
     return QStringLiteral("Options/MarkCarbonFormation");
+}
+
+QString MainMenu::SteamToCarbonKey() {
+    return QStringLiteral("Options/SteamAsSteamToCarbon");
+}
+
+QString MainMenu::PressureUnitKey() {
+    return QStringLiteral("Options/PressureUnit");
 }
 
 MainMenu::MainMenu(QMenuBar* bar, quorvel::ExportActions& exports, QObject* parent)
@@ -82,6 +93,11 @@ void MainMenu::BuildOptionsMenu(QMenuBar* bar, quorvel::ExportActions& exports) 
     // "w": the "S" of the caption is the standard data's access key.
     AddCommand(menu, QStringLiteral("S&weep range..."), "OptionsSweepRangeItem",
                &MainMenu::SweepRangeRequested);
+    steamToCarbonItem_ = AddRememberedOption(
+        menu, QStringLiteral("St&eam as S/C"), QStringLiteral("OptionsSteamToCarbonItem"),
+        SteamToCarbonKey(), this, [this](bool checked) { emit SteamToCarbonChanged(checked); });
+    BuildPressureUnitMenu(menu);
+    menu->addSeparator();
     AddCommand(menu, QStringLiteral("&Inlet temperatures..."), "OptionsInletTemperaturesItem",
                &MainMenu::InletTemperaturesRequested);
     AddCommand(menu, QStringLiteral("&Approach to equilibrium..."), "OptionsApproachItem",
@@ -102,6 +118,34 @@ void MainMenu::BuildOptionsMenu(QMenuBar* bar, quorvel::ExportActions& exports) 
     exports.AddCaptionOption(menu);
 }
 
+void MainMenu::BuildPressureUnitMenu(QMenu* options) {
+    QMenu* menu = options->addMenu(QStringLiteral("Pressure &unit"));
+    menu->setObjectName(QStringLiteral("OptionsPressureUnitMenu"));
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    // The unit is kept by its command-line word; anything else reads as atm.
+    const QString saved = ProgramSettings().value(PressureUnitKey()).toString();
+    static const char* const Captions[PressureUnitCount] = {"&atm", "&bar", "&MPa", "&kgf/cm2"};
+    for (const quorvel::PressureUnit unit : AllPressureUnits) {
+        const QString word = QString::fromLatin1(CaptionsOf(unit).word);
+        QAction* item = menu->addAction(QString::fromLatin1(Captions[static_cast<int>(unit)]));
+        item->setObjectName(QStringLiteral("OptionsPressureUnit_") + word);
+        item->setCheckable(true);
+        item->setChecked(unit == quorvel::PressureUnit::Atm ? saved.isEmpty() || saved == word
+                                                            : saved == word);
+        group->addAction(item);
+        pressureUnitItems_[static_cast<int>(unit)] = item;
+        connect(item, &QAction::triggered, this, [this, unit, word] {
+            QSettings settings = ProgramSettings();
+            settings.setValue(PressureUnitKey(), word);
+            settings.sync();
+            emit PressureUnitChanged(unit);
+        });
+    }
+    if (group->checkedAction() == nullptr)
+        pressureUnitItems_[0]->setChecked(true);
+}
+
 void MainMenu::BuildHelpMenu(QMenuBar* bar) {
     QMenu* menu = bar->addMenu(QStringLiteral("&Help"));
     menu->setObjectName(QStringLiteral("HelpMenu"));
@@ -119,6 +163,22 @@ bool MainMenu::StandardData() const {
 
 bool MainMenu::MarkCarbon() const {
     return markCarbonItem_->isChecked();
+}
+
+bool MainMenu::SteamToCarbon() const {
+    return steamToCarbonItem_->isChecked();
+}
+
+void MainMenu::SuspendSteamToCarbon() {
+    steamToCarbonItem_->setChecked(false);
+}
+
+quorvel::PressureUnit MainMenu::PressureUnit() const {
+    for (const quorvel::PressureUnit unit : AllPressureUnits) {
+        if (pressureUnitItems_[static_cast<int>(unit)]->isChecked())
+            return unit;
+    }
+    return quorvel::PressureUnit::Atm;
 }
 
 } // namespace quorvel

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "engine/EntryUnits.h"
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -15,9 +17,10 @@ class ExportActions;
 // window is made. The export, copy and preview items call the export actions directly;
 // every other item is a signal that the window connects to its handler.
 //
-// The checkable Options items ("Standard thermodynamic data (NASA)", "Mark carbon
-// formation", the picture caption) are off on the first run and remembered between runs
-// in the program's settings (QSettings, INI format, user scope, organisation "Quorvel").
+// The checkable Options items ("Standard thermodynamic data (NASA)", "Steam as S/C",
+// "Mark carbon formation", the picture caption) are off on the first run and remembered
+// between runs in the program's settings (QSettings, INI format, user scope, organisation
+// "Quorvel"), as is the pressure unit (atm on the first run).
 class MainMenu : public QObject {
     Q_OBJECT
 
@@ -27,10 +30,17 @@ public:
 
     bool StandardData() const;
     bool MarkCarbon() const;
+    bool SteamToCarbon() const;
+    quorvel::PressureUnit PressureUnit() const;
+    // Unchecks "Steam as S/C" for this run without changing the remembered choice, when the
+    // feed has no hydrocarbon carbon for S/C to refer to.
+    void SuspendSteamToCarbon();
 
     // Where the remembered choices are kept: the settings file's group and key.
     static QString StandardDataKey();
     static QString MarkCarbonKey();
+    static QString SteamToCarbonKey();
+    static QString PressureUnitKey();
 
 signals:
     void SaveAsRequested();
@@ -41,6 +51,8 @@ signals:
     // The user changed a remembered choice; the new one is already saved.
     void StandardDataChanged(bool standard);
     void MarkCarbonChanged(bool mark);
+    void SteamToCarbonChanged(bool steamToCarbon);
+    void PressureUnitChanged(quorvel::PressureUnit unit);
     void CarbonLimitRequested();
     void InletTemperaturesRequested();
     void ApproachRequested();
@@ -58,12 +70,15 @@ private:
     void BuildEditMenu(QMenuBar* bar, quorvel::ExportActions& exports);
     void BuildOptionsMenu(QMenuBar* bar, quorvel::ExportActions& exports);
     void BuildHelpMenu(QMenuBar* bar);
+    void BuildPressureUnitMenu(QMenu* options);
     // Adds an item with its object name whose choice emits signal.
     template <typename Signal>
     QAction* AddCommand(QMenu* menu, const QString& caption, const char* name, Signal signal);
 
     QAction* standardDataItem_ = nullptr;
     QAction* markCarbonItem_ = nullptr;
+    QAction* steamToCarbonItem_ = nullptr;
+    QAction* pressureUnitItems_[quorvel::PressureUnitCount] = {};
 };
 
 } // namespace quorvel

@@ -124,7 +124,7 @@ void MainWindow::CreateControls() {
     // figures of the same point below the curves' values.
     Chart->SetReadoutText([this](const quorvel::ChartReadout& readout) {
         return quorvel::ReadoutText(
-            quorvel::SweptParameterName(XAxisMode()), readout, DecimalSeparator(),
+            quorvel::ShownAxisTitle(engine_, XAxisMode()), readout, DecimalSeparator(),
             quorvel::ReadoutFigures(engine_, readout.x, DecimalSeparator()));
     });
 
@@ -186,6 +186,8 @@ void MainWindow::CreateMenu() {
             &MainWindow::EditStructureConvertibleGasItemClick);
     connect(Menu, &MainMenu::StandardDataChanged, this, &MainWindow::OptionsStandardDataClick);
     connect(Menu, &MainMenu::MarkCarbonChanged, this, &MainWindow::OptionsMarkCarbonClick);
+    connect(Menu, &MainMenu::SteamToCarbonChanged, this, &MainWindow::OptionsSteamToCarbonClick);
+    connect(Menu, &MainMenu::PressureUnitChanged, this, &MainWindow::OptionsPressureUnitClick);
     connect(Menu, &MainMenu::CarbonLimitRequested, this, &MainWindow::OptionsCarbonLimitClick);
     connect(Menu, &MainMenu::InletTemperaturesRequested, this,
             &MainWindow::OptionsInletTemperaturesClick);
@@ -204,6 +206,8 @@ void MainWindow::CreateMenu() {
                                              : quorvel::ConstantsSource::Builtin;
     engine_.inlet = quorvel::LoadInletTemperatures();
     engine_.approach = quorvel::LoadApproach();
+    engine_.units = {Menu->SteamToCarbon(), Menu->PressureUnit()};
+    Panel->ShowUnits(quorvel::EntryUnits{});
 
     saveDialog_ = new QFileDialog(this);
     saveDialog_->setObjectName(QStringLiteral("SaveDialog"));
@@ -252,6 +256,15 @@ void MainWindow::FormActivate() {
     }
     inCycle_ = true;
     ++cycleCount_;
+    if (engine_.units.steamToCarbon && !quorvel::SteamToCarbonDefined(engine_.feedTotals)) {
+        // The feed has lost its hydrocarbons since S/C was chosen: steam goes back to the
+        // ratio for this run, with the value of the last cycle.
+        const quorvel::EntryUnits previous = engine_.units;
+        engine_.units.steamToCarbon = false;
+        Menu->SuspendSteamToCarbon();
+        Panel->ShowUnits(previous);
+        ShowError(ApplicationCaption(), SteamToCarbonUndefinedText());
+    }
     try {
         ConstructionChart();
         // The range chosen for the swept parameter, or else the design's grid, restated in
@@ -281,7 +294,8 @@ void MainWindow::FormActivate() {
 void MainWindow::ConstructionChart() {
     Panel->ComboBoxChange();
     const quorvel::SweptParameter xMode = XAxisMode();
-    quorvel::ConstructionChart(Chart->Model(), quorvel::SweepChartTexts(xMode, YAxisMode()),
+    quorvel::ConstructionChart(Chart->Model(),
+                               quorvel::SweepChartTexts(engine_, xMode, YAxisMode()),
                                [this] { Chart->RepaintNow(); });
     Panel->ShowEntriesFor(xMode);
 }

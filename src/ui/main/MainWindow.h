@@ -95,6 +95,11 @@ public:
     // can form, from the next cycle on (which it starts).
     void OptionsMarkCarbonClick(bool mark);
     bool MarkCarbon() const;
+    // Options, "Steam as S/C" and "Pressure unit": the units the steam and pressure entries,
+    // the table, the chart and the goal seek use; the entries' texts are restated in them
+    // and a cycle starts. S/C is refused for a feed without hydrocarbons.
+    void OptionsSteamToCarbonClick(bool steamToCarbon);
+    void OptionsPressureUnitClick(quorvel::PressureUnit unit);
     // Options, "Carbon limit...": shows the window of the minimum steam ratio, computed
     // now and again at every cycle while it is shown.
     void OptionsCarbonLimitClick();
@@ -126,7 +131,8 @@ public:
     // computed from this window's conditions when its Calculate button is pressed.
     void OptionsMapsClick();
     quorvel::MapWindow* Maps() const { return mapWindow_; }
-    // Puts the answer of a goal seek into the parameter's entry and starts a cycle.
+    // Puts the answer of a goal seek, in the entered units, into the parameter's entry and
+    // starts a cycle.
     void ApplyEntryValue(quorvel::SweptParameter parameter, double value);
 
     // The work behind Save As and Print, without their dialogs.
@@ -163,6 +169,8 @@ protected:
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
+    // The refusal of S/C for a feed without hydrocarbon carbon.
+    static QString SteamToCarbonUndefinedText();
     void FormCreate();
     void CreateControls();
     void CreateMenu();

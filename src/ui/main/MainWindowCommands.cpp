@@ -23,6 +23,7 @@
 #include "ui/main/MainMenu.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/PlantSettings.h"
+#include "ui/main/ProgramSettings.h"
 #include "ui/main/TablePrinter.h"
 #include "ui/train/TrainWindow.h"
 
@@ -113,6 +114,38 @@ void MainWindow::OptionsStandardDataClick(bool standard) {
 }
 
 void MainWindow::OptionsMarkCarbonClick(bool) {
+    FormActivate();
+}
+
+QString MainWindow::SteamToCarbonUndefinedText() {
+    return QStringLiteral("В исходном газе нет углеводородов: отношение пар/углерод (S/C) не "
+                          "определено. Пар задается соотношением пар/метан.");
+}
+
+void MainWindow::OptionsSteamToCarbonClick(bool steamToCarbon) {
+    if (steamToCarbon && !quorvel::SteamToCarbonDefined(engine_.feedTotals)) {
+        // Refused: the item and the remembered choice stay off.
+        Menu->SuspendSteamToCarbon();
+        QSettings settings = quorvel::ProgramSettings();
+        settings.setValue(MainMenu::SteamToCarbonKey(), false);
+        settings.sync();
+        ShowError(ApplicationCaption(), SteamToCarbonUndefinedText());
+        return;
+    }
+    const quorvel::EntryUnits previous = engine_.units;
+    engine_.units.steamToCarbon = steamToCarbon;
+    Panel->ShowUnits(previous);
+    if (goalSeekDialog_ != nullptr)
+        goalSeekDialog_->ShowUnits(engine_);
+    FormActivate();
+}
+
+void MainWindow::OptionsPressureUnitClick(quorvel::PressureUnit unit) {
+    const quorvel::EntryUnits previous = engine_.units;
+    engine_.units.pressure = unit;
+    Panel->ShowUnits(previous);
+    if (goalSeekDialog_ != nullptr)
+        goalSeekDialog_->ShowUnits(engine_);
     FormActivate();
 }
 
@@ -236,6 +269,7 @@ void MainWindow::OptionsGoalSeekClick() {
         connect(goalSeekDialog_, &GoalSeekDialog::ApplyRequested, this,
                 &MainWindow::ApplyEntryValue);
     }
+    goalSeekDialog_->ShowUnits(engine_);
     goalSeekDialog_->show();
     goalSeekDialog_->raise();
     goalSeekDialog_->activateWindow();
@@ -247,7 +281,8 @@ void MainWindow::ApplyEntryValue(SweptParameter parameter, double value) {
     auto* entry = Panel->findChild<QComboBox*>(QString::fromLatin1(EntryNames[IndexOf(parameter)]));
     if (entry == nullptr)
         return;
-    // Fifteen significant digits, as the table's header writes the entered values; a text
+    // The value is in the entered units (S/C, the pressure unit), written with fifteen
+    // significant digits, as the table's header writes the entered values; a text
     // set by the program starts no cycle of its own, so the one below reads it.
     entry->setEditText(FormatGeneral(value, DecimalSeparator()));
     FormActivate();

@@ -21,6 +21,7 @@
 #include "engine/TargetSearch.h"
 #include "report/EnvelopeReport.h"
 #include "report/NumberFormat.h"
+#include "report/ShownParameters.h"
 #include "tests/support/QtPrinters.h"
 #include "ui/dialogs/GoalSeekDialog.h"
 #include "ui/dialogs/MapWindow.h"
@@ -52,20 +53,45 @@ TEST(GoalSeekDialogTest, AnswerIsTheSearchOfTheMainWindowAndApplyingSetsTheEntry
         SweptParameter solveFor;
         double known; // the target is the figure here, so the answer must come back to it
         const char* entry;
+        quorvel::EntryUnits units{};
+        const char* answerName = "";
     };
-    // One case per parameter; each figure is monotonic in its parameter.
+    // One case per parameter, and steam and pressure again in S/C and bar; each figure is
+    // monotonic in its parameter.
     const Case cases[] = {
         {quorvel::PointFigureKind::H2toCO, SweptParameter::Ratio, 3.0, "ComboBoxRatio"},
         {quorvel::PointFigureKind::MethaneDryPercent, SweptParameter::Temperature, 800,
          "ComboBoxTemperature"},
         {quorvel::PointFigureKind::MethaneDryPercent, SweptParameter::Pressure, 20,
          "ComboBoxPressure"},
+        {quorvel::PointFigureKind::H2toCO,
+         SweptParameter::Ratio,
+         3.0,
+         "ComboBoxRatio",
+         {true, quorvel::PressureUnit::Atm},
+         "Ответ: отношение пар/углерод (S/C) = "},
+        {quorvel::PointFigureKind::MethaneDryPercent,
+         SweptParameter::Pressure,
+         20,
+         "ComboBoxPressure",
+         {false, quorvel::PressureUnit::Bar},
+         "Ответ: давление, бар = "},
     };
     for (const QLocale& locale : Locales) {
         for (const Case& c : cases) {
             SCOPED_TRACE(locale.name().toStdString() + " " + c.entry);
             quorvel::Engine engine;
             quorvel::MainWindow form(engine, locale);
+            if (c.units.steamToCarbon) {
+                // A natural gas with water, whose S/C differs from the ratio.
+                const double shares[9] = {85, 6, 2, 1, 3, 0, 1, 0, 2};
+                for (int i = 0; i < 9; ++i)
+                    engine.feedComposition[i] = shares[i];
+                quorvel::PreparationVar(engine);
+                form.OptionsSteamToCarbonClick(true);
+            }
+            if (c.units.pressure != quorvel::PressureUnit::Atm)
+                form.OptionsPressureUnitClick(c.units.pressure);
             form.FormActivate();
             const quorvel::Engine before = engine;
             quorvel::Engine reference = before;
@@ -92,8 +118,10 @@ TEST(GoalSeekDialogTest, AnswerIsTheSearchOfTheMainWindowAndApplyingSetsTheEntry
             EXPECT_EQ(dialog->Answer()->value, expected.value);
             EXPECT_EQ(dialog->Answer()->achieved, expected.achieved);
             EXPECT_NEAR(expected.value, c.known, 1e-6 * c.known);
+            // The dialog speaks in the entered units.
+            const double shown = quorvel::ShownFromModel(engine, c.solveFor, expected.value);
             EXPECT_TRUE(dialog->Message().contains(
-                quorvel::FormatGeneral(expected.value, Separator(locale))))
+                QString::fromUtf8(c.answerName) + quorvel::FormatGeneral(shown, Separator(locale))))
                 << qPrintable(dialog->Message());
             // The search left the main window's conditions as they were.
             EXPECT_EQ(engine.InputRatio, before.InputRatio);
@@ -111,7 +139,9 @@ TEST(GoalSeekDialogTest, AnswerIsTheSearchOfTheMainWindowAndApplyingSetsTheEntry
             EXPECT_NEAR(applied, expected.value, 1e-13 * expected.value);
             const auto* entry = form.findChild<QComboBox*>(c.entry);
             ASSERT_NE(entry, nullptr);
-            EXPECT_EQ(locale.toDouble(entry->currentText()), applied);
+            EXPECT_EQ(
+                quorvel::ModelFromShown(engine, c.solveFor, locale.toDouble(entry->currentText())),
+                applied);
         }
     }
 }

@@ -12,6 +12,7 @@ add_executable(quorvel_mainwindow_tests
     ${CMAKE_CURRENT_LIST_DIR}/OptionsMenuTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlantConditionsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SweepRangeTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EntryUnitsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFormEntryTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CarbonOptionsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExportActionsTest.cpp)

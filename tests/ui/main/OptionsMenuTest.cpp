@@ -51,10 +51,11 @@ TEST_F(OptionsMenuTest, SitsBetweenEditAndHelpWithOneCheckableItemOffAtFirst) {
     for (const QAction* action : menu->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(items, (QStringList{"&Standard thermodynamic data (NASA)", "S&weep range...",
-                                  "&Inlet temperatures...", "&Approach to equilibrium...",
-                                  "Approach from gas a&nalysis...", "Process &train...",
-                                  "&Goal seek...", "&Maps...", "-", "Mark &carbon formation",
-                                  "Carbon &limit...", "Ca&ption under chart pictures"}));
+                                  "St&eam as S/C", "Pressure &unit", "-", "&Inlet temperatures...",
+                                  "&Approach to equilibrium...", "Approach from gas a&nalysis...",
+                                  "Process &train...", "&Goal seek...", "&Maps...", "-",
+                                  "Mark &carbon formation", "Carbon &limit...",
+                                  "Ca&ption under chart pictures"}));
     // The train window opens non-modal, once, on the main window's feed.
     QAction* train = menu->findChild<QAction*>("OptionsProcessTrainItem");
     ASSERT_NE(train, nullptr);
