@@ -296,6 +296,8 @@ void EntryPanel::RestateEntry(Entry& entry, quorvel::SweptParameter parameter,
     const QString text = quorvel::FormatGeneral(value, point);
     entry.box->setCurrentIndex(entry.box->findText(text));
     entry.box->setEditText(text);
+    // A restated value may be longer than the entry is wide: its leading digits show.
+    entry.box->lineEdit()->setCursorPosition(0);
     entry.box->SetConfirmedText(text);
     entry.lastGoodText = text;
     entry.Tag = 0;
