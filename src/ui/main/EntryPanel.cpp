@@ -254,13 +254,15 @@ void EntryPanel::ShowUnits(quorvel::EntryUnits previous) {
         RestateEntry(pressure, quorvel::SweptParameter::Pressure, previous);
     }
     // The labels and the swept parameter's radio items name the units; a longer label
-    // than the default one widens up to the entries.
+    // than the default one widens up to the entries, and S/C has a shorter one there.
     for (int i = 0; i < 3; ++i) {
         const quorvel::SweptParameter parameter = quorvel::AllSweptParameters[i];
         const QString name = quorvel::ShownAxisTitle(engine_, parameter);
         QLabel* label = entries_[static_cast<size_t>(i)].label;
-        label->setText(name);
-        const int wanted = label->fontMetrics().horizontalAdvance(name) + 2;
+        label->setText(parameter == quorvel::SweptParameter::Ratio && now.steamToCarbon
+                           ? QStringLiteral("Пар/углерод (S/C)")
+                           : name);
+        const int wanted = label->fontMetrics().horizontalAdvance(label->text()) + 2;
         label->resize(std::clamp(wanted, labelWidths_[static_cast<size_t>(i)],
                                  entries_[static_cast<size_t>(i)].box->x() - label->x()),
                       label->height());

@@ -74,7 +74,7 @@ TEST_F(EntryUnitsTest, EnteredUnitsGiveTheCommandLinesTablesAndSwitchingBackRest
         const QString steamToCarbon = quorvel::FormatGeneral(
             quorvel::SteamToCarbonOfRatio(engine->feedTotals, 2.5), sep.front());
         EXPECT_EQ(Entry("ComboBoxRatio")->currentText(), steamToCarbon);
-        EXPECT_EQ(LabelText("LabelRatio"), SteamToCarbonName);
+        EXPECT_EQ(LabelText("LabelRatio"), QStringLiteral("Пар/углерод (S/C)"));
         QString point = steamToCarbon;
         point.replace(sep, ".");
         const QStringList inSteamToCarbon = {"--steam-to-carbon", point};
