@@ -259,10 +259,8 @@ void MainWindow::FormActivate() {
     if (engine_.units.steamToCarbon && !quorvel::SteamToCarbonDefined(engine_.feedTotals)) {
         // The feed has lost its hydrocarbons since S/C was chosen: steam goes back to the
         // ratio for this run, with the value of the last cycle.
-        const quorvel::EntryUnits previous = engine_.units;
-        engine_.units.steamToCarbon = false;
         Menu->SuspendSteamToCarbon();
-        Panel->ShowUnits(previous);
+        ShowEntryUnits({false, engine_.units.pressure});
         ShowError(ApplicationCaption(), SteamToCarbonUndefinedText());
     }
     try {

@@ -171,6 +171,9 @@ protected:
 private:
     // The refusal of S/C for a feed without hydrocarbon carbon.
     static QString SteamToCarbonUndefinedText();
+    // Takes new entered units: the entries restate their values in them, the goal seek
+    // names them.
+    void ShowEntryUnits(quorvel::EntryUnits units);
     void FormCreate();
     void CreateControls();
     void CreateMenu();

@@ -132,21 +132,21 @@ void MainWindow::OptionsSteamToCarbonClick(bool steamToCarbon) {
         ShowError(ApplicationCaption(), SteamToCarbonUndefinedText());
         return;
     }
-    const quorvel::EntryUnits previous = engine_.units;
-    engine_.units.steamToCarbon = steamToCarbon;
-    Panel->ShowUnits(previous);
-    if (goalSeekDialog_ != nullptr)
-        goalSeekDialog_->ShowUnits(engine_);
+    ShowEntryUnits({steamToCarbon, engine_.units.pressure});
     FormActivate();
 }
 
 void MainWindow::OptionsPressureUnitClick(quorvel::PressureUnit unit) {
+    ShowEntryUnits({engine_.units.steamToCarbon, unit});
+    FormActivate();
+}
+
+void MainWindow::ShowEntryUnits(quorvel::EntryUnits units) {
     const quorvel::EntryUnits previous = engine_.units;
-    engine_.units.pressure = unit;
+    engine_.units = units;
     Panel->ShowUnits(previous);
     if (goalSeekDialog_ != nullptr)
         goalSeekDialog_->ShowUnits(engine_);
-    FormActivate();
 }
 
 bool MainWindow::MarkCarbon() const {

@@ -24,14 +24,9 @@ const QString Refusal = QStringLiteral("В исходном газе нет уг
                                        "пар/углерод (S/C) не определено. Пар задается "
                                        "соотношением пар/метан.");
 
-class EntryUnitsTest : public MainFormWithDialogsTest {
+class EntryUnitsTest : public MainFormWithSettingsTest {
 protected:
-    void SetUp() override { Forget(); }
-    void TearDown() override {
-        MainFormWithDialogsTest::TearDown();
-        Forget();
-    }
-    static void Forget() {
+    void Forget() override {
         QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvel"),
                            QStringLiteral("quorvel"));
         settings.remove(quorvel::MainMenu::SteamToCarbonKey());

@@ -122,3 +122,14 @@ protected:
     std::unique_ptr<quorvel::TAboutBox> about;
     std::unique_ptr<quorvel::TDataForm> feed;
 };
+
+// The same, for tests of remembered choices: Forget clears them before and after each test.
+class MainFormWithSettingsTest : public MainFormWithDialogsTest {
+protected:
+    virtual void Forget() = 0;
+    void SetUp() override { Forget(); }
+    void TearDown() override {
+        MainFormWithDialogsTest::TearDown();
+        Forget();
+    }
+};

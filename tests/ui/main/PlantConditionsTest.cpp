@@ -15,14 +15,9 @@
 
 namespace {
 
-class PlantConditionsTest : public MainFormWithDialogsTest {
+class PlantConditionsTest : public MainFormWithSettingsTest {
 protected:
-    void SetUp() override { Forget(); }
-    void TearDown() override {
-        MainFormWithDialogsTest::TearDown();
-        Forget();
-    }
-    static void Forget() {
+    void Forget() override {
         quorvel::SaveInletTemperatures({});
         quorvel::SaveApproach({});
     }

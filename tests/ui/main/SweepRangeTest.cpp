@@ -14,14 +14,9 @@
 
 namespace {
 
-class SweepRangeTest : public MainFormWithDialogsTest {
+class SweepRangeTest : public MainFormWithSettingsTest {
 protected:
-    void SetUp() override { Forget(); }
-    void TearDown() override {
-        MainFormWithDialogsTest::TearDown();
-        Forget();
-    }
-    static void Forget() {
+    void Forget() override {
         for (const quorvel::SweptParameter swept : quorvel::AllSweptParameters)
             quorvel::SaveSweepRange(swept, {});
     }
