@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "report/ApproachReadBackReport.h"
+#include "ui/dialogs/DialogParts.h"
 #include "ui/main/EntryConversion.h"
 
 namespace quorvel {
@@ -50,12 +51,7 @@ ApproachReadBackWindow::ApproachReadBackWindow(const QLocale& locale, QWidget* p
                 &ApproachReadBackWindow::CalculateRequested);
     }
     layout->addLayout(top);
-    message_ = new QLabel(this);
-    message_->setObjectName(QStringLiteral("Message"));
-    message_->setWordWrap(true);
-    message_->setStyleSheet(QStringLiteral("color: #b00000;"));
-    message_->hide();
-    layout->addWidget(message_);
+    message_ = AddRefusalMessage(this, layout);
     result_ = new QPlainTextEdit(this);
     result_->setObjectName(QStringLiteral("Result"));
     result_->setReadOnly(true);

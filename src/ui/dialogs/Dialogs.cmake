@@ -1,5 +1,5 @@
 # Sources of the dialogs: the feed dialog, the About box, the help viewer, the carbon-limit
-# window, the goal seek dialog, the sweep range dialog, the map window and the centred message box:
+# window, the goal seek dialog, the sweep range dialog, the map window, the centred message box and their shared parts:
 # list(APPEND QUORVEL_UI_SOURCES ...).
 list(APPEND QUORVEL_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ApproachReadBackWindow.cpp
@@ -8,6 +8,8 @@ list(APPEND QUORVEL_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CarbonLimitWindow.h
     ${CMAKE_CURRENT_LIST_DIR}/CenteredMessageBox.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CenteredMessageBox.h
+    ${CMAKE_CURRENT_LIST_DIR}/DialogParts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogParts.h
     ${CMAKE_CURRENT_LIST_DIR}/FeedFieldParser.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FeedFieldParser.h
     ${CMAKE_CURRENT_LIST_DIR}/GoalSeekDialog.cpp

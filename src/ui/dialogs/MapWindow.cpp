@@ -26,6 +26,7 @@
 #include "report/NumberFormat.h"
 #include "report/ShownParameters.h"
 #include "ui/dialogs/CenteredMessageBox.h"
+#include "ui/dialogs/DialogParts.h"
 #include "ui/main/EntryConversion.h"
 
 namespace quorvel {
@@ -91,12 +92,7 @@ MapWindow::MapWindow(const QLocale& locale, QWidget* parent)
     grid->setColumnStretch(5, 1);
     layout->addLayout(grid);
 
-    message_ = new QLabel(client);
-    message_->setObjectName(QStringLiteral("Message"));
-    message_->setWordWrap(true);
-    message_->setStyleSheet(QStringLiteral("color: #b00000;"));
-    message_->hide();
-    layout->addWidget(message_);
+    message_ = AddRefusalMessage(client, layout);
 
     chart_ = new TChart(client);
     chart_->setObjectName(QStringLiteral("MapChart"));

@@ -14,6 +14,7 @@
 #include "report/GridRefusal.h"
 #include "report/NumberFormat.h"
 #include "report/ShownParameters.h"
+#include "ui/dialogs/DialogParts.h"
 #include "ui/main/EntryConversion.h"
 
 namespace quorvel {
@@ -61,21 +62,13 @@ SweepRangeDialog::SweepRangeDialog(const QLocale& locale, QWidget* parent)
     unitsNote_->setWordWrap(true);
     unitsNote_->hide();
     layout->addWidget(unitsNote_);
-    message_ = new QLabel(this);
-    message_->setObjectName(QStringLiteral("Message"));
-    message_->setWordWrap(true);
-    message_->setStyleSheet(QStringLiteral("color: #b00000;"));
-    message_->hide();
-    layout->addWidget(message_);
+    message_ = AddRefusalMessage(this, layout);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     QPushButton* design =
         buttons->addButton(QStringLiteral("По умолчанию"), QDialogButtonBox::ResetRole);
     design->setObjectName(QStringLiteral("SweepRangeDefault"));
     connect(buttons, &QDialogButtonBox::accepted, this, &SweepRangeDialog::ButtonOkClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(design, &QPushButton::clicked, this, &SweepRangeDialog::UseDesignGrid);
     connect(ownRange_, &QCheckBox::toggled, this, &SweepRangeDialog::EnableFields);
     layout->addWidget(buttons);

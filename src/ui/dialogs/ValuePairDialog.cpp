@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/DialogParts.h"
 #include "ui/main/EntryConversion.h"
 
 namespace quorvel {
@@ -27,17 +28,9 @@ ValuePairDialog::ValuePairDialog(const QString& title, const std::array<Field, 2
     auto* hintLabel = new QLabel(hint, this);
     hintLabel->setWordWrap(true);
     layout->addWidget(hintLabel);
-    message_ = new QLabel(this);
-    message_->setObjectName(QStringLiteral("Message"));
-    message_->setWordWrap(true);
-    message_->setStyleSheet(QStringLiteral("color: #b00000;"));
-    message_->hide();
-    layout->addWidget(message_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    message_ = AddRefusalMessage(this, layout);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ValuePairDialog::ButtonOkClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     setMinimumWidth(380);
 }
