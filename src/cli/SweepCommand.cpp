@@ -31,7 +31,7 @@ const QChar Point = QLatin1Char('.');
 double ClampAndReport(double value, EntryLimits limits, bool given, const char* name,
                       std::FILE* err, const QString& context) {
     const double clamped = ClampEntry(value, limits);
-    if (given && clamped != value) {
+    if (given && BeyondLimits(value, limits)) {
         PrintMessage(err, context + QStringLiteral("%1 %2 вне пределов %3..%4, принято %5")
                                         .arg(QString::fromUtf8(name), FormatGeneral(value, Point),
                                              FormatGeneral(limits.lower, Point),

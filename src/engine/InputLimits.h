@@ -49,6 +49,16 @@ inline double ClampEntry(double value, EntryLimits limits) {
     return value;
 }
 
+// A bound restated in S/C or another pressure unit is shown with 15 significant digits;
+// typed back, it may lie a rounding beyond the bound it stands for. Such a value is taken
+// at the bound without a word: only a value further out is beyond the limits.
+inline constexpr double BoundReadingTolerance = 1e-14; // relative to the bound
+
+inline bool BeyondLimits(double value, EntryLimits limits) {
+    return value > limits.upper + BoundReadingTolerance * std::fabs(limits.upper) ||
+           value < limits.lower - BoundReadingTolerance * std::fabs(limits.lower);
+}
+
 // A feed is accepted when its percentages add up to 100 within this margin, so that
 // decimal entries such as 1.36 + 31.85 + 66.79 are not refused for binary rounding.
 inline constexpr double FeedTotalTolerance = 1e-9;

@@ -259,6 +259,35 @@ TEST(SweepProgram, EnteredValuesAreClampedAsTheEntriesDo) {
     EXPECT_EQ(bounds.exitCode, 0);
     EXPECT_EQ(bounds.err, QString());
     EXPECT_EQ(bounds.outLines().at(0), QStringLiteral("Температура, град. С: 300"));
+
+    // So do the bounds restated in another pressure unit or in S/C and typed back as they
+    // are written (3.03975 MPa is a rounding above 30 atm), as entries and range ends; a
+    // value a little further out is clamped with the message.
+    const struct {
+        QStringList typed;
+        QStringList beyond;
+    } restated[] = {
+        {{"--pressure-unit", "mpa", "--pressure", "3.03975"},
+         {"--pressure-unit", "mpa", "--pressure", "3.0397501"}},
+        {{"--pressure-unit", "kgf", "--pressure", "1.03322745279989"},
+         {"--pressure-unit", "kgf", "--pressure", "1.033227"}},
+        {{"--sweep", "pressure", "--pressure-unit", "mpa", "--from", "1", "--to", "3.03975",
+          "--step", "0.5"},
+         {"--sweep", "pressure", "--pressure-unit", "mpa", "--from", "1", "--to", "3.0398",
+          "--step", "0.5"}},
+        {{"--feed", "85,6,2,1,3,0,1,0,2", "--steam-to-carbon", "0.205607476635514"},
+         {"--feed", "85,6,2,1,3,0,1,0,2", "--steam-to-carbon", "0.2056074"}},
+    };
+    for (const auto& pair : restated) {
+        SCOPED_TRACE(pair.typed.join(u' ').toStdString());
+        const SweepRun typed = Sweep(pair.typed);
+        EXPECT_EQ(typed.exitCode, 0);
+        EXPECT_EQ(typed.err, QString());
+        const SweepRun beyond = Sweep(pair.beyond);
+        EXPECT_EQ(beyond.exitCode, 0);
+        EXPECT_EQ(beyond.errLines().size(), 1) << beyond.err.toStdString();
+        EXPECT_EQ(beyond.out, typed.out);
+    }
 }
 
 // A chosen range, S/C and a pressure unit each keep the defaults' points where they

@@ -131,6 +131,20 @@ void MapWindow::ShowMessage(const QString& message) {
     message_->setVisible(!message.isEmpty());
 }
 
+void MapWindow::ShowUnits(const Engine& engine, PressureUnit previous) {
+    const QString point = locale_.decimalPoint();
+    const QChar separator = point.isEmpty() ? QChar(u'.') : point.front();
+    pressureLabel_->setText(QStringLiteral("Давление, ") + PressureUnitName(engine));
+    for (int i = 3; i < FieldCount; ++i) {
+        QLineEdit* field = fields_[static_cast<size_t>(i)];
+        if (const std::optional<double> value = ParseEntryNumber(field->text(), locale_)) {
+            field->setText(FormatGeneral(
+                PressureInUnit(PressureInAtm(*value, previous), engine.units.pressure), separator));
+            field->setCursorPosition(0);
+        }
+    }
+}
+
 bool MapWindow::Calculate(const Engine& engine) {
     const QString point = locale_.decimalPoint();
     const QChar separator = point.isEmpty() ? QChar(u'.') : point.front();
@@ -158,7 +172,7 @@ bool MapWindow::Calculate(const Engine& engine) {
             values[k] = *number;
         }
         for (int k = 0; k < 2; ++k) {
-            if (values[k] < limits.lower || values[k] > limits.upper) {
+            if (BeyondLimits(values[k], limits)) {
                 ShowMessage(
                     QStringLiteral("Поле «%1 %2» (%3) вне пределов: допускается от %4 до %5.")
                         .arg(fieldNames[k], axisNames[axis], FormatGeneral(values[k], separator),
@@ -166,6 +180,7 @@ bool MapWindow::Calculate(const Engine& engine) {
                              FormatGeneral(limits.upper, separator)));
                 return false;
             }
+            values[k] = ClampEntry(values[k], limits);
         }
         SweepRange& range = ranges[axis];
         range = {SweepRangePointCount(values[0], values[1], values[2]), values[0], values[2],

@@ -7,9 +7,9 @@
 #include <array>
 #include <memory>
 
-#include "views/MapChartView.h"
 #include "engine/Engine.h"
 #include "engine/ReformingMap.h"
+#include "views/MapChartView.h"
 
 class QComboBox;
 class QLabel;
@@ -42,6 +42,9 @@ public:
     // FloatingPointError.
     bool Calculate(const Engine& engine);
     bool HasMap() const { return !csvLines_.isEmpty(); }
+    // Restates the pressure fields, written in `previous`, in the engine's pressure unit,
+    // so that they keep their pressures; an unreadable field is left as it is.
+    void ShowUnits(const Engine& engine, PressureUnit previous);
 
     MapFigure Figure() const;
     void SetFigure(MapFigure figure);

@@ -169,14 +169,14 @@ void SweepRangeDialog::ButtonOkClick() {
     QStringList clamps;
     for (size_t i = 0; i < 2; ++i) {
         const double clamped = ClampEntry(values[i], limits_);
-        if (clamped != values[i]) {
+        if (BeyondLimits(values[i], limits_)) {
             clamps << Capitalised(QStringLiteral("%1 %2 вне пределов %3..%4, принято %5")
                                       .arg(QString::fromUtf8(FieldNames[i]), Number(values[i]),
                                            Number(limits_.lower), Number(limits_.upper),
                                            Number(clamped)));
-            values[i] = clamped;
             fields_[i]->setText(Number(clamped));
         }
+        values[i] = clamped;
     }
     SweepRange range{SweepRangePointCount(values[0], values[1], values[2]), values[0], values[2],
                      values[1], true};

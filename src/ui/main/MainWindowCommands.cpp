@@ -147,6 +147,8 @@ void MainWindow::ShowEntryUnits(quorvel::EntryUnits units) {
     Panel->ShowUnits(previous);
     if (goalSeekDialog_ != nullptr)
         goalSeekDialog_->ShowUnits(engine_);
+    if (mapWindow_ != nullptr)
+        mapWindow_->ShowUnits(engine_, previous.pressure);
 }
 
 bool MainWindow::MarkCarbon() const {
@@ -291,6 +293,8 @@ void MainWindow::ApplyEntryValue(SweptParameter parameter, double value) {
 void MainWindow::OptionsMapsClick() {
     if (mapWindow_ == nullptr) {
         mapWindow_ = new MapWindow(locale_, this);
+        // Its first grid is written in atm.
+        mapWindow_->ShowUnits(engine_, quorvel::PressureUnit::Atm);
         connect(mapWindow_, &MapWindow::CalculateRequested, this, [this] {
             try {
                 mapWindow_->Calculate(engine_);

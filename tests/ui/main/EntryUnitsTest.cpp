@@ -11,6 +11,7 @@
 #include "chart/widget/TChart.h"
 #include "engine/Engine.h"
 #include "report/NumberFormat.h"
+#include "ui/dialogs/MapWindow.h"
 #include "ui/main/MainMenu.h"
 
 namespace {
@@ -134,6 +135,18 @@ TEST_F(EntryUnitsTest, ChoicesAreRememberedAndSteamToCarbonNeedsHydrocarbons) {
     EXPECT_EQ(Entry("ComboBoxPressure")->currentText(), "2,533125");
     EXPECT_NEAR(engine->processConditions.InputPressure, 25.0, 1e-13);
     EXPECT_EQ(Entry("ComboBoxRatio")->currentText(), "2,5");
+    // The map window's first grid, written in atm, opens restated in MPa and computed, and
+    // follows a later change of the unit.
+    Item("OptionsMapsItem")->trigger();
+    ASSERT_NE(form->Maps(), nullptr);
+    EXPECT_TRUE(form->Maps()->HasMap()) << form->Maps()->Message().toStdString();
+    EXPECT_EQ(form->Maps()->Field(3)->text(), "1,519875");
+    EXPECT_EQ(form->Maps()->Field(4)->text(), "3,03975");
+    UnitItem("atm")->trigger();
+    EXPECT_EQ(form->Maps()->Field(3)->text(), "15");
+    EXPECT_EQ(form->Maps()->Field(5)->text(), "1");
+    UnitItem("mpa")->trigger();
+    form->Maps()->close();
 
     // A feed without hydrocarbons: the next cycle goes back to the ratio for this run,
     // with the value the entry stood for, and says why.
