@@ -4,14 +4,17 @@
 // hydrocarbons.
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include "MainFormTestSupport.h"
 #include "chart/widget/TChart.h"
 #include "engine/Engine.h"
 #include "report/NumberFormat.h"
 #include "ui/dialogs/MapWindow.h"
+#include "ui/main/ExportActions.h"
 #include "ui/main/MainMenu.h"
 
 namespace {
@@ -88,6 +91,20 @@ TEST_F(EntryUnitsTest, EnteredUnitsGiveTheCommandLinesTablesAndSwitchingBackRest
         Choose("RadioGroupAxisX", 0);
         EXPECT_EQ(BottomAxisTitle(), SteamToCarbonName);
         EXPECT_EQ(form->MemoLines(), SweepProgramLines(common + inSteamToCarbon + inBar));
+        // The exported CSV, after its comments, is the command line's (column s_c).
+        QTemporaryDir dir;
+        const QString csvFile = dir.filePath("units.csv");
+        ASSERT_TRUE(form->Exports().ExportCsvToFile(csvFile));
+        QFile csv(csvFile);
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+        QStringList rows;
+        for (const QString& line :
+             QString::fromUtf8(csv.readAll()).split(u'\n', Qt::SkipEmptyParts))
+            if (!line.startsWith(u'#'))
+                rows << line;
+        EXPECT_TRUE(rows.value(0).startsWith("s_c,")) << rows.value(0).toStdString();
+        EXPECT_EQ(rows, SweepProgramLines(QStringList{"--feed", FeedArgument, "--format", "csv"} +
+                                          inSteamToCarbon + inBar));
         Choose("RadioGroupAxisX", 2);
         EXPECT_EQ(BottomAxisTitle(), QStringLiteral("Давление, бар"));
         EXPECT_EQ(form->MemoLines(), SweepProgramLines(common + inSteamToCarbon + inBar +
