@@ -185,20 +185,17 @@ inline void CheckPointAt(Context& c, ComplexState& state, const double* point) {
 }
 
 inline void SortComplexAt(ComplexState& state) {
-    // Each exchange is a selection, not a branch: which rows trade places depends on the
-    // new point's value, which no branch predictor foresees.
     for (int a = 0; a < K - 1; ++a) {
         for (int b = a + 1; b < K; ++b) {
-            const double va = state.values[a];
-            const double vb = state.values[b];
-            const bool exchange = va > vb;
-            state.values[a] = exchange ? vb : va;
-            state.values[b] = exchange ? va : vb;
-            for (int i = 0; i < N; ++i) {
-                const double pa = state.points[a][i];
-                const double pb = state.points[b][i];
-                state.points[a][i] = exchange ? pb : pa;
-                state.points[b][i] = exchange ? pa : pb;
+            if (state.values[a] > state.values[b]) {
+                const double value = state.values[a];
+                state.values[a] = state.values[b];
+                state.values[b] = value;
+                for (int i = 0; i < N; ++i) {
+                    const double coordinate = state.points[a][i];
+                    state.points[a][i] = state.points[b][i];
+                    state.points[b][i] = coordinate;
+                }
             }
         }
     }
