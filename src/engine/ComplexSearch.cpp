@@ -385,7 +385,9 @@ void CheckPoint(Engine& engine, ComplexState& state, const double* point) {
 }
 
 void ReplaceNearBound(Engine& engine, ComplexState& state, double* x) {
-    Context c = ContextOf(engine, x, state.objective);
+    // The step evaluates nothing, so it needs no objective output.
+    double objective = 0;
+    Context c = ContextOf(engine, x, &objective);
     (void)ReplaceNearBoundAt(c, state, c.current);
     Publish(c);
 }
