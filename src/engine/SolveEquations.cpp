@@ -101,36 +101,57 @@ void InvertMatrix(Matrix& J, std::uint8_t& success) {
     InvertMatrixOf(J, success);
 }
 
-void ReturnIntoBounds(Engine& engine, double* x, double tolerance) {
+namespace {
+
+// The two steps with a test before the generator is re-seeded: beforeReading returns
+// false where the solve must not go on to read the clock, and the step then returns
+// false at once, its work half done (the solve makes it again; see Solve).
+template <typename BeforeReading>
+bool ReturnIntoBoundsOf(Engine& engine, double* x, double tolerance,
+                        const BeforeReading& beforeReading) {
     const SolverWorkspace& ws = engine.workspace;
     RandomSource& random = engine.random;
     // The generator is re-seeded from the clock before this return's first draw. Every
     // routine that draws re-seeds on its own, so a return that draws nothing (most of
     // them) has no use for a reading of the clock, which costs more than the rest here.
     bool seeded = false;
-    const auto offset = [&] {
+    const auto offset = [&](double& offsetOut) {
         if (!seeded) {
+            if (!beforeReading()) {
+                return false;
+            }
             random.Reseed();
             seeded = true;
         }
-        return (random.Digit() + NewtonSettings::ReturnOffsetMin) * tolerance;
+        offsetOut = (random.Digit() + NewtonSettings::ReturnOffsetMin) * tolerance;
+        return true;
     };
     for (int i = 0; i < N; ++i) {
+        double d = 0;
         // "Not at or above" so that an unknown that is not a number is returned too.
         if (!(x[i] >= ws.LowerBounds[i])) {
-            x[i] = ws.LowerBounds[i] + offset();
+            if (!offset(d)) {
+                return false;
+            }
+            x[i] = ws.LowerBounds[i] + d;
         }
         if (x[i] > ws.UpperBounds[i]) {
-            x[i] = ws.UpperBounds[i] - offset();
+            if (!offset(d)) {
+                return false;
+            }
+            x[i] = ws.UpperBounds[i] - d;
         }
     }
+    return true;
 }
 
-void RepairConstraints(Engine& engine, double* x, const double* step, double tolerance) {
+template <typename BeforeReading>
+bool RepairConstraintsOf(Engine& engine, double* x, const double* step, double tolerance,
+                         const BeforeReading& beforeReading) {
     SolverWorkspace& ws = engine.workspace;
     const int m = ws.ConstraintCount;
     if (m == 0) {
-        return;
+        return true;
     }
     EvaluateConstraint(engine, m, x, ws.ConstraintValues);
     for (int l = 0; l < m; ++l) {
@@ -145,10 +166,25 @@ void RepairConstraints(Engine& engine, double* x, const double* step, double tol
             for (int i = 0; i < N; ++i) {
                 x[i] = x[i] - step[i] * NewtonSettings::BackOffFraction;
             }
-            ReturnIntoBounds(engine, x, tolerance);
+            if (!ReturnIntoBoundsOf(engine, x, tolerance, beforeReading)) {
+                return false;
+            }
             EvaluateConstraint(engine, m, x, ws.ConstraintValues);
         }
     }
+    return true;
+}
+
+constexpr auto AlwaysRead = [] { return true; };
+
+} // namespace
+
+void ReturnIntoBounds(Engine& engine, double* x, double tolerance) {
+    ReturnIntoBoundsOf(engine, x, tolerance, AlwaysRead);
+}
+
+void RepairConstraints(Engine& engine, double* x, const double* step, double tolerance) {
+    RepairConstraintsOf(engine, x, step, tolerance, AlwaysRead);
 }
 
 } // namespace newton
@@ -164,6 +200,19 @@ constexpr bool IsSearchPass(int pass) {
     return false;
 }
 
+// Everything a stretch of the solve changes, to make it again from its start.
+struct StretchStart {
+    newton::BestPoint best;
+    int pass;
+    double DifferenceFactor;
+    double x[newton::N];
+    double residuals[newton::N];
+    std::uint8_t success;
+    double constraintValues[SolverCapacity];
+    SolveCounters lastSolve;
+    LoopLimitHits loopLimitHits;
+};
+
 void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, double* x,
            double tolerance) {
     using namespace newton;
@@ -177,6 +226,74 @@ void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, d
     double s[N];
     // Nothing the solve does changes the model's inputs; the complex search takes its own.
     const ResidualInputs inputs = ResidualInputsOf(engine);
+    SolverWorkspace& ws = engine.workspace;
+
+    // Testing the fault flags after every evaluation is a good part of its cost. So the
+    // solve runs in stretches from its start or a complex search's end to the next
+    // search, its end or its first reading of the clock, and a stretch that begins with
+    // no fault raised leaves the flags untested until that end (after a reading it tests
+    // every evaluation again). Where a fault shows there, the stretch is made once more
+    // from its start, testing every evaluation: the fault is then raised at the
+    // evaluation and with the message it always has, or, for a fault after the last
+    // evaluation, the stretch ends as it always has with the fault left raised. Without
+    // a fault, a stretch computes exactly what it does testing every evaluation.
+    bool checked = true;
+    StretchStart start{};
+    const auto beginStretch = [&] {
+        checked = !ArithmeticFaultRegister || mode != ReformingMode || ArithmeticFaultFlagged();
+        if (checked) {
+            return;
+        }
+        start.best = best;
+        start.pass = pass;
+        start.DifferenceFactor = DifferenceFactor;
+        for (int i = 0; i < N; ++i) {
+            start.x[i] = x[i];
+            start.residuals[i] = residuals[i];
+        }
+        start.success = success;
+        for (int l = 0; l < ws.ConstraintCount; ++l) {
+            start.constraintValues[l] = ws.ConstraintValues[l];
+        }
+        start.lastSolve = engine.lastSolve;
+        start.loopLimitHits = engine.loopLimitHits;
+    };
+    // True where the stretch ran untested and raised a fault: it is then back at its
+    // start, to be made again testing every evaluation. The flags were clear at its
+    // start, so what they hold came from it.
+    const auto madeAgain = [&] {
+        if (checked || !ArithmeticFaultFlagged()) {
+            return false;
+        }
+        ClearArithmeticFaultFlags();
+        best = start.best;
+        pass = start.pass;
+        DifferenceFactor = start.DifferenceFactor;
+        for (int i = 0; i < N; ++i) {
+            x[i] = start.x[i];
+            residuals[i] = start.residuals[i];
+        }
+        success = start.success;
+        for (int l = 0; l < ws.ConstraintCount; ++l) {
+            ws.ConstraintValues[l] = start.constraintValues[l];
+        }
+        engine.lastSolve = start.lastSolve;
+        engine.loopLimitHits = start.loopLimitHits;
+        checked = true;
+        return true;
+    };
+    // Before a reading of the clock: false where the stretch is to be made again;
+    // otherwise the rest of the stretch tests every evaluation.
+    const auto beforeReading = [&] {
+        if (checked) {
+            return true;
+        }
+        if (ArithmeticFaultFlagged()) {
+            return false;
+        }
+        checked = true;
+        return true;
+    };
 
     // Evaluates the residuals at x; false means the model refused and the solve ends.
     const auto evaluate = [&] {
@@ -186,7 +303,9 @@ void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, d
         } else {
             EvaluateResiduals(engine, mode, residuals, x, success);
         }
-        ThrowOnArithmeticFault();
+        if (checked) {
+            ThrowOnArithmeticFault();
+        }
         return success != 0;
     };
 
@@ -220,7 +339,7 @@ void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, d
             J[i][0] = (r0[i] + f0[i]) / h0;
         }
         ReformingResiduals(inputs, probe1[0], probe1[1], r1);
-        if (ArithmeticFaultFlagged()) {
+        if (checked && ArithmeticFaultFlagged()) {
             // Only what this pass raised since its first evaluation was tested is cleared.
             ClearArithmeticFaultFlags();
             best = before;
@@ -235,6 +354,7 @@ void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, d
         return true;
     };
 
+    beginStretch();
     for (;;) {
         if (!evaluate()) {
             return;
@@ -263,6 +383,9 @@ void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, d
         ++pass;
         engine.lastSolve.Passes = pass;
         if (IsSearchPass(pass)) {
+            if (madeAgain()) {
+                continue;
+            }
             ++engine.lastSolve.ComplexSearches;
             for (int i = 0; i < N; ++i) {
                 x[i] = best.point[i];
@@ -271,9 +394,13 @@ void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, d
             ComplexSearch(engine, N, x, engine.workspace.ObjectiveValue,
                           engine.workspace.ComplexStartMode);
             KeepBestPointOf(best, residuals, x);
+            beginStretch();
             continue;
         }
         if (pass == NewtonSettings::PassLimit + 1) {
+            if (madeAgain()) {
+                continue;
+            }
             success = 0;
             return;
         }
@@ -297,6 +424,9 @@ void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, d
             }
         }
         if (unconverged == 0) {
+            if (madeAgain()) {
+                continue;
+            }
             for (int i = 0; i < N; ++i) {
                 x[i] = best.point[i];
             }
@@ -304,8 +434,10 @@ void Solve(Engine& engine, int mode, double* residuals, std::uint8_t& success, d
             return;
         }
 
-        ReturnIntoBounds(engine, x, tolerance);
-        RepairConstraints(engine, x, s, tolerance);
+        if (!ReturnIntoBoundsOf(engine, x, tolerance, beforeReading) ||
+            !RepairConstraintsOf(engine, x, s, tolerance, beforeReading)) {
+            madeAgain();
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "EngineTestSupport.h"
 #include "engine/ComplexSearch.h"
 #include "engine/EquilibriumModel.h"
+#include "engine/FloatingPointError.h"
 #include "engine/FloatingPointGuard.h"
 #include "engine/SolveEquations.h"
 #include "engine/SolverSettings.h"
@@ -11,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <string>
 
@@ -269,6 +272,82 @@ TEST(ComplexSearch, HalvingEndsAtItsLimit) {
     // The trial point still replaced the worst one, and the centroid followed it.
     EXPECT_EQ(state.points[3][0], state.T[0]);
     EXPECT_NEAR(state.C[0], (0.5 + 0.4 + 0.45 + state.T[0]) / 4, 1e-15);
+}
+
+// Where and how a fault ends a solve or a search: the message, the unknowns, the
+// residuals and the counters as the fault leaves them, folded into one digest over
+// pressures from where the squares of the residuals overflow only far from the root to
+// where every evaluation overflows, with a clock that ticks once per reading. Recorded
+// when every evaluation tested the flags; any change of where a fault is raised, of
+// what it leaves behind or of the course before it changes the digest.
+std::uint32_t ticks = 0;
+std::uint32_t TickingClock() {
+    return 43'200'000 + ++ticks;
+}
+
+TEST(ComplexSearch, FaultsAreRaisedWhereTheyAlwaysWere) {
+    std::uint64_t digest = 14695981039346656037ULL;
+    const auto fold = [&digest](const auto& value) {
+        unsigned char bytes[sizeof(value)];
+        std::memcpy(bytes, &value, sizeof(value));
+        for (const unsigned char byte : bytes) {
+            digest = (digest ^ byte) * 1099511628211ULL; // FNV-1a
+        }
+    };
+    int searchFaults = 0;    // faults inside a search's main loop
+    int searchesWithout = 0; // searches that ended without one
+    int solveFaults = 0;
+    for (double pressure = 1e13; pressure < 1e40; pressure *= 1.5) {
+        for (const std::uint8_t startMode : {std::uint8_t{0}, std::uint8_t{1}}) {
+            for (const bool solve : {false, true}) {
+                auto engine = EngineReadyToSolve();
+                engine->random.clock = &TickingClock;
+                ticks = 0;
+                SolverWorkspace& ws = engine->workspace;
+                ws.ComplexStartMode = startMode;
+                engine->processConditions.Pressure = pressure;
+                double* x = ws.Unknowns;
+                x[0] = 0.3;
+                x[1] = 0.1;
+                std::string message;
+                try {
+                    if (solve) {
+                        SolveEquations(*engine, ReformingMode, 2, ws.Residuals, ws.Success, x,
+                                       1e-9);
+                    } else {
+                        ComplexSearch(*engine, 2, x, ws.ObjectiveValue, startMode);
+                    }
+                } catch (const FloatingPointError& e) {
+                    message = e.what();
+                }
+                EXPECT_FALSE(FloatingPointFaultPending()) << pressure;
+                ClearFloatingPointFaults();
+                if (!message.empty()) {
+                    (solve ? solveFaults : searchFaults) +=
+                        solve || ws.EvaluationCount >= complex_search::K;
+                } else if (!solve) {
+                    ++searchesWithout;
+                }
+                for (const char c : message) {
+                    fold(c);
+                }
+                for (const double value : {x[0], x[1], ws.Residuals[0], ws.Residuals[1],
+                                           ws.ObjectiveValue, ws.ConstraintValues[0]}) {
+                    fold(value);
+                }
+                for (const int count :
+                     {ws.EvaluationCount, int{ws.Success}, engine->lastSolve.Passes,
+                      engine->lastSolve.ComplexSearches, engine->loopLimitHits.Halving,
+                      engine->loopLimitHits.FeasibilityCorrection}) {
+                    fold(count);
+                }
+            }
+        }
+    }
+    EXPECT_GE(searchFaults, 10);
+    EXPECT_GE(searchesWithout, 10);
+    EXPECT_GE(solveFaults, 10);
+    EXPECT_EQ(digest, 14857259473717184459ULL);
 }
 
 TEST(ComplexSearch, StepsKeepTheirDocumentedProperties) {
