@@ -6,7 +6,40 @@
 #include "engine/RestoreConditions.h"
 #include "engine/SolverSettings.h"
 
+#include <cmath>
+
 namespace quorvel {
+
+namespace {
+
+// The least distance from a guess at which the carbon-limit search looks for the other
+// side of the boundary: about the final bracket's width.
+constexpr double SpreadFloor = 1e-6;
+
+// A guess of the minimum ratio of cell (t, p) from the cells solved before it: the plane
+// through its three neighbours towards the first cell, or the line along its row, or its
+// one neighbour. The guess only shortens the search; any guess gives the same answer.
+double GuessOfCell(const ReformingMap& map, int t, int p) {
+    const double* v = map.values;
+    const int n = map.pressureCount;
+    if (t > 0 && p > 0) {
+        return v[t * n + p - 1] + (v[(t - 1) * n + p] - v[(t - 1) * n + p - 1]);
+    }
+    if (p > 1) {
+        const double* P = map.pressures;
+        const double slope = (v[t * n + p - 1] - v[t * n + p - 2]) / (P[p - 1] - P[p - 2]);
+        return v[t * n + p - 1] + slope * (P[p] - P[p - 1]);
+    }
+    if (p > 0) {
+        return v[t * n + p - 1];
+    }
+    if (t > 0) {
+        return v[(t - 1) * n];
+    }
+    return (CarbonLimitSettings::RatioLow + CarbonLimitSettings::RatioHigh) / 2;
+}
+
+} // namespace
 
 void ComputeReformingMap(Engine& engine, MapFigure figure, ReformingMap& map) {
     const RestoreConditions restore(engine);
@@ -16,11 +49,13 @@ void ComputeReformingMap(Engine& engine, MapFigure figure, ReformingMap& map) {
     const int temperatures =
         map.temperatureCount < MapAxisCapacity ? map.temperatureCount : MapAxisCapacity;
     const int pressures = map.pressureCount < MapAxisCapacity ? map.pressureCount : MapAxisCapacity;
+    double miss = HUGE_VAL; // how far the last cell's guess was off
     for (int t = 0; t < temperatures; ++t) {
         pc.Temperature = map.temperatures[t] + SweepSettings::CelsiusToKelvin;
         ComputeConstants(engine, pc.Temperature);
         ThrowOnFloatingPointFault();
         engine.refinement.Known = 0;
+        TemperatureData data; // the carbon constants of this temperature, read once
         for (int p = 0; p < pressures; ++p) {
             pc.Pressure = map.pressures[p];
             // A figure cell is solved as a sweep of that one point would solve it, without
@@ -33,8 +68,14 @@ void ComputeReformingMap(Engine& engine, MapFigure figure, ReformingMap& map) {
             const int cell = t * map.pressureCount + p;
             switch (figure) {
             case MapFigure::CarbonLimit: {
-                const CarbonLimitResult limit = FindMinimumRatio(
-                    [&](double ratio) { return LargerActivityAtRatio(engine, ratio); });
+                // The same bisection as the carbon limit table's, bracketed first around
+                // a guess from the neighbouring cells, off by about as much as the last.
+                const double guess = GuessOfCell(map, t, p);
+                const double spread = 2 * miss > SpreadFloor ? 2 * miss : SpreadFloor;
+                const CarbonLimitResult limit = FindMinimumRatioNear(
+                    [&](double ratio) { return LargerActivityAtRatio(engine, ratio, data); }, guess,
+                    spread);
+                miss = std::fabs(limit.ratio - guess);
                 map.values[cell] = limit.ratio;
                 map.limits[cell] = limit.kind;
                 break;
