@@ -9,6 +9,7 @@
 #include <cmath>
 
 namespace quorvel {
+long MapEvaluationsDebug = 0;
 
 namespace {
 
@@ -16,25 +17,40 @@ namespace {
 // side of the boundary: about the final bracket's width.
 constexpr double SpreadFloor = 1e-6;
 
-// A guess of the minimum ratio of cell (t, p) from the cells solved before it: the plane
-// through its three neighbours towards the first cell, or the line along its row, or its
-// one neighbour. The guess only shortens the search; any guess gives the same answer.
+// A guess of the minimum ratio of cell (t, p) from the cells solved before it. Along a
+// row the limit changes with pressure much as it does along the row before, so the last
+// step of this row is scaled by the ratio of the previous row's two steps there; short of
+// that, the plane through the three neighbours towards the first cell, the line along the
+// row, or the one neighbour. The guess only shortens the search; any guess gives the
+// same answer.
 double GuessOfCell(const ReformingMap& map, int t, int p) {
     const double* v = map.values;
     const int n = map.pressureCount;
+    const double* here = v + t * n;         // this row
+    const double* before = v + (t - 1) * n; // the row before (t > 0)
+    if (t > 0 && p > 1) {
+        const double previousStep = before[p - 1] - before[p - 2];
+        if (previousStep != 0) {
+            return here[p - 1] +
+                   (here[p - 1] - here[p - 2]) * ((before[p] - before[p - 1]) / previousStep);
+        }
+    }
     if (t > 0 && p > 0) {
-        return v[t * n + p - 1] + (v[(t - 1) * n + p] - v[(t - 1) * n + p - 1]);
+        return here[p - 1] + (before[p] - before[p - 1]);
     }
     if (p > 1) {
         const double* P = map.pressures;
-        const double slope = (v[t * n + p - 1] - v[t * n + p - 2]) / (P[p - 1] - P[p - 2]);
-        return v[t * n + p - 1] + slope * (P[p] - P[p - 1]);
+        const double slope = (here[p - 1] - here[p - 2]) / (P[p - 1] - P[p - 2]);
+        return here[p - 1] + slope * (P[p] - P[p - 1]);
     }
     if (p > 0) {
-        return v[t * n + p - 1];
+        return here[p - 1];
+    }
+    if (t > 1) {
+        return before[0] + (before[0] - v[(t - 2) * n]);
     }
     if (t > 0) {
-        return v[(t - 1) * n];
+        return before[0];
     }
     return (CarbonLimitSettings::RatioLow + CarbonLimitSettings::RatioHigh) / 2;
 }
@@ -69,13 +85,14 @@ void ComputeReformingMap(Engine& engine, MapFigure figure, ReformingMap& map) {
             switch (figure) {
             case MapFigure::CarbonLimit: {
                 // The same bisection as the carbon limit table's, bracketed first around
-                // a guess from the neighbouring cells, off by about as much as the last.
+                // a guess from the neighbouring cells, off by about as much as the last one was.
                 const double guess = GuessOfCell(map, t, p);
-                const double spread = 2 * miss > SpreadFloor ? 2 * miss : SpreadFloor;
+                const double spread = miss > SpreadFloor ? miss : SpreadFloor;
                 const CarbonLimitResult limit = FindMinimumRatioNear(
                     [&](double ratio) { return LargerActivityAtRatio(engine, ratio, data); }, guess,
                     spread);
                 miss = std::fabs(limit.ratio - guess);
+                MapEvaluationsDebug += limit.evaluations;
                 map.values[cell] = limit.ratio;
                 map.limits[cell] = limit.kind;
                 break;
