@@ -259,7 +259,13 @@ bool SolveLinearSparse(double (&a)[M][M], unsigned (&nonzero)[M], double (&r)[M]
         }
         const double* pivotRow = row[col];
         const unsigned right = nonzero[col] & ~((2u << col) - 1);
+        const bool finiteRight = std::isfinite(r[col]);
         for (int i = col + 1; i < M; ++i) {
+            if (!(nonzero[i] & (1u << col)) && r[i] != 0 && finiteRight) {
+                // The entry is +0, so the factor is a zero and r[i] less a zero product
+                // is r[i] itself: nothing to do, and no division to wait for.
+                continue;
+            }
             const double factor = row[i][col] / pivotRow[col];
             if (nonzero[i] & (1u << col)) {
                 for (unsigned bits = right; bits != 0; bits &= bits - 1) {
@@ -293,9 +299,10 @@ bool SolveLinearSparse(double (&a)[M][M], unsigned (&nonzero)[M], double (&r)[M]
 // extents give it, relative to the size of the terms. A trace amount that is the
 // difference of two large terms is then fixed by the equilibria, with its own relative
 // precision, while the extents keep every other amount free of cancellation. True with
-// the root in (u, y, z) once the extents and each amount change by little and every
-// residual is small.
-bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double* z) {
+// the root in (u, y, z) and its amounts exp(z) in `amounts` once the extents and each
+// amount change by little and every residual is small.
+bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double* z,
+                                  double* amounts) {
     // The entries of the Jacobian that can be nonzero: the equilibria's in the log
     // amounts, each amount's in the extents it moves with and in its own log amount.
     unsigned pattern[M];
@@ -342,7 +349,11 @@ bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double
             bounded = bounded && terms[k] > smallestTerms && terms[k] < largestTerms;
         }
         if (closing) {
-            return residual <= RefinementSettings::ResidualLimit;
+            if (!(residual <= RefinementSettings::ResidualLimit)) {
+                return false;
+            }
+            std::copy(n, n + N, amounts);
+            return true;
         }
         // Every entry is written, the zeros too.
         double J[M][M];
@@ -394,13 +405,13 @@ bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double
 }
 
 // Newton's method from a point of the domain given by its extents.
-bool NewtonFromExtents(const Problem& p, double& u, double& y, double* z) {
+bool NewtonFromExtents(const Problem& p, double& u, double& y, double* z, double* amounts) {
     double n[N];
     AmountsAt(p, u, y, n);
     for (int k = 0; k < N; ++k) {
         z[k] = std::log(n[k]);
     }
-    return NewtonOnExtentsAndLogAmounts(p, u, y, z);
+    return NewtonOnExtentsAndLogAmounts(p, u, y, z, amounts);
 }
 
 } // namespace
@@ -408,14 +419,8 @@ bool NewtonFromExtents(const Problem& p, double& u, double& y, double* z) {
 bool RootFromBisection(const Engine& engine, double* amounts) {
     Problem p;
     double v[M];
-    if (!MakeProblem(engine, p) || !DomainMiddle(p, v[0], v[1]) ||
-        !NestedBisection(p, v[0], v[1]) || !NewtonFromExtents(p, v[0], v[1], v + 2)) {
-        return false;
-    }
-    for (int k = 0; k < N; ++k) {
-        amounts[k] = std::exp(v[2 + k]);
-    }
-    return true;
+    return MakeProblem(engine, p) && DomainMiddle(p, v[0], v[1]) &&
+           NestedBisection(p, v[0], v[1]) && NewtonFromExtents(p, v[0], v[1], v + 2, amounts);
 }
 
 bool PhysicalDomainExists(const Engine& engine) {
@@ -444,19 +449,19 @@ RefinedRoot RefineRoot(Engine& engine) {
         for (int k = 0; k < M; ++k) {
             v[k] = 2 * state.Roots[0][k] - state.Roots[1][k];
         }
-        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2);
+        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2, root.amounts);
     }
     if (!found && state.Known >= 1) {
         std::copy(state.Roots[0], state.Roots[0] + M, v);
-        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2);
+        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2, root.amounts);
     }
     if (!found) {
         v[0] = middleU;
         v[1] = middleY;
-        found = NewtonFromExtents(p, v[0], v[1], v + 2);
+        found = NewtonFromExtents(p, v[0], v[1], v + 2, root.amounts);
     }
     if (!found && NestedBisection(p, v[0], v[1])) {
-        found = NewtonFromExtents(p, v[0], v[1], v + 2);
+        found = NewtonFromExtents(p, v[0], v[1], v + 2, root.amounts);
     }
     if (!found) {
         state.Known = 0;
@@ -465,9 +470,6 @@ RefinedRoot RefineRoot(Engine& engine) {
     std::copy(state.Roots[0], state.Roots[0] + M, state.Roots[1]);
     std::copy(v, v + M, state.Roots[0]);
     state.Known = std::min(state.Known + 1, 2);
-    for (int k = 0; k < N; ++k) {
-        root.amounts[k] = std::exp(v[2 + k]);
-    }
     root.exact = true;
     root.physical = AllPositive(root.amounts);
     return root;
