@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <utility>
 
 namespace quorvel {
 
@@ -294,6 +295,154 @@ bool SolveLinearSparse(double (&a)[M][M], unsigned (&nonzero)[M], double (&r)[M]
     return true;
 }
 
+struct JacobianPattern {
+    unsigned rows[M]; // bit k of rows[i]: entry (i, k) may differ from +0
+};
+
+// The entries of the Jacobian below that can be nonzero: the equilibria's in the log
+// amounts, each amount's in the extents it moves with and in its own log amount.
+constexpr JacobianPattern PatternOfJacobian() {
+    JacobianPattern pattern{};
+    for (int k = 0; k < N; ++k) {
+        pattern.rows[0] |= 1u << (2 + k);
+        pattern.rows[1] |= Shift[k] != 0 ? 1u << (2 + k) : 0;
+        pattern.rows[2 + k] =
+            (Reforming[k] != 0 ? 1u : 0) | (Shift[k] != 0 ? 2u : 0) | 1u << (2 + k);
+    }
+    return pattern;
+}
+
+// The rows that the pivoting of SolveLinearSparse chooses for the Jacobian's columns at
+// nearly every step of the refinement (three in four): CO, CO2, the reforming, the shift,
+// H2, CH4, H2O.
+constexpr int UsualPivots[M] = {3, 4, 0, 1, 5, 2, 6};
+
+// SolveLinearSparse's elimination traced for a given order of pivots: which row stands at
+// which position when each column is eliminated (the pivot search reads them in that
+// order, and the first largest wins), and which entries of each row may be nonzero then.
+struct EliminationPlan {
+    int order[M][M];            // order[col][j]: the row at position j before column col
+    unsigned nonzero[M + 1][M]; // nonzero[col][row]: before column col; [M]: at the end
+    bool below[M][M];           // below[col][row]: not yet a pivot when column col is done
+};
+
+constexpr EliminationPlan PlanOf(const int (&pivots)[M], const JacobianPattern& pattern) {
+    EliminationPlan plan{};
+    int order[M] = {};
+    unsigned nonzero[M] = {};
+    bool pivoted[M] = {};
+    for (int k = 0; k < M; ++k) {
+        order[k] = k;
+        nonzero[k] = pattern.rows[k];
+    }
+    for (int col = 0; col < M; ++col) {
+        for (int k = 0; k < M; ++k) {
+            plan.order[col][k] = order[k];
+            plan.nonzero[col][k] = nonzero[k];
+        }
+        int at = col;
+        while (order[at] != pivots[col]) {
+            ++at;
+        }
+        std::swap(order[at], order[col]);
+        pivoted[pivots[col]] = true;
+        const unsigned right = nonzero[pivots[col]] & ~((2u << col) - 1);
+        for (int k = 0; k < M; ++k) {
+            plan.below[col][k] = !pivoted[k];
+            if (!pivoted[k] && (nonzero[k] & (1u << col))) {
+                nonzero[k] |= right;
+            }
+        }
+    }
+    for (int k = 0; k < M; ++k) {
+        plan.nonzero[M][k] = nonzero[k];
+    }
+    return plan;
+}
+
+constexpr EliminationPlan UsualPlan = PlanOf(UsualPivots, PatternOfJacobian());
+
+enum class PlannedOutcome { Solved, Failed, OtherPivots };
+
+// Row i's part of eliminating column col with the usual pivots: the same operations as
+// SolveLinearSparse's, unrolled, as the entries they touch are known in advance.
+template <int col, int i>
+void EliminateRowAsPlanned(double (&a)[M][M], double (&r)[M], bool finiteRight) {
+    if constexpr (UsualPlan.below[col][i]) {
+        constexpr int p = UsualPivots[col];
+        if constexpr ((UsualPlan.nonzero[col][i] & (1u << col)) != 0) {
+            constexpr unsigned right = UsualPlan.nonzero[col][p] & ~((2u << col) - 1);
+            const double factor = a[i][col] / a[p][col];
+            [&]<int... k>(std::integer_sequence<int, k...>) {
+                ((((right >> k) & 1u) != 0 ? (void)(a[i][k] -= factor * a[p][k]) : void()), ...);
+            }
+            (std::make_integer_sequence<int, M>{});
+            r[i] -= factor * r[p];
+        } else if (!(r[i] != 0 && finiteRight)) {
+            r[i] -= a[i][col] / a[p][col] * r[p];
+        }
+    }
+}
+
+template <int col> bool EliminateColumnAsPlanned(double (&a)[M][M], double (&r)[M]) {
+    constexpr const int* order = UsualPlan.order[col];
+    int pivot = col;
+    for (int j = col + 1; j < M; ++j) {
+        if (std::fabs(a[order[j]][col]) > std::fabs(a[order[pivot]][col])) {
+            pivot = j;
+        }
+    }
+    constexpr int p = UsualPivots[col];
+    if (order[pivot] != p || !(std::fabs(a[p][col]) > 0)) {
+        return false;
+    }
+    const bool finiteRight = std::isfinite(r[p]);
+    [&]<int... i>(std::integer_sequence<int, i...>) {
+        (EliminateRowAsPlanned<col, i>(a, r, finiteRight), ...);
+    }
+    (std::make_integer_sequence<int, M>{});
+    return true;
+}
+
+template <int i>
+bool SubstituteAsPlanned(const double (&a)[M][M], const double (&r)[M], double (&x)[M]) {
+    constexpr int p = UsualPivots[i];
+    double sum = r[p];
+    if (sum == 0) {
+        for (int k = i + 1; k < M; ++k) {
+            sum -= a[p][k] * x[k];
+        }
+    } else {
+        constexpr unsigned right = UsualPlan.nonzero[M][p] & ~((2u << i) - 1);
+        [&]<int... k>(std::integer_sequence<int, k...>) {
+            ((((right >> k) & 1u) != 0 ? (void)(sum -= a[p][k] * x[k]) : void()), ...);
+        }
+        (std::make_integer_sequence<int, M>{});
+    }
+    x[i] = sum / a[p][i];
+    return std::isfinite(x[i]);
+}
+
+// SolveLinearSparse for a matrix of the Jacobian's pattern whose pivots turn out to be
+// the usual ones, bit for bit: the same pivot search, the same operations on the same
+// entries, only without reading the pattern at run time. Rows stay where they are
+// instead of being exchanged, which changes no value. OtherPivots as soon as a search
+// picks another row; the matrix is then partly eliminated, and the caller solves a copy.
+PlannedOutcome SolveAsPlanned(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
+    const bool usual = [&]<int... col>(std::integer_sequence<int, col...>) {
+        return (EliminateColumnAsPlanned<col>(a, r) && ...);
+    }
+    (std::make_integer_sequence<int, M>{});
+    if (!usual) {
+        return PlannedOutcome::OtherPivots;
+    }
+    const bool finite = [&]<int... k>(std::integer_sequence<int, k...>) {
+        return (SubstituteAsPlanned<M - 1 - k>(a, r, x) && ...);
+    }
+    (std::make_integer_sequence<int, M>{});
+    return finite ? PlannedOutcome::Solved : PlannedOutcome::Failed;
+}
+
 // Newton's method on the extents u, y together with z = ln(amount) of each species.
 // Equations: the two equilibria in log form, and for each species its amount as the
 // extents give it, relative to the size of the terms. A trace amount that is the
@@ -303,16 +452,7 @@ bool SolveLinearSparse(double (&a)[M][M], unsigned (&nonzero)[M], double (&r)[M]
 // amount change by little and every residual is small.
 bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double* z,
                                   double* amounts) {
-    // The entries of the Jacobian that can be nonzero: the equilibria's in the log
-    // amounts, each amount's in the extents it moves with and in its own log amount.
-    unsigned pattern[M];
-    pattern[0] = 0;
-    pattern[1] = 0;
-    for (int k = 0; k < N; ++k) {
-        pattern[0] |= 1u << (2 + k);
-        pattern[1] |= Shift[k] != 0 ? 1u << (2 + k) : 0;
-        pattern[2 + k] = (Reforming[k] != 0 ? 1u : 0) | (Shift[k] != 0 ? 2u : 0) | 1u << (2 + k);
-    }
+    constexpr JacobianPattern pattern = PatternOfJacobian();
     // Within these sizes of the terms every entry of the matrix is nonzero where the
     // pattern says so and small enough that no elimination step can overflow, which the
     // sparse elimination needs to match the dense one.
@@ -374,10 +514,26 @@ bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double
             minusF[k] = -f[k];
         }
         double step[M];
-        unsigned nonzero[M];
-        std::copy(pattern, pattern + M, nonzero);
-        if (!(bounded ? SolveLinearSparse(J, nonzero, minusF, step)
-                      : SolveLinearDense(J, minusF, step))) {
+        bool solved;
+        if (bounded) {
+            // Mostly the usual pivots; otherwise the general elimination of the same
+            // matrix, kept aside.
+            double copy[M][M];
+            double copyF[M];
+            std::copy(&J[0][0], &J[0][0] + M * M, &copy[0][0]);
+            std::copy(minusF, minusF + M, copyF);
+            const PlannedOutcome planned = SolveAsPlanned(J, minusF, step);
+            if (planned == PlannedOutcome::OtherPivots) {
+                unsigned nonzero[M];
+                std::copy(pattern.rows, pattern.rows + M, nonzero);
+                solved = SolveLinearSparse(copy, nonzero, copyF, step);
+            } else {
+                solved = planned == PlannedOutcome::Solved;
+            }
+        } else {
+            solved = SolveLinearDense(J, minusF, step);
+        }
+        if (!solved) {
             return false;
         }
         // The extents' steps measured against the size of the feed, the amounts' steps
