@@ -237,13 +237,12 @@ bool SolveLinearDense(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
 // finite entry that is not -0. Its entries are never -0 and, where bounded as the caller
 // checks, stay finite through the elimination, so the answer is the dense one bit for
 // bit. Entries left of the diagonal are not brought to zero: nothing reads them again.
-// Rows are exchanged by their pointers.
-bool SolveLinearSparse(double (&a)[M][M], unsigned (&nonzero)[M], double (&r)[M], double (&x)[M]) {
-    double* row[M];
-    for (int k = 0; k < M; ++k) {
-        row[k] = a[k];
-    }
-    for (int col = 0; col < M; ++col) {
+// Rows are exchanged by their pointers. Starts at column first, with row[j] the row at
+// position j and r and nonzero in the same order, as the first columns' elimination left
+// them (for first 0, the matrix's rows in their order).
+bool SolveLinearSparse(double* (&row)[M], unsigned (&nonzero)[M], double (&r)[M], double (&x)[M],
+                       int first) {
+    for (int col = first; col < M; ++col) {
         int pivot = col;
         for (int i = col + 1; i < M; ++i) {
             if (std::fabs(row[i][col]) > std::fabs(row[pivot][col])) {
@@ -312,14 +311,14 @@ constexpr JacobianPattern PatternOfJacobian() {
     return pattern;
 }
 
-// The rows that the pivoting of SolveLinearSparse chooses for the Jacobian's columns at
-// nearly every step of the refinement (three in four): CO, CO2, the reforming, the shift,
-// H2, CH4, H2O.
-constexpr int UsualPivots[M] = {3, 4, 0, 1, 5, 2, 6};
+// The orders of pivots that SolveLinearSparse's pivoting chooses for the Jacobian's
+// columns at nearly every step of the refinement, the most frequent first: rows CO, CO2,
+// the reforming, the shift, H2, CH4, H2O three times in four; with CH4 or H2 first, or
+// H2 second, at most of the others.
+constexpr int UsualPivots[][M] = {
+    {3, 4, 0, 1, 5, 2, 6}, {2, 4, 0, 1, 3, 5, 6}, {3, 5, 0, 1, 4, 2, 6}, {5, 4, 0, 1, 3, 2, 6}};
+constexpr int UsualPivotOrders = sizeof UsualPivots / sizeof UsualPivots[0];
 
-// SolveLinearSparse's elimination traced for a given order of pivots: which row stands at
-// which position when each column is eliminated (the pivot search reads them in that
-// order, and the first largest wins), and which entries of each row may be nonzero then.
 struct EliminationPlan {
     int order[M][M];            // order[col][j]: the row at position j before column col
     unsigned nonzero[M + 1][M]; // nonzero[col][row]: before column col; [M]: at the end
@@ -360,18 +359,22 @@ constexpr EliminationPlan PlanOf(const int (&pivots)[M], const JacobianPattern& 
     return plan;
 }
 
-constexpr EliminationPlan UsualPlan = PlanOf(UsualPivots, PatternOfJacobian());
+constexpr EliminationPlan UsualPlans[UsualPivotOrders] = {
+    PlanOf(UsualPivots[0], PatternOfJacobian()), PlanOf(UsualPivots[1], PatternOfJacobian()),
+    PlanOf(UsualPivots[2], PatternOfJacobian()), PlanOf(UsualPivots[3], PatternOfJacobian())};
+
+template <int plan> constexpr const EliminationPlan& UsualPlan = UsualPlans[plan];
 
 enum class PlannedOutcome { Solved, Failed, OtherPivots };
 
 // Row i's part of eliminating column col with the usual pivots: the same operations as
 // SolveLinearSparse's, unrolled, as the entries they touch are known in advance.
-template <int col, int i>
+template <int plan, int col, int i>
 void EliminateRowAsPlanned(double (&a)[M][M], double (&r)[M], bool finiteRight) {
-    if constexpr (UsualPlan.below[col][i]) {
-        constexpr int p = UsualPivots[col];
-        if constexpr ((UsualPlan.nonzero[col][i] & (1u << col)) != 0) {
-            constexpr unsigned right = UsualPlan.nonzero[col][p] & ~((2u << col) - 1);
+    if constexpr (UsualPlan<plan>.below[col][i]) {
+        constexpr int p = UsualPivots[plan][col];
+        if constexpr ((UsualPlan<plan>.nonzero[col][i] & (1u << col)) != 0) {
+            constexpr unsigned right = UsualPlan<plan>.nonzero[col][p] & ~((2u << col) - 1);
             const double factor = a[i][col] / a[p][col];
             [&]<int... k>(std::integer_sequence<int, k...>) {
                 ((((right >> k) & 1u) != 0 ? (void)(a[i][k] -= factor * a[p][k]) : void()), ...);
@@ -384,36 +387,36 @@ void EliminateRowAsPlanned(double (&a)[M][M], double (&r)[M], bool finiteRight) 
     }
 }
 
-template <int col> bool EliminateColumnAsPlanned(double (&a)[M][M], double (&r)[M]) {
-    constexpr const int* order = UsualPlan.order[col];
+template <int plan, int col> bool EliminateColumnAsPlanned(double (&a)[M][M], double (&r)[M]) {
+    constexpr const int* order = UsualPlan<plan>.order[col];
     int pivot = col;
     for (int j = col + 1; j < M; ++j) {
         if (std::fabs(a[order[j]][col]) > std::fabs(a[order[pivot]][col])) {
             pivot = j;
         }
     }
-    constexpr int p = UsualPivots[col];
+    constexpr int p = UsualPivots[plan][col];
     if (order[pivot] != p || !(std::fabs(a[p][col]) > 0)) {
         return false;
     }
     const bool finiteRight = std::isfinite(r[p]);
     [&]<int... i>(std::integer_sequence<int, i...>) {
-        (EliminateRowAsPlanned<col, i>(a, r, finiteRight), ...);
+        (EliminateRowAsPlanned<plan, col, i>(a, r, finiteRight), ...);
     }
     (std::make_integer_sequence<int, M>{});
     return true;
 }
 
-template <int i>
+template <int plan, int i>
 bool SubstituteAsPlanned(const double (&a)[M][M], const double (&r)[M], double (&x)[M]) {
-    constexpr int p = UsualPivots[i];
+    constexpr int p = UsualPivots[plan][i];
     double sum = r[p];
     if (sum == 0) {
         for (int k = i + 1; k < M; ++k) {
             sum -= a[p][k] * x[k];
         }
     } else {
-        constexpr unsigned right = UsualPlan.nonzero[M][p] & ~((2u << i) - 1);
+        constexpr unsigned right = UsualPlan<plan>.nonzero[M][p] & ~((2u << i) - 1);
         [&]<int... k>(std::integer_sequence<int, k...>) {
             ((((right >> k) & 1u) != 0 ? (void)(sum -= a[p][k] * x[k]) : void()), ...);
         }
@@ -424,23 +427,71 @@ bool SubstituteAsPlanned(const double (&a)[M][M], const double (&r)[M], double (
 }
 
 // SolveLinearSparse for a matrix of the Jacobian's pattern whose pivots turn out to be
-// the usual ones, bit for bit: the same pivot search, the same operations on the same
-// entries, only without reading the pattern at run time. Rows stay where they are
-// instead of being exchanged, which changes no value. OtherPivots as soon as a search
-// picks another row; the matrix is then partly eliminated, and the caller solves a copy.
-PlannedOutcome SolveAsPlanned(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
+// those of UsualPivots[plan], bit for bit: the same pivot search, the same operations on
+// the same entries, only without reading the pattern at run time. Rows stay where they
+// are instead of being exchanged, which changes no value. Starts at column first, the
+// columns before it eliminated with the same pivots; OtherPivots, with `stopped` the
+// column, as soon as a search picks another row.
+template <int plan>
+PlannedOutcome SolveAsPlanned(double (&a)[M][M], double (&r)[M], double (&x)[M], int first,
+                              int& stopped) {
     const bool usual = [&]<int... col>(std::integer_sequence<int, col...>) {
-        return (EliminateColumnAsPlanned<col>(a, r) && ...);
+        return (
+            (col < first || EliminateColumnAsPlanned<plan, col>(a, r) || (stopped = col, false)) &&
+            ...);
     }
     (std::make_integer_sequence<int, M>{});
     if (!usual) {
         return PlannedOutcome::OtherPivots;
     }
     const bool finite = [&]<int... k>(std::integer_sequence<int, k...>) {
-        return (SubstituteAsPlanned<M - 1 - k>(a, r, x) && ...);
+        return (SubstituteAsPlanned<plan, M - 1 - k>(a, r, x) && ...);
     }
     (std::make_integer_sequence<int, M>{});
     return finite ? PlannedOutcome::Solved : PlannedOutcome::Failed;
+}
+
+// True if the usual orders a and b begin with the same `count` pivots.
+constexpr bool SamePivotsBefore(int a, int b, int count) {
+    for (int k = 0; k < count; ++k) {
+        if (UsualPivots[a][k] != UsualPivots[b][k]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// SolveLinearSparse for a matrix of the Jacobian's pattern, bit for bit. The usual orders
+// of pivots are tried in turn, each going on from the columns that the orders before it
+// eliminated where it begins with the same pivots; where no usual order fits, the general
+// elimination goes on from there.
+bool SolveLinearOfPattern(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
+    PlannedOutcome outcome = PlannedOutcome::OtherPivots;
+    int done = 0; // columns eliminated, by the pivots of order `last`
+    int last = 0;
+    [&]<int... plan>(std::integer_sequence<int, plan...>) {
+        ((outcome == PlannedOutcome::OtherPivots && SamePivotsBefore(plan, last, done)
+              ? (void)(outcome = SolveAsPlanned<plan>(a, r, x, done, done), last = plan)
+              : void()),
+         ...);
+    }
+    (std::make_integer_sequence<int, UsualPivotOrders>{});
+    if (outcome != PlannedOutcome::OtherPivots) {
+        return outcome == PlannedOutcome::Solved;
+    }
+    // The general elimination's state after `done` columns: rows in the order its
+    // exchanges gave them, with the pattern they have by then.
+    const EliminationPlan& plan = UsualPlans[last];
+    double* row[M];
+    unsigned nonzero[M];
+    double rowR[M];
+    for (int j = 0; j < M; ++j) {
+        const int i = plan.order[done][j];
+        row[j] = a[i];
+        nonzero[j] = plan.nonzero[done][i];
+        rowR[j] = r[i];
+    }
+    return SolveLinearSparse(row, nonzero, rowR, x, done);
 }
 
 // Newton's method on the extents u, y together with z = ln(amount) of each species.
@@ -452,10 +503,9 @@ PlannedOutcome SolveAsPlanned(double (&a)[M][M], double (&r)[M], double (&x)[M])
 // amount change by little and every residual is small.
 bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double* z,
                                   double* amounts) {
-    constexpr JacobianPattern pattern = PatternOfJacobian();
     // Within these sizes of the terms every entry of the matrix is nonzero where the
-    // pattern says so and small enough that no elimination step can overflow, which the
-    // sparse elimination needs to match the dense one.
+    // pattern (PatternOfJacobian) says so and small enough that no elimination step can
+    // overflow, which the sparse elimination needs to match the dense one.
     constexpr double smallestTerms = 1e-99;
     constexpr double largestTerms = 1e15;
 
@@ -514,25 +564,8 @@ bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double
             minusF[k] = -f[k];
         }
         double step[M];
-        bool solved;
-        if (bounded) {
-            // Mostly the usual pivots; otherwise the general elimination of the same
-            // matrix, kept aside.
-            double copy[M][M];
-            double copyF[M];
-            std::copy(&J[0][0], &J[0][0] + M * M, &copy[0][0]);
-            std::copy(minusF, minusF + M, copyF);
-            const PlannedOutcome planned = SolveAsPlanned(J, minusF, step);
-            if (planned == PlannedOutcome::OtherPivots) {
-                unsigned nonzero[M];
-                std::copy(pattern.rows, pattern.rows + M, nonzero);
-                solved = SolveLinearSparse(copy, nonzero, copyF, step);
-            } else {
-                solved = planned == PlannedOutcome::Solved;
-            }
-        } else {
-            solved = SolveLinearDense(J, minusF, step);
-        }
+        const bool solved =
+            bounded ? SolveLinearOfPattern(J, minusF, step) : SolveLinearDense(J, minusF, step);
         if (!solved) {
             return false;
         }
