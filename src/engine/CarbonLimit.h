@@ -72,6 +72,121 @@ template <class ActivityAt> CarbonLimitResult FindMinimumRatio(ActivityAt&& acti
     return {CarbonLimitKind::Ratio, high, highActivity, evaluations};
 }
 
+// The same answer as FindMinimumRatio (kind, ratio and the activity at it), found with
+// fewer evaluations from a guess of the answer, e.g. a neighbouring condition's. The
+// search first brackets the boundary around the guess: it probes the guess and then
+// steps away from it by spread, 2 spread, 4 spread, ... (ending at the range's ends)
+// until the activity crosses 1. It then walks the very bisection FindMinimumRatio walks,
+// midpoint by midpoint, but evaluates a midpoint only inside the bracket: as the
+// activity falls as the ratio rises (what the bisection itself relies on), a midpoint at
+// or below a ratio that forms carbon forms carbon, and one at or above a ratio that forms
+// none forms none, and the activity at a top above the bracket's clean end is no larger
+// than the clean end's, so it is evaluated only where the tolerances need its value. `evaluations`
+// counts the evaluations this search spent.
+template <class ActivityAt>
+CarbonLimitResult FindMinimumRatioNear(ActivityAt&& activityAt, double guess, double spread) {
+    using S = CarbonLimitSettings;
+    int evaluations = 0;
+    // The bracket so far: the largest ratio seen to form carbon, the smallest seen to form
+    // none and its activity.
+    bool carbonSeen = false;
+    double carbonAt = S::RatioLow;
+    bool cleanSeen = false;
+    double cleanAt = S::RatioHigh;
+    double cleanActivity = 0;
+    const auto probe = [&](double ratio) {
+        const double activity = activityAt(ratio);
+        ++evaluations;
+        if (activity <= 1) {
+            if (!cleanSeen || ratio < cleanAt) {
+                cleanAt = ratio;
+                cleanActivity = activity;
+            }
+            cleanSeen = true;
+        } else {
+            if (!carbonSeen || ratio > carbonAt) {
+                carbonAt = ratio;
+            }
+            carbonSeen = true;
+        }
+        return activity;
+    };
+    if (!(guess >= S::RatioLow && guess <= S::RatioHigh)) {
+        guess = guess > S::RatioLow ? S::RatioHigh : S::RatioLow; // also for NaN
+    }
+    if (!(spread > 0)) {
+        spread = S::RatioHigh - S::RatioLow;
+    }
+    const double guessActivity = probe(guess);
+    if (guess == S::RatioHigh && guessActivity > 1) {
+        return {CarbonLimitKind::AboveRange, S::RatioHigh, guessActivity, evaluations};
+    }
+    if (guess == S::RatioLow && guessActivity <= 1) {
+        return {CarbonLimitKind::NoCarbon, S::RatioLow, guessActivity, evaluations};
+    }
+    if (guessActivity <= 1) {
+        for (double step = spread; !carbonSeen; step *= 2) {
+            const double ratio = guess - step > S::RatioLow ? guess - step : S::RatioLow;
+            const double activity = probe(ratio);
+            if (ratio == S::RatioLow && activity <= 1) {
+                // No carbon at the range's foot, and none at its top (which the guess
+                // reaches down from).
+                return {CarbonLimitKind::NoCarbon, S::RatioLow, activity, evaluations};
+            }
+        }
+    } else {
+        for (double step = spread; !cleanSeen; step *= 2) {
+            const double ratio = guess + step < S::RatioHigh ? guess + step : S::RatioHigh;
+            const double activity = probe(ratio);
+            if (ratio == S::RatioHigh && activity > 1) {
+                return {CarbonLimitKind::AboveRange, S::RatioHigh, activity, evaluations};
+            }
+        }
+    }
+    // FindMinimumRatio's bisection. Its top's activity is known where the top is the
+    // bracket's clean end; a top that a clean end above implies is evaluated when needed.
+    double low = S::RatioLow;
+    double high = S::RatioHigh;
+    bool highKnown = cleanSeen && cleanAt == high;
+    double highActivity = highKnown ? cleanActivity : 0;
+    for (int i = 0; i < S::IterationLimit; ++i) {
+        // An unknown top lies at or above the clean end, so its activity is at most the
+        // clean end's: where that one is already below 1 - ActivityTolerance, so is the top's.
+        if (high - low <= S::RatioTolerance && 1 - cleanActivity <= S::ActivityTolerance) {
+            if (!highKnown) {
+                highActivity = probe(high);
+                highKnown = true;
+            }
+            if (1 - highActivity <= S::ActivityTolerance) {
+                break;
+            }
+        }
+        const double middle = low + (high - low) / 2;
+        if (!(middle > low && middle < high)) {
+            break; // the bracket is two neighbouring doubles
+        }
+        bool clean;
+        if (middle <= carbonAt) {
+            clean = false;
+        } else if (middle >= cleanAt) {
+            clean = true;
+        } else {
+            clean = probe(middle) <= 1;
+        }
+        if (clean) {
+            high = middle;
+            highKnown = cleanSeen && middle == cleanAt;
+            highActivity = highKnown ? cleanActivity : 0;
+        } else {
+            low = middle;
+        }
+    }
+    if (!highKnown) {
+        highActivity = probe(high);
+    }
+    return {CarbonLimitKind::Ratio, high, highActivity, evaluations};
+}
+
 struct CarbonLimitRow {
     double temperature; // degrees C
     CarbonLimitResult limit;

@@ -8,8 +8,10 @@
 // A figure over a grid of temperatures and pressures: the minimum steam ratio of the
 // carbon limit, the methane slip (dry methane, %) or H2/CO at the entered ratio. Every cell
 // is computed as its single point is, on the direct path: the carbon limit by the same
-// bisection as the carbon limit table, the other two by the sweep's arithmetic, each as a
-// sweep of that one point (RunSweep over a one-point range) computes it.
+// bisection as the carbon limit table (walked from a bracket around a guess from the
+// neighbouring cells, which spares evaluations but not a step of it), the other two by
+// the sweep's arithmetic, each as a sweep of that one point (RunSweep over a one-point
+// range) computes it.
 
 namespace quorvel {
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <utility>
 
 namespace quorvel {
 
@@ -236,13 +237,12 @@ bool SolveLinearDense(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
 // finite entry that is not -0. Its entries are never -0 and, where bounded as the caller
 // checks, stay finite through the elimination, so the answer is the dense one bit for
 // bit. Entries left of the diagonal are not brought to zero: nothing reads them again.
-// Rows are exchanged by their pointers.
-bool SolveLinearSparse(double (&a)[M][M], unsigned (&nonzero)[M], double (&r)[M], double (&x)[M]) {
-    double* row[M];
-    for (int k = 0; k < M; ++k) {
-        row[k] = a[k];
-    }
-    for (int col = 0; col < M; ++col) {
+// Rows are exchanged by their pointers. Starts at column first, with row[j] the row at
+// position j and r and nonzero in the same order, as the first columns' elimination left
+// them (for first 0, the matrix's rows in their order).
+bool SolveLinearSparse(double* (&row)[M], unsigned (&nonzero)[M], double (&r)[M], double (&x)[M],
+                       int first) {
+    for (int col = first; col < M; ++col) {
         int pivot = col;
         for (int i = col + 1; i < M; ++i) {
             if (std::fabs(row[i][col]) > std::fabs(row[pivot][col])) {
@@ -259,7 +259,13 @@ bool SolveLinearSparse(double (&a)[M][M], unsigned (&nonzero)[M], double (&r)[M]
         }
         const double* pivotRow = row[col];
         const unsigned right = nonzero[col] & ~((2u << col) - 1);
+        const bool finiteRight = std::isfinite(r[col]);
         for (int i = col + 1; i < M; ++i) {
+            if (!(nonzero[i] & (1u << col)) && r[i] != 0 && finiteRight) {
+                // The entry is +0, so the factor is a zero and r[i] less a zero product
+                // is r[i] itself: nothing to do, and no division to wait for.
+                continue;
+            }
             const double factor = row[i][col] / pivotRow[col];
             if (nonzero[i] & (1u << col)) {
                 for (unsigned bits = right; bits != 0; bits &= bits - 1) {
@@ -288,27 +294,218 @@ bool SolveLinearSparse(double (&a)[M][M], unsigned (&nonzero)[M], double (&r)[M]
     return true;
 }
 
+struct JacobianPattern {
+    unsigned rows[M]; // bit k of rows[i]: entry (i, k) may differ from +0
+};
+
+// The entries of the Jacobian below that can be nonzero: the equilibria's in the log
+// amounts, each amount's in the extents it moves with and in its own log amount.
+constexpr JacobianPattern PatternOfJacobian() {
+    JacobianPattern pattern{};
+    for (int k = 0; k < N; ++k) {
+        pattern.rows[0] |= 1u << (2 + k);
+        pattern.rows[1] |= Shift[k] != 0 ? 1u << (2 + k) : 0;
+        pattern.rows[2 + k] =
+            (Reforming[k] != 0 ? 1u : 0) | (Shift[k] != 0 ? 2u : 0) | 1u << (2 + k);
+    }
+    return pattern;
+}
+
+// The orders of pivots that SolveLinearSparse's pivoting chooses for the Jacobian's
+// columns at nearly every step of the refinement, the most frequent first: rows CO, CO2,
+// the reforming, the shift, H2, CH4, H2O three times in four; with CH4 or H2 first, or
+// H2 second, at most of the others.
+constexpr int UsualPivots[][M] = {
+    {3, 4, 0, 1, 5, 2, 6}, {2, 4, 0, 1, 3, 5, 6}, {3, 5, 0, 1, 4, 2, 6}, {5, 4, 0, 1, 3, 2, 6}};
+constexpr int UsualPivotOrders = sizeof UsualPivots / sizeof UsualPivots[0];
+
+struct EliminationPlan {
+    int order[M][M];            // order[col][j]: the row at position j before column col
+    unsigned nonzero[M + 1][M]; // nonzero[col][row]: before column col; [M]: at the end
+    bool below[M][M];           // below[col][row]: not yet a pivot when column col is done
+};
+
+constexpr EliminationPlan PlanOf(const int (&pivots)[M], const JacobianPattern& pattern) {
+    EliminationPlan plan{};
+    int order[M] = {};
+    unsigned nonzero[M] = {};
+    bool pivoted[M] = {};
+    for (int k = 0; k < M; ++k) {
+        order[k] = k;
+        nonzero[k] = pattern.rows[k];
+    }
+    for (int col = 0; col < M; ++col) {
+        for (int k = 0; k < M; ++k) {
+            plan.order[col][k] = order[k];
+            plan.nonzero[col][k] = nonzero[k];
+        }
+        int at = col;
+        while (order[at] != pivots[col]) {
+            ++at;
+        }
+        std::swap(order[at], order[col]);
+        pivoted[pivots[col]] = true;
+        const unsigned right = nonzero[pivots[col]] & ~((2u << col) - 1);
+        for (int k = 0; k < M; ++k) {
+            plan.below[col][k] = !pivoted[k];
+            if (!pivoted[k] && (nonzero[k] & (1u << col))) {
+                nonzero[k] |= right;
+            }
+        }
+    }
+    for (int k = 0; k < M; ++k) {
+        plan.nonzero[M][k] = nonzero[k];
+    }
+    return plan;
+}
+
+constexpr EliminationPlan UsualPlans[UsualPivotOrders] = {
+    PlanOf(UsualPivots[0], PatternOfJacobian()), PlanOf(UsualPivots[1], PatternOfJacobian()),
+    PlanOf(UsualPivots[2], PatternOfJacobian()), PlanOf(UsualPivots[3], PatternOfJacobian())};
+
+template <int plan> constexpr const EliminationPlan& UsualPlan = UsualPlans[plan];
+
+enum class PlannedOutcome { Solved, Failed, OtherPivots };
+
+// Row i's part of eliminating column col with the usual pivots: the same operations as
+// SolveLinearSparse's, unrolled, as the entries they touch are known in advance.
+template <int plan, int col, int i>
+void EliminateRowAsPlanned(double (&a)[M][M], double (&r)[M], bool finiteRight) {
+    if constexpr (UsualPlan<plan>.below[col][i]) {
+        constexpr int p = UsualPivots[plan][col];
+        if constexpr ((UsualPlan<plan>.nonzero[col][i] & (1u << col)) != 0) {
+            constexpr unsigned right = UsualPlan<plan>.nonzero[col][p] & ~((2u << col) - 1);
+            const double factor = a[i][col] / a[p][col];
+            [&]<int... k>(std::integer_sequence<int, k...>) {
+                ((((right >> k) & 1u) != 0 ? (void)(a[i][k] -= factor * a[p][k]) : void()), ...);
+            }
+            (std::make_integer_sequence<int, M>{});
+            r[i] -= factor * r[p];
+        } else if (!(r[i] != 0 && finiteRight)) {
+            r[i] -= a[i][col] / a[p][col] * r[p];
+        }
+    }
+}
+
+template <int plan, int col> bool EliminateColumnAsPlanned(double (&a)[M][M], double (&r)[M]) {
+    constexpr const int* order = UsualPlan<plan>.order[col];
+    int pivot = col;
+    for (int j = col + 1; j < M; ++j) {
+        if (std::fabs(a[order[j]][col]) > std::fabs(a[order[pivot]][col])) {
+            pivot = j;
+        }
+    }
+    constexpr int p = UsualPivots[plan][col];
+    if (order[pivot] != p || !(std::fabs(a[p][col]) > 0)) {
+        return false;
+    }
+    const bool finiteRight = std::isfinite(r[p]);
+    [&]<int... i>(std::integer_sequence<int, i...>) {
+        (EliminateRowAsPlanned<plan, col, i>(a, r, finiteRight), ...);
+    }
+    (std::make_integer_sequence<int, M>{});
+    return true;
+}
+
+template <int plan, int i>
+bool SubstituteAsPlanned(const double (&a)[M][M], const double (&r)[M], double (&x)[M]) {
+    constexpr int p = UsualPivots[plan][i];
+    double sum = r[p];
+    if (sum == 0) {
+        for (int k = i + 1; k < M; ++k) {
+            sum -= a[p][k] * x[k];
+        }
+    } else {
+        constexpr unsigned right = UsualPlan<plan>.nonzero[M][p] & ~((2u << i) - 1);
+        [&]<int... k>(std::integer_sequence<int, k...>) {
+            ((((right >> k) & 1u) != 0 ? (void)(sum -= a[p][k] * x[k]) : void()), ...);
+        }
+        (std::make_integer_sequence<int, M>{});
+    }
+    x[i] = sum / a[p][i];
+    return std::isfinite(x[i]);
+}
+
+// SolveLinearSparse for a matrix of the Jacobian's pattern whose pivots turn out to be
+// those of UsualPivots[plan], bit for bit: the same pivot search, the same operations on
+// the same entries, only without reading the pattern at run time. Rows stay where they
+// are instead of being exchanged, which changes no value. Starts at column first, the
+// columns before it eliminated with the same pivots; OtherPivots, with `stopped` the
+// column, as soon as a search picks another row.
+template <int plan>
+PlannedOutcome SolveAsPlanned(double (&a)[M][M], double (&r)[M], double (&x)[M], int first,
+                              int& stopped) {
+    const bool usual = [&]<int... col>(std::integer_sequence<int, col...>) {
+        return (
+            (col < first || EliminateColumnAsPlanned<plan, col>(a, r) || (stopped = col, false)) &&
+            ...);
+    }
+    (std::make_integer_sequence<int, M>{});
+    if (!usual) {
+        return PlannedOutcome::OtherPivots;
+    }
+    const bool finite = [&]<int... k>(std::integer_sequence<int, k...>) {
+        return (SubstituteAsPlanned<plan, M - 1 - k>(a, r, x) && ...);
+    }
+    (std::make_integer_sequence<int, M>{});
+    return finite ? PlannedOutcome::Solved : PlannedOutcome::Failed;
+}
+
+// True if the usual orders a and b begin with the same `count` pivots.
+constexpr bool SamePivotsBefore(int a, int b, int count) {
+    for (int k = 0; k < count; ++k) {
+        if (UsualPivots[a][k] != UsualPivots[b][k]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// SolveLinearSparse for a matrix of the Jacobian's pattern, bit for bit. The usual orders
+// of pivots are tried in turn, each going on from the columns that the orders before it
+// eliminated where it begins with the same pivots; where no usual order fits, the general
+// elimination goes on from there.
+bool SolveLinearOfPattern(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
+    PlannedOutcome outcome = PlannedOutcome::OtherPivots;
+    int done = 0; // columns eliminated, by the pivots of order `last`
+    int last = 0;
+    [&]<int... plan>(std::integer_sequence<int, plan...>) {
+        ((outcome == PlannedOutcome::OtherPivots && SamePivotsBefore(plan, last, done)
+              ? (void)(outcome = SolveAsPlanned<plan>(a, r, x, done, done), last = plan)
+              : void()),
+         ...);
+    }
+    (std::make_integer_sequence<int, UsualPivotOrders>{});
+    if (outcome != PlannedOutcome::OtherPivots) {
+        return outcome == PlannedOutcome::Solved;
+    }
+    // The general elimination's state after `done` columns: rows in the order its
+    // exchanges gave them, with the pattern they have by then.
+    const EliminationPlan& plan = UsualPlans[last];
+    double* row[M];
+    unsigned nonzero[M];
+    double rowR[M];
+    for (int j = 0; j < M; ++j) {
+        const int i = plan.order[done][j];
+        row[j] = a[i];
+        nonzero[j] = plan.nonzero[done][i];
+        rowR[j] = r[i];
+    }
+    return SolveLinearSparse(row, nonzero, rowR, x, done);
+}
+
 // Newton's method on the extents u, y together with z = ln(amount) of each species.
 // Equations: the two equilibria in log form, and for each species its amount as the
 // extents give it, relative to the size of the terms. A trace amount that is the
 // difference of two large terms is then fixed by the equilibria, with its own relative
 // precision, while the extents keep every other amount free of cancellation. True with
-// the root in (u, y, z) once the extents and each amount change by little and every
-// residual is small.
-bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double* z) {
-    // The entries of the Jacobian that can be nonzero: the equilibria's in the log
-    // amounts, each amount's in the extents it moves with and in its own log amount.
-    unsigned pattern[M];
-    pattern[0] = 0;
-    pattern[1] = 0;
-    for (int k = 0; k < N; ++k) {
-        pattern[0] |= 1u << (2 + k);
-        pattern[1] |= Shift[k] != 0 ? 1u << (2 + k) : 0;
-        pattern[2 + k] = (Reforming[k] != 0 ? 1u : 0) | (Shift[k] != 0 ? 2u : 0) | 1u << (2 + k);
-    }
+// the root in (u, y, z) and its amounts exp(z) in `amounts` once the extents and each
+// amount change by little and every residual is small.
+bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double* z,
+                                  double* amounts) {
     // Within these sizes of the terms every entry of the matrix is nonzero where the
-    // pattern says so and small enough that no elimination step can overflow, which the
-    // sparse elimination needs to match the dense one.
+    // pattern (PatternOfJacobian) says so and small enough that no elimination step can
+    // overflow, which the sparse elimination needs to match the dense one.
     constexpr double smallestTerms = 1e-99;
     constexpr double largestTerms = 1e15;
 
@@ -342,7 +539,11 @@ bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double
             bounded = bounded && terms[k] > smallestTerms && terms[k] < largestTerms;
         }
         if (closing) {
-            return residual <= RefinementSettings::ResidualLimit;
+            if (!(residual <= RefinementSettings::ResidualLimit)) {
+                return false;
+            }
+            std::copy(n, n + N, amounts);
+            return true;
         }
         // Every entry is written, the zeros too.
         double J[M][M];
@@ -363,10 +564,9 @@ bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double
             minusF[k] = -f[k];
         }
         double step[M];
-        unsigned nonzero[M];
-        std::copy(pattern, pattern + M, nonzero);
-        if (!(bounded ? SolveLinearSparse(J, nonzero, minusF, step)
-                      : SolveLinearDense(J, minusF, step))) {
+        const bool solved =
+            bounded ? SolveLinearOfPattern(J, minusF, step) : SolveLinearDense(J, minusF, step);
+        if (!solved) {
             return false;
         }
         // The extents' steps measured against the size of the feed, the amounts' steps
@@ -394,13 +594,13 @@ bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double
 }
 
 // Newton's method from a point of the domain given by its extents.
-bool NewtonFromExtents(const Problem& p, double& u, double& y, double* z) {
+bool NewtonFromExtents(const Problem& p, double& u, double& y, double* z, double* amounts) {
     double n[N];
     AmountsAt(p, u, y, n);
     for (int k = 0; k < N; ++k) {
         z[k] = std::log(n[k]);
     }
-    return NewtonOnExtentsAndLogAmounts(p, u, y, z);
+    return NewtonOnExtentsAndLogAmounts(p, u, y, z, amounts);
 }
 
 } // namespace
@@ -408,14 +608,8 @@ bool NewtonFromExtents(const Problem& p, double& u, double& y, double* z) {
 bool RootFromBisection(const Engine& engine, double* amounts) {
     Problem p;
     double v[M];
-    if (!MakeProblem(engine, p) || !DomainMiddle(p, v[0], v[1]) ||
-        !NestedBisection(p, v[0], v[1]) || !NewtonFromExtents(p, v[0], v[1], v + 2)) {
-        return false;
-    }
-    for (int k = 0; k < N; ++k) {
-        amounts[k] = std::exp(v[2 + k]);
-    }
-    return true;
+    return MakeProblem(engine, p) && DomainMiddle(p, v[0], v[1]) &&
+           NestedBisection(p, v[0], v[1]) && NewtonFromExtents(p, v[0], v[1], v + 2, amounts);
 }
 
 bool PhysicalDomainExists(const Engine& engine) {
@@ -444,19 +638,19 @@ RefinedRoot RefineRoot(Engine& engine) {
         for (int k = 0; k < M; ++k) {
             v[k] = 2 * state.Roots[0][k] - state.Roots[1][k];
         }
-        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2);
+        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2, root.amounts);
     }
     if (!found && state.Known >= 1) {
         std::copy(state.Roots[0], state.Roots[0] + M, v);
-        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2);
+        found = NewtonOnExtentsAndLogAmounts(p, v[0], v[1], v + 2, root.amounts);
     }
     if (!found) {
         v[0] = middleU;
         v[1] = middleY;
-        found = NewtonFromExtents(p, v[0], v[1], v + 2);
+        found = NewtonFromExtents(p, v[0], v[1], v + 2, root.amounts);
     }
     if (!found && NestedBisection(p, v[0], v[1])) {
-        found = NewtonFromExtents(p, v[0], v[1], v + 2);
+        found = NewtonFromExtents(p, v[0], v[1], v + 2, root.amounts);
     }
     if (!found) {
         state.Known = 0;
@@ -465,9 +659,6 @@ RefinedRoot RefineRoot(Engine& engine) {
     std::copy(state.Roots[0], state.Roots[0] + M, state.Roots[1]);
     std::copy(v, v + M, state.Roots[0]);
     state.Known = std::min(state.Known + 1, 2);
-    for (int k = 0; k < N; ++k) {
-        root.amounts[k] = std::exp(v[2 + k]);
-    }
     root.exact = true;
     root.physical = AllPositive(root.amounts);
     return root;

@@ -188,6 +188,33 @@ TEST(CarbonLimit, BisectionMeetsBothTolerancesOnSyntheticActivities) {
     const CarbonLimitResult jump = FindMinimumRatio([](double s) { return s < 1.5 ? 2.0 : 0.5; });
     EXPECT_EQ(jump.kind, CarbonLimitKind::Ratio);
     EXPECT_NEAR(jump.ratio, 1.5, 1e-12);
+    // Started from any guess, near or far, inside the range or not, the search from a guess
+    // gives the bisection's answer to the last bit, and near the answer with fewer
+    // evaluations.
+    double (*const activities[])(double) = {cases[0].activity,
+                                            cases[1].activity,
+                                            cases[2].activity,
+                                            [](double) { return 1.5; },
+                                            [](double) { return 1.0; },
+                                            [](double s) { return s < 1.5 ? 2.0 : 0.5; },
+                                            [](double s) { return 0.5 + 4.9 - s; }};
+    for (double (*const activity)(double) : activities) {
+        const CarbonLimitResult full = FindMinimumRatio(activity);
+        for (const double guess :
+             {-1.0, 0.0, 0.29, 0.7, 1.0, 1.5, 2.345678, 3.0, 4.9, 5.0, 9.0, full.ratio,
+              full.ratio - 1e-7, full.ratio + 3e-9, std::nan("")}) {
+            for (const double spread : {0.0, 1e-9, 1e-6, 1e-3, 0.3, 7.0}) {
+                const CarbonLimitResult near = FindMinimumRatioNear(activity, guess, spread);
+                ASSERT_EQ(near.kind, full.kind) << guess << " " << spread;
+                ASSERT_EQ(near.ratio, full.ratio) << guess << " " << spread;
+                ASSERT_EQ(near.activity, full.activity) << guess << " " << spread;
+                if (full.kind == CarbonLimitKind::Ratio && guess == full.ratio && spread == 1e-6) {
+                    EXPECT_LT(near.evaluations, full.evaluations / 2)
+                        << full.ratio << " " << full.evaluations;
+                }
+            }
+        }
+    }
 }
 
 TEST(CarbonLimit, TableOfTheStartUpFeedHasActivityOneAtEveryRatio) {
