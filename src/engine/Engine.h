@@ -45,6 +45,11 @@ struct PointComposition {
 struct RefinementState {
     int Known;          // roots held: 0 at a run's first point and after a point without a root
     double Roots[2][7]; // Roots[0] of the previous point, Roots[1] of the one before
+    // The logarithms of K1, K2 and the pressure (LogOf[k] the value Logs[k] was taken of,
+    // 0 before the first): a sweep changes at most one of the three from point to point,
+    // so each is taken again only when its value changes.
+    double LogOf[3];
+    double Logs[3];
 };
 
 // All state of the equilibrium engine, one instance of each record. The program

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace quorvel {
@@ -29,28 +30,57 @@ struct Problem {
     double elements[3];
 };
 
-bool MakeProblem(const Engine& engine, Problem& p) {
+bool Usable(double v) {
+    return v > 0 && std::isfinite(v);
+}
+
+// The feed totals and the element balances of the problem; lnK1, lnK2 and lnPressure are
+// left for the caller. False where the conditions or the feed allow no problem.
+bool MakeProblemOfFeed(const Engine& engine, Problem& p) {
     const FeedTotals& f = engine.feedTotals;
     const ProcessConditions& pc = engine.processConditions;
-    const auto usable = [](double v) { return v > 0 && std::isfinite(v); };
-    if (!usable(pc.Pressure) || !usable(pc.K1) || !usable(pc.K2) || !std::isfinite(pc.Ratio)) {
+    if (!Usable(pc.Pressure) || !Usable(pc.K1) || !Usable(pc.K2) || !std::isfinite(pc.Ratio)) {
         return false;
     }
-    p = {f.C,
-         f.CO,
-         f.CO2,
-         f.H2,
-         f.N2,
-         pc.Ratio + f.H2O,
-         std::log(pc.K1),
-         std::log(pc.K2),
-         std::log(pc.Pressure),
-         {}};
+    p = {f.C, f.CO, f.CO2, f.H2, f.N2, pc.Ratio + f.H2O, 0, 0, 0, {}};
     p.elements[0] = p.c + p.a + p.b;
     p.elements[1] = 4 * p.c + 2 * p.h + 2 * p.sw;
     p.elements[2] = p.a + 2 * p.b + p.sw;
-    return usable(p.elements[0]) && usable(p.elements[1]) && usable(p.elements[2]) &&
+    return Usable(p.elements[0]) && Usable(p.elements[1]) && Usable(p.elements[2]) &&
            std::isfinite(p.m) && p.m >= 0;
+}
+
+// The problem at the engine's feed and conditions, its logarithms taken afresh.
+bool MakeProblem(const Engine& engine, Problem& p) {
+    if (!MakeProblemOfFeed(engine, p)) {
+        return false;
+    }
+    const ProcessConditions& pc = engine.processConditions;
+    p.lnK1 = std::log(pc.K1);
+    p.lnK2 = std::log(pc.K2);
+    p.lnPressure = std::log(pc.Pressure);
+    return true;
+}
+
+// The same problem, its logarithms those the refinement's state keeps where their value
+// is the same bit pattern: the same doubles, without taking them at every point.
+bool MakeProblemWithKeptLogs(Engine& engine, Problem& p) {
+    if (!MakeProblemOfFeed(engine, p)) {
+        return false;
+    }
+    const ProcessConditions& pc = engine.processConditions;
+    RefinementState& state = engine.refinement;
+    const double of[3] = {pc.K1, pc.K2, pc.Pressure};
+    for (int k = 0; k < 3; ++k) {
+        if (std::bit_cast<std::uint64_t>(of[k]) != std::bit_cast<std::uint64_t>(state.LogOf[k])) {
+            state.Logs[k] = std::log(of[k]);
+            state.LogOf[k] = of[k];
+        }
+    }
+    p.lnK1 = state.Logs[0];
+    p.lnK2 = state.Logs[1];
+    p.lnPressure = state.Logs[2];
+    return true;
 }
 
 // The feed's amount of each species, in the order of GasAmount.
@@ -613,9 +643,10 @@ bool RootFromBisection(const Engine& engine, double* amounts) {
 }
 
 bool PhysicalDomainExists(const Engine& engine) {
+    // The domain depends on the feed totals alone: no logarithm is needed.
     Problem p;
     double u, y;
-    return MakeProblem(engine, p) && DomainMiddle(p, u, y);
+    return MakeProblemOfFeed(engine, p) && DomainMiddle(p, u, y);
 }
 
 RefinedRoot RefineRoot(Engine& engine) {
@@ -623,7 +654,7 @@ RefinedRoot RefineRoot(Engine& engine) {
     RefinedRoot root{};
     Problem p;
     double middleU, middleY;
-    if (!MakeProblem(engine, p) || !DomainMiddle(p, middleU, middleY)) {
+    if (!MakeProblemWithKeptLogs(engine, p) || !DomainMiddle(p, middleU, middleY)) {
         state.Known = 0;
         return root;
     }
