@@ -397,6 +397,51 @@ template <int plan> constexpr const EliminationPlan& UsualPlan = UsualPlans[plan
 
 enum class PlannedOutcome { Solved, Failed, OtherPivots };
 
+// The shift's row of the Jacobian holds Shift's coefficients in the log amounts and
+// nothing else. True if, with the usual pivots of `plan`, it is the pivot of column col
+// and no column before it changed any entry of the row: it is no pivot before, and has
+// a zero in each column before (only its right-hand side takes part in those columns).
+constexpr bool ShiftRowIsIntactPivot(int plan, int col) {
+    constexpr int shiftRow = 1;
+    if (UsualPivots[plan][col] != shiftRow) {
+        return false;
+    }
+    for (int c = 0; c < col; ++c) {
+        if (UsualPivots[plan][c] == shiftRow ||
+            (UsualPlans[plan].nonzero[c][shiftRow] & (1u << c)) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The shift's row is the intact pivot of one column in every usual order, which saves
+// that column's divisions below.
+static_assert([] {
+    for (int plan = 0; plan < UsualPivotOrders; ++plan) {
+        int intact = 0;
+        for (int col = 0; col < M; ++col) {
+            intact += ShiftRowIsIntactPivot(plan, col) ? 1 : 0;
+        }
+        if (intact != 1) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+// Entry k of the pivot row of column col in the usual order `plan`, for k from col on.
+// Where that row is the intact shift's row, its entry is the coefficient itself, which
+// the compiler knows: a quotient or a product with one or minus one is the other operand
+// or its negative, exactly, so the division and the products it saves change no bit.
+template <int plan, int col, int k> double PivotEntry(const double (&a)[M][M]) {
+    if constexpr (ShiftRowIsIntactPivot(plan, col) && k >= col) {
+        return Shift[k - 2];
+    } else {
+        return a[UsualPivots[plan][col]][k];
+    }
+}
+
 // Row i's part of eliminating column col with the usual pivots: the same operations as
 // SolveLinearSparse's, unrolled, as the entries they touch are known in advance.
 template <int plan, int col, int i>
@@ -405,14 +450,16 @@ void EliminateRowAsPlanned(double (&a)[M][M], double (&r)[M], bool finiteRight) 
         constexpr int p = UsualPivots[plan][col];
         if constexpr ((UsualPlan<plan>.nonzero[col][i] & (1u << col)) != 0) {
             constexpr unsigned right = UsualPlan<plan>.nonzero[col][p] & ~((2u << col) - 1);
-            const double factor = a[i][col] / a[p][col];
+            const double factor = a[i][col] / PivotEntry<plan, col, col>(a);
             [&]<int... k>(std::integer_sequence<int, k...>) {
-                ((((right >> k) & 1u) != 0 ? (void)(a[i][k] -= factor * a[p][k]) : void()), ...);
+                ((((right >> k) & 1u) != 0 ? (void)(a[i][k] -= factor * PivotEntry<plan, col, k>(a))
+                                           : void()),
+                 ...);
             }
             (std::make_integer_sequence<int, M>{});
             r[i] -= factor * r[p];
         } else if (!(r[i] != 0 && finiteRight)) {
-            r[i] -= a[i][col] / a[p][col] * r[p];
+            r[i] -= a[i][col] / PivotEntry<plan, col, col>(a) * r[p];
         }
     }
 }
@@ -441,18 +488,21 @@ template <int plan, int i>
 bool SubstituteAsPlanned(const double (&a)[M][M], const double (&r)[M], double (&x)[M]) {
     constexpr int p = UsualPivots[plan][i];
     double sum = r[p];
+    // The pivot row of column i is no longer changed once it is the pivot.
     if (sum == 0) {
-        for (int k = i + 1; k < M; ++k) {
-            sum -= a[p][k] * x[k];
+        [&]<int... k>(std::integer_sequence<int, k...>) {
+            ((k > i ? (void)(sum -= PivotEntry<plan, i, k>(a) * x[k]) : void()), ...);
         }
+        (std::make_integer_sequence<int, M>{});
     } else {
         constexpr unsigned right = UsualPlan<plan>.nonzero[M][p] & ~((2u << i) - 1);
         [&]<int... k>(std::integer_sequence<int, k...>) {
-            ((((right >> k) & 1u) != 0 ? (void)(sum -= a[p][k] * x[k]) : void()), ...);
+            ((((right >> k) & 1u) != 0 ? (void)(sum -= PivotEntry<plan, i, k>(a) * x[k]) : void()),
+             ...);
         }
         (std::make_integer_sequence<int, M>{});
     }
-    x[i] = sum / a[p][i];
+    x[i] = sum / PivotEntry<plan, i, i>(a);
     return std::isfinite(x[i]);
 }
 
@@ -524,6 +574,23 @@ bool SolveLinearOfPattern(double (&a)[M][M], double (&r)[M], double (&x)[M]) {
     return SolveLinearSparse(row, nonzero, rowR, x, done);
 }
 
+// The coefficient c over the size t > 0 of an amount's terms, with inverse = 1 / t: for a
+// coefficient of one or minus one that quotient or its negative, exactly, as division
+// rounds alike on both sides of zero; for zero a zero; else the quotient itself. Where t
+// is not positive the quotient of zero may be a NaN (whose sign nothing reads).
+double CoefficientOver(double c, double t, double inverse) {
+    if (c == 1) {
+        return inverse;
+    }
+    if (c == -1) {
+        return -inverse;
+    }
+    if (c == 0 && t > 0) {
+        return 0;
+    }
+    return c / t;
+}
+
 // Newton's method on the extents u, y together with z = ln(amount) of each species.
 // Equations: the two equilibria in log form, and for each species its amount as the
 // extents give it, relative to the size of the terms. A trace amount that is the
@@ -585,8 +652,9 @@ bool NewtonOnExtentsAndLogAmounts(const Problem& p, double& u, double& y, double
         for (int k = 0; k < N; ++k) {
             J[0][2 + k] = Reforming[k] - 2 * n[k] / total;
             J[1][2 + k] = Shift[k];
-            J[2 + k][0] = Reforming[k] / terms[k];
-            J[2 + k][1] = Shift[k] / terms[k];
+            const double inverse = 1 / terms[k];
+            J[2 + k][0] = CoefficientOver(Reforming[k], terms[k], inverse);
+            J[2 + k][1] = CoefficientOver(Shift[k], terms[k], inverse);
             J[2 + k][2 + k] = -n[k] / terms[k];
         }
         double minusF[M];
