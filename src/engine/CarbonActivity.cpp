@@ -36,10 +36,19 @@ CarbonConstants CarbonConstantsAt(double T) {
 
 CarbonActivity CarbonActivityOf(const CarbonConstants& constants, double CH4, double CO, double CO2,
                                 double H2, double wetTotal, double pressureAtm) {
+    return CarbonActivityOfLogs(CarbonLogsOf(constants, pressureAtm), CH4, CO, CO2, H2, wetTotal);
+}
+
+CarbonLogs CarbonLogsOf(const CarbonConstants& constants, double pressureAtm) {
+    return {std::log(constants.Kc), std::log(constants.Kb), std::log(pressureAtm * BarPerAtm)};
+}
+
+CarbonActivity CarbonActivityOfLogs(const CarbonLogs& logs, double CH4, double CO, double CO2,
+                                    double H2, double wetTotal) {
     // p_i = n_i / total * P[atm] * 1.01325 bar/atm; ln(P[bar] / total) is common to all.
-    const double lnShare = std::log(pressureAtm * BarPerAtm) - std::log(wetTotal);
-    return {Activity(std::log(constants.Kc), CH4, 1, H2, 2, lnShare),
-            Activity(std::log(constants.Kb), CO, 2, CO2, 1, lnShare)};
+    const double lnShare = logs.lnPressureBar - std::log(wetTotal);
+    return {Activity(logs.lnKc, CH4, 1, H2, 2, lnShare),
+            Activity(logs.lnKb, CO, 2, CO2, 1, lnShare)};
 }
 
 } // namespace quorvel

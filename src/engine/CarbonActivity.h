@@ -31,6 +31,20 @@ struct CarbonActivity {
 CarbonActivity CarbonActivityOf(const CarbonConstants& constants, double CH4, double CO, double CO2,
                                 double H2, double wetTotal, double pressureAtm);
 
+// The logarithms that CarbonActivityOf takes of the constants and of the pressure, which
+// a run can keep while the temperature and the pressure stay the same.
+struct CarbonLogs {
+    double lnKc;
+    double lnKb;
+    double lnPressureBar; // ln of the total pressure in bar
+};
+CarbonLogs CarbonLogsOf(const CarbonConstants& constants, double pressureAtm);
+
+// CarbonActivityOf with its logarithms of the constants and the pressure given: the same
+// values, bit for bit.
+CarbonActivity CarbonActivityOfLogs(const CarbonLogs& logs, double CH4, double CO, double CO2,
+                                    double H2, double wetTotal);
+
 inline double LargerActivity(const CarbonActivity& a) {
     return a.cracking > a.boudouard ? a.cracking : a.boudouard;
 }

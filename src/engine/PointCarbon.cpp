@@ -8,10 +8,10 @@ namespace quorvel {
 
 namespace {
 
-// The activities with Kc and Kb from constants(), which is called only once the amounts
-// are known to be usable.
-template <typename Constants>
-bool ActivityAtPoint(const Engine& engine, const double* amounts, Constants&& constants,
+// The activities with the logarithms of Kc, Kb and the pressure from logs(T, pressure),
+// which is called only once the amounts are known to be usable.
+template <typename Logs>
+bool ActivityAtPoint(const Engine& engine, const double* amounts, Logs&& logs,
                      CarbonActivity& activity) {
     const ProcessConditions& pc = engine.processConditions;
     const double CH4 = amounts[Methane];
@@ -25,37 +25,43 @@ bool ActivityAtPoint(const Engine& engine, const double* amounts, Constants&& co
         return false;
     }
     const double T = pc.Temperature - SweepSettings::CelsiusToKelvin + StandardKelvinOffset;
-    activity = CarbonActivityOf(constants(T), CH4, CO, CO2, H2, wetTotal, pc.Pressure);
+    activity = CarbonActivityOfLogs(logs(T, pc.Pressure), CH4, CO, CO2, H2, wetTotal);
     return true;
 }
 
-template <typename Constants>
-void StoreCarbon(Engine& engine, int i, const double* amounts, Constants&& constants) {
+template <typename Logs>
+void StoreCarbon(Engine& engine, int i, const double* amounts, Logs&& logs) {
     CarbonSeries& cs = engine.carbonSeries;
     CarbonActivity activity{};
-    cs.Known[i] = engine.physicalRoot[i] && ActivityAtPoint(engine, amounts, constants, activity);
+    cs.Known[i] = engine.physicalRoot[i] && ActivityAtPoint(engine, amounts, logs, activity);
     cs.Cracking[i] = cs.Known[i] ? activity.cracking : 0;
     cs.Boudouard[i] = cs.Known[i] ? activity.boudouard : 0;
+}
+
+// The logarithms taken afresh.
+CarbonLogs LogsAt(double T, double pressureAtm) {
+    return CarbonLogsOf(CarbonConstantsAt(T), pressureAtm);
 }
 
 } // namespace
 
 bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, CarbonActivity& activity) {
-    return ActivityAtPoint(engine, amounts, CarbonConstantsAt, activity);
+    return ActivityAtPoint(engine, amounts, LogsAt, activity);
 }
 
 bool CarbonActivityAtPoint(const Engine& engine, const double* amounts, TemperatureData& data,
                            CarbonActivity& activity) {
     return ActivityAtPoint(
-        engine, amounts, [&data](double T) { return data.CarbonAt(T); }, activity);
+        engine, amounts, [&data](double T, double P) { return data.CarbonLogsAt(T, P); }, activity);
 }
 
 void StorePointCarbon(Engine& engine, int i, const double* amounts) {
-    StoreCarbon(engine, i, amounts, CarbonConstantsAt);
+    StoreCarbon(engine, i, amounts, LogsAt);
 }
 
 void StorePointCarbon(Engine& engine, int i, const double* amounts, TemperatureData& data) {
-    StoreCarbon(engine, i, amounts, [&data](double T) { return data.CarbonAt(T); });
+    StoreCarbon(engine, i, amounts,
+                [&data](double T, double P) { return data.CarbonLogsAt(T, P); });
 }
 
 } // namespace quorvel
