@@ -72,7 +72,11 @@ bool MakeProblemWithKeptLogs(Engine& engine, Problem& p) {
     RefinementState& state = engine.refinement;
     const double of[3] = {pc.K1, pc.K2, pc.Pressure};
     for (int k = 0; k < 3; ++k) {
-        if (std::bit_cast<std::uint64_t>(of[k]) != std::bit_cast<std::uint64_t>(state.LogOf[k])) {
+        // Only the logarithm of a positive value with a finite logarithm is kept: that one
+        // raises no fault flag, while any other is taken again, with its fault, each time
+        // (and the zeros a new state holds are never taken for a logarithm).
+        if (std::bit_cast<std::uint64_t>(of[k]) != std::bit_cast<std::uint64_t>(state.LogOf[k]) ||
+            !(of[k] > 0) || !std::isfinite(state.Logs[k])) {
             state.Logs[k] = std::log(of[k]);
             state.LogOf[k] = of[k];
         }
