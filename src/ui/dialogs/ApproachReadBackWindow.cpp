@@ -138,9 +138,7 @@ bool ApproachReadBackWindow::Recalculate(const Engine& engine) {
                         .arg(Number(result.water, 4)));
         return false;
     }
-    const QString separator = locale_.decimalPoint();
-    lines_ = ApproachReadBackTableLines(*copy, *gas, result,
-                                        separator.isEmpty() ? QChar(u'.') : separator.front());
+    lines_ = ApproachReadBackTableLines(*copy, *gas, result, DecimalSeparatorOf(locale_));
     result_->setPlainText(lines_.join(u'\n'));
     ShowMessage({});
     return true;

@@ -13,6 +13,7 @@
 #include "report/CarbonLimitReport.h"
 #include "report/TableFile.h"
 #include "ui/dialogs/CenteredMessageBox.h"
+#include "ui/main/EntryConversion.h"
 #include "views/CarbonLimitChartView.h"
 
 namespace quorvel {
@@ -93,8 +94,7 @@ void CarbonLimitWindow::PlaceOnScreenOf(const QWidget* window) {
 
 void CarbonLimitWindow::Recalculate(Engine& engine) {
     ComputeCarbonLimitTable(engine, *table_);
-    const QString point = locale_.decimalPoint();
-    lines_ = CarbonLimitTableLines(engine, *table_, point.isEmpty() ? QChar(u'.') : point.front(),
+    lines_ = CarbonLimitTableLines(engine, *table_, DecimalSeparatorOf(locale_),
                                    CarbonLimitHeader::PressureAndFeed);
     memo_->setPlainText(lines_.join(u'\n'));
 

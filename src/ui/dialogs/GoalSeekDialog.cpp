@@ -121,8 +121,7 @@ void GoalSeekDialog::ShowMessage(const QString& message) {
 }
 
 QString GoalSeekDialog::Number(double value) const {
-    const QString point = locale_.decimalPoint();
-    return FormatGeneral(value, point.isEmpty() ? QChar(u'.') : point.front());
+    return FormatGeneral(value, DecimalSeparatorOf(locale_));
 }
 
 void GoalSeekDialog::ShowUnits(const Engine& engine) {

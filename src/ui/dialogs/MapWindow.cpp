@@ -132,22 +132,22 @@ void MapWindow::ShowMessage(const QString& message) {
 }
 
 void MapWindow::ShowUnits(const Engine& engine, PressureUnit previous) {
-    const QString point = locale_.decimalPoint();
-    const QChar separator = point.isEmpty() ? QChar(u'.') : point.front();
     pressureLabel_->setText(QStringLiteral("Давление, ") + PressureUnitName(engine));
     for (int i = 3; i < FieldCount; ++i) {
         QLineEdit* field = fields_[static_cast<size_t>(i)];
-        if (const std::optional<double> value = ParseEntryNumber(field->text(), locale_)) {
-            field->setText(FormatGeneral(
-                PressureInUnit(PressureInAtm(*value, previous), engine.units.pressure), separator));
+        const std::optional<double> value = ParseEntryNumber(field->text(), locale_);
+        if (!value)
+            continue;
+        if (const std::optional<double> restated = RestatedShownValue(
+                engine, SweptParameter::Pressure, *value, EntryUnits{false, previous})) {
+            field->setText(FormatGeneral(*restated, DecimalSeparatorOf(locale_)));
             field->setCursorPosition(0);
         }
     }
 }
 
 bool MapWindow::Calculate(const Engine& engine) {
-    const QString point = locale_.decimalPoint();
-    const QChar separator = point.isEmpty() ? QChar(u'.') : point.front();
+    const QChar separator = DecimalSeparatorOf(locale_);
     const QString unit = PressureUnitName(engine);
     pressureLabel_->setText(QStringLiteral("Давление, ") + unit);
 

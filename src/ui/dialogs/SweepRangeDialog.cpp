@@ -76,8 +76,7 @@ SweepRangeDialog::SweepRangeDialog(const QLocale& locale, QWidget* parent)
 }
 
 QChar SweepRangeDialog::Separator() const {
-    const QString point = locale_.decimalPoint();
-    return point.isEmpty() ? QChar(u'.') : point.front();
+    return DecimalSeparatorOf(locale_);
 }
 
 QString SweepRangeDialog::Number(double value) const {

@@ -124,6 +124,11 @@ std::optional<double> ParseEntryNumber(const QString& text, const QLocale& local
     return value;
 }
 
+QChar DecimalSeparatorOf(const QLocale& locale) {
+    const QString separator = locale.decimalPoint();
+    return separator.isEmpty() ? QChar(u'.') : separator.front();
+}
+
 QString WithDecimalSeparator(const QString& commaText, const QLocale& locale) {
     QString text = commaText;
     return text.replace(u',', locale.decimalPoint());

@@ -19,6 +19,9 @@ std::optional<double> ParseEntryNumber(const QString& text, const QLocale& local
 // separator ("0,2" -> "0.2" under a point locale). Only the separator changes.
 QString WithDecimalSeparator(const QString& commaText, const QLocale& locale);
 
+// The locale's decimal separator as one character; a point where the locale names none.
+QChar DecimalSeparatorOf(const QLocale& locale);
+
 // The bounds of one parameter entry and the texts that replace a value beyond them.
 struct EntryBounds {
     double upper;

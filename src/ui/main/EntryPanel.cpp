@@ -12,6 +12,7 @@
 #include "report/NumberFormat.h"
 #include "report/ShownParameters.h"
 #include "report/SweepCaptions.h"
+#include "ui/main/EntryConversion.h"
 #include "ui/main/LayoutRule.h"
 #include "ui/main/ParameterEntry.h"
 #include "ui/main/RadioGroup.h"
@@ -283,8 +284,6 @@ void EntryPanel::SetEntryItems(Entry& entry, const QStringList& commaItems) {
 
 void EntryPanel::RestateEntry(Entry& entry, quorvel::SweptParameter parameter,
                               quorvel::EntryUnits previous) {
-    const QString separator = locale_.decimalPoint();
-    const QChar point = separator.isEmpty() ? QChar(u'.') : separator.front();
     // The text as it stands (an edit not yet confirmed included); an unreadable one stays
     // for the next cycle to report. S/C of a feed without hydrocarbons cannot be restated:
     // the value of the last cycle stands for it.
@@ -295,7 +294,7 @@ void EntryPanel::RestateEntry(Entry& entry, quorvel::SweptParameter parameter,
     const std::optional<double> shown =
         quorvel::RestatedShownValue(engine_, parameter, *number, previous);
     const double value = shown ? *shown : quorvel::ShownInputValue(engine_, parameter);
-    const QString text = quorvel::FormatGeneral(value, point);
+    const QString text = quorvel::FormatGeneral(value, quorvel::DecimalSeparatorOf(locale_));
     entry.box->setCurrentIndex(entry.box->findText(text));
     entry.box->setEditText(text);
     // A restated value may be longer than the entry is wide: its leading digits show.

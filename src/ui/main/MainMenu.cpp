@@ -131,8 +131,7 @@ void MainMenu::BuildPressureUnitMenu(QMenu* options) {
         QAction* item = menu->addAction(QString::fromLatin1(Captions[static_cast<int>(unit)]));
         item->setObjectName(QStringLiteral("OptionsPressureUnit_") + word);
         item->setCheckable(true);
-        item->setChecked(unit == quorvel::PressureUnit::Atm ? saved.isEmpty() || saved == word
-                                                            : saved == word);
+        item->setChecked(saved == word);
         group->addAction(item);
         pressureUnitItems_[static_cast<int>(unit)] = item;
         connect(item, &QAction::triggered, this, [this, unit, word] {
@@ -169,8 +168,13 @@ bool MainMenu::SteamToCarbon() const {
     return steamToCarbonItem_->isChecked();
 }
 
-void MainMenu::SuspendSteamToCarbon() {
+void MainMenu::UncheckSteamToCarbon(bool rememberOff) {
     steamToCarbonItem_->setChecked(false);
+    if (rememberOff) {
+        QSettings settings = ProgramSettings();
+        settings.setValue(SteamToCarbonKey(), false);
+        settings.sync();
+    }
 }
 
 quorvel::PressureUnit MainMenu::PressureUnit() const {

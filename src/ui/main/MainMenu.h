@@ -32,9 +32,9 @@ public:
     bool MarkCarbon() const;
     bool SteamToCarbon() const;
     quorvel::PressureUnit PressureUnit() const;
-    // Unchecks "Steam as S/C" for this run without changing the remembered choice, when the
-    // feed has no hydrocarbon carbon for S/C to refer to.
-    void SuspendSteamToCarbon();
+    // Unchecks "Steam as S/C" when the feed has no hydrocarbon carbon for S/C to refer to:
+    // for this run only, or with the remembered choice off too (a choice refused at once).
+    void UncheckSteamToCarbon(bool rememberOff);
 
     // Where the remembered choices are kept: the settings file's group and key.
     static QString StandardDataKey();

@@ -30,6 +30,7 @@
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/TDataForm.h"
 #include "ui/main/CarbonBands.h"
+#include "ui/main/EntryConversion.h"
 #include "ui/main/EntryPanel.h"
 #include "ui/main/ExportActions.h"
 #include "ui/main/LayoutRule.h"
@@ -172,10 +173,7 @@ void MainWindow::CreateMenu() {
          [this] { return quorvel::CsvExportLines(engine_, XAxisMode(), YAxisMode()); },
          [this](QPrinter& printer) { return PrintMemo(printer); },
          [this](const QString& text) { ShowError(ApplicationCaption(), text); },
-         [this] {
-             return quorvel::ChartCaptionLines(engine_, XAxisMode(),
-                                               locale_.decimalPoint().front());
-         }},
+         [this] { return quorvel::ChartCaptionLines(engine_, XAxisMode(), DecimalSeparator()); }},
         this);
     Menu = new quorvel::MainMenu(menuBar(), *exports_, this);
     connect(Menu, &MainMenu::SaveAsRequested, this, &MainWindow::SaveAs);
@@ -259,7 +257,7 @@ void MainWindow::FormActivate() {
     if (engine_.units.steamToCarbon && !quorvel::SteamToCarbonDefined(engine_.feedTotals)) {
         // The feed has lost its hydrocarbons since S/C was chosen: steam goes back to the
         // ratio for this run, with the value of the last cycle.
-        Menu->SuspendSteamToCarbon();
+        Menu->UncheckSteamToCarbon(false);
         ShowEntryUnits({false, engine_.units.pressure});
         ShowError(ApplicationCaption(), SteamToCarbonUndefinedText());
     }
@@ -299,8 +297,7 @@ void MainWindow::ConstructionChart() {
 }
 
 QChar MainWindow::DecimalSeparator() const {
-    const QString separator = locale_.decimalPoint();
-    return separator.isEmpty() ? QChar(u'.') : separator.front();
+    return DecimalSeparatorOf(locale_);
 }
 
 void MainWindow::SaveToMemo() {

@@ -23,7 +23,6 @@
 #include "ui/main/MainMenu.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/PlantSettings.h"
-#include "ui/main/ProgramSettings.h"
 #include "ui/main/TablePrinter.h"
 #include "ui/train/TrainWindow.h"
 
@@ -125,10 +124,7 @@ QString MainWindow::SteamToCarbonUndefinedText() {
 void MainWindow::OptionsSteamToCarbonClick(bool steamToCarbon) {
     if (steamToCarbon && !quorvel::SteamToCarbonDefined(engine_.feedTotals)) {
         // Refused: the item and the remembered choice stay off.
-        Menu->SuspendSteamToCarbon();
-        QSettings settings = quorvel::ProgramSettings();
-        settings.setValue(MainMenu::SteamToCarbonKey(), false);
-        settings.sync();
+        Menu->UncheckSteamToCarbon(true);
         ShowError(ApplicationCaption(), SteamToCarbonUndefinedText());
         return;
     }

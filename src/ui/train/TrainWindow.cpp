@@ -25,6 +25,7 @@
 #include "engine/TrainExamples.h"
 #include "report/TrainFigures.h"
 #include "report/TrainReport.h"
+#include "ui/main/EntryConversion.h"
 #include "ui/train/TrainStageForm.h"
 #include "views/ReformingChartView.h"
 
@@ -312,9 +313,7 @@ void TrainWindow::Recalculate() {
 }
 
 QStringList TrainWindow::TableLines() const {
-    const QString point = locale_.decimalPoint();
-    QStringList lines =
-        TrainTableLines(case_, *result_, point.isEmpty() ? QLatin1Char('.') : point.front());
+    QStringList lines = TrainTableLines(case_, *result_, DecimalSeparatorOf(locale_));
     if (!faultText_.isEmpty()) {
         lines.prepend(faultText_);
     }
