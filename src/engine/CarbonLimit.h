@@ -81,8 +81,8 @@ template <class ActivityAt> CarbonLimitResult FindMinimumRatio(ActivityAt&& acti
 // activity falls as the ratio rises (what the bisection itself relies on), a midpoint at
 // or below a ratio that forms carbon forms carbon, and one at or above a ratio that forms
 // none forms none, and the activity at a top above the bracket's clean end is no larger
-// than the clean end's, so it is evaluated only where the tolerances need its value. `evaluations`
-// counts the evaluations this search spent.
+// than the clean end's, so it is evaluated only where the tolerances need its value.
+// `evaluations` counts the evaluations this search spent.
 template <class ActivityAt>
 CarbonLimitResult FindMinimumRatioNear(ActivityAt&& activityAt, double guess, double spread) {
     using S = CarbonLimitSettings;

@@ -9,7 +9,6 @@
 #include <cmath>
 
 namespace quorvel {
-long MapEvaluationsDebug = 0;
 
 namespace {
 
@@ -92,7 +91,6 @@ void ComputeReformingMap(Engine& engine, MapFigure figure, ReformingMap& map) {
                     [&](double ratio) { return LargerActivityAtRatio(engine, ratio, data); }, guess,
                     spread);
                 miss = std::fabs(limit.ratio - guess);
-                MapEvaluationsDebug += limit.evaluations;
                 map.values[cell] = limit.ratio;
                 map.limits[cell] = limit.kind;
                 break;
